@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#include "platform/dialogs/NonInteractiveDialogs.h"
+
+namespace zp {
+
+namespace {
+const char* KindName(TZpMsgKind kind) {
+    switch (kind) {
+    case TZpMsgKind::Warning: return "Warning";
+    case TZpMsgKind::Confirmation: return "Confirm";
+    case TZpMsgKind::Information: return "Information";
+    case TZpMsgKind::Error: return "Error";
+    }
+    return "Message";
+}
+
+const char* AnswerName(TZpAnswer answer) {
+    switch (answer) {
+    case TZpAnswer::Ok: return "OK";
+    case TZpAnswer::Cancel: return "Cancel";
+    case TZpAnswer::Yes: return "Yes";
+    case TZpAnswer::No: return "No";
+    case TZpAnswer::Ignore: return "Ignore";
+    }
+    return "?";
+}
+} // namespace
+
+void TZpNonInteractiveDialogs::Say(const QString& line) {
+    if (!FOut)
+        return;
+    std::fputs(line.toUtf8().constData(), FOut);
+    std::fputc('\n', FOut);
+    std::fflush(FOut);
+}
+
+TZpAnswer TZpNonInteractiveDialogs::MessageBox(TZpMsgKind kind, const QString& text, TZpButtons,
+                                               TZpAnswer defaultAnswer) {
+    Say(QStringLiteral("zentaprint: %1: %2 [%3]")
+            .arg(QLatin1String(KindName(kind)), text, QLatin1String(AnswerName(defaultAnswer))));
+    return defaultAnswer;
+}
+
+std::optional<QString> TZpNonInteractiveDialogs::Prompt(const QString& caption, const QString& defaultText) {
+    Say(QStringLiteral("zentaprint: Input Required: %1 [%2]").arg(caption, defaultText));
+    return defaultText;
+}
+
+bool TZpNonInteractiveDialogs::LockLabel(const std::function<bool(const TZpPasswordEntry&)>&) {
+    Say(QStringLiteral("zentaprint: Lock Label: no display, cancelled"));
+    return false;
+}
+
+bool TZpNonInteractiveDialogs::UnlockLabel(const std::function<bool(const QString&)>&) {
+    Say(QStringLiteral("zentaprint: Unlock Label: no display, cancelled"));
+    return false;
+}
+
+std::optional<QString> TZpNonInteractiveDialogs::SaveFileName(const QString& caption, const QString&,
+                                                              const QString&) {
+    Say(QStringLiteral("zentaprint: %1: no display, cancelled").arg(caption));
+    return std::nullopt;
+}
+
+std::optional<QString> TZpNonInteractiveDialogs::OpenFileName(const QString& caption, const QString&,
+                                                              const QString&) {
+    Say(QStringLiteral("zentaprint: %1: no display, cancelled").arg(caption));
+    return std::nullopt;
+}
+
+bool TZpNonInteractiveDialogs::EditObjectProperties(TZpObject&) { return false; }
+
+} // namespace zp

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+#include "platform/dialogs/ScriptedDialogs.h"
+
+namespace zp {
+
+QStringList TZpScriptedDialogs::Messages() const {
+    QStringList texts;
+    for (const TQuestion& q : FQuestions)
+        if (q.Kind == QLatin1String("message"))
+            texts << q.Text;
+    return texts;
+}
+
+std::optional<TZpScriptedDialogs::TReply> TZpScriptedDialogs::Next() {
+    if (FReplies.empty())
+        return std::nullopt;
+    TReply reply = std::move(FReplies.front());
+    FReplies.pop_front();
+    return reply;
+}
+
+TZpAnswer TZpScriptedDialogs::MessageBox(TZpMsgKind kind, const QString& text, TZpButtons buttons,
+                                         TZpAnswer defaultAnswer) {
+    FQuestions.push_back({QStringLiteral("message"), text, kind, buttons});
+    if (auto reply = Next(); reply && std::holds_alternative<TZpAnswer>(*reply))
+        return std::get<TZpAnswer>(*reply);
+    return defaultAnswer;
+}
+
+std::optional<QString> TZpScriptedDialogs::Prompt(const QString& caption, const QString&) {
+    FQuestions.push_back({QStringLiteral("prompt"), caption});
+    if (auto reply = Next(); reply && std::holds_alternative<QString>(*reply))
+        return std::get<QString>(*reply);
+    return std::nullopt;
+}
+
+// The dialog stays open while the check refuses, so each queued entry is
+// offered in turn until one is accepted or a non-entry reply cancels.
+bool TZpScriptedDialogs::LockLabel(const std::function<bool(const TZpPasswordEntry&)>& check) {
+    FQuestions.push_back({QStringLiteral("lock"), QStringLiteral("Lock Label")});
+    while (!FReplies.empty() && std::holds_alternative<TZpPasswordEntry>(FReplies.front())) {
+        const TZpPasswordEntry entry = std::get<TZpPasswordEntry>(*Next());
+        if (check(entry))
+            return true;
+    }
+    (void)Next();
+    return false;
+}
+
+bool TZpScriptedDialogs::UnlockLabel(const std::function<bool(const QString&)>& check) {
+    FQuestions.push_back({QStringLiteral("unlock"), QStringLiteral("Unlock Label")});
+    while (!FReplies.empty() && std::holds_alternative<QString>(FReplies.front())) {
+        const QString entry = std::get<QString>(*Next());
+        if (check(entry))
+            return true;
+    }
+    (void)Next();
+    return false;
+}
+
+std::optional<QString> TZpScriptedDialogs::SaveFileName(const QString& caption, const QString&,
+                                                        const QString&) {
+    FQuestions.push_back({QStringLiteral("save"), caption});
+    if (auto reply = Next(); reply && std::holds_alternative<QString>(*reply))
+        return std::get<QString>(*reply);
+    return std::nullopt;
+}
+
+std::optional<QString> TZpScriptedDialogs::OpenFileName(const QString& caption, const QString&,
+                                                        const QString&) {
+    FQuestions.push_back({QStringLiteral("open"), caption});
+    if (auto reply = Next(); reply && std::holds_alternative<QString>(*reply))
+        return std::get<QString>(*reply);
+    return std::nullopt;
+}
+
+bool TZpScriptedDialogs::EditObjectProperties(TZpObject&) {
+    FQuestions.push_back({QStringLiteral("properties"), QStringLiteral("Object Properties")});
+    if (auto reply = Next(); reply && std::holds_alternative<bool>(*reply))
+        return std::get<bool>(*reply);
+    return false;
+}
+
+TZpScriptedDialogsGuard::TZpScriptedDialogsGuard() {
+    auto dialogs = std::make_unique<TZpScriptedDialogs>();
+    FDialogs = dialogs.get();
+    FPrevious = SetZpDialogs(std::move(dialogs));
+}
+
+TZpScriptedDialogsGuard::~TZpScriptedDialogsGuard() { SetZpDialogs(std::move(FPrevious)); }
+
+} // namespace zp

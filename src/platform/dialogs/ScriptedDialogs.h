@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/dialogs/DialogServices.h"
+
+#include <deque>
+#include <variant>
+#include <vector>
+
+namespace zp {
+
+/// For tests: answers are queued in advance and every question is recorded.
+/// A question with no queued answer takes its default (message boxes) or is
+/// cancelled (everything else).
+class TZpScriptedDialogs : public IZpDialogs {
+public:
+    struct TQuestion {
+        QString Kind;   ///< "message", "prompt", "lock", "unlock", "save", "open", "properties"
+        QString Text;   ///< the message text or caption
+        TZpMsgKind MsgKind = TZpMsgKind::Information;
+        TZpButtons Buttons = TZpButtons::Ok;
+    };
+    /// An answer: a button, a text (prompt, file dialogs, unlock), a pair of
+    /// password entries (lock), or a cancellation.
+    struct TCancel {};
+    using TReply = std::variant<TZpAnswer, QString, TZpPasswordEntry, TCancel, bool>;
+
+    void Queue(TReply reply) { FReplies.push_back(std::move(reply)); }
+    [[nodiscard]] const std::vector<TQuestion>& Questions() const { return FQuestions; }
+    /// The message texts asked so far, in order.
+    [[nodiscard]] QStringList Messages() const;
+    [[nodiscard]] bool AllAnswered() const { return FReplies.empty(); }
+    void Clear() {
+        FReplies.clear();
+        FQuestions.clear();
+    }
+
+    TZpAnswer MessageBox(TZpMsgKind kind, const QString& text, TZpButtons buttons,
+                         TZpAnswer defaultAnswer) override;
+    std::optional<QString> Prompt(const QString& caption, const QString& defaultText) override;
+    bool LockLabel(const std::function<bool(const TZpPasswordEntry&)>& check) override;
+    bool UnlockLabel(const std::function<bool(const QString&)>& check) override;
+    std::optional<QString> SaveFileName(const QString& caption, const QString& suggested,
+                                        const QString& filter) override;
+    std::optional<QString> OpenFileName(const QString& caption, const QString& directory,
+                                        const QString& filter) override;
+    bool EditObjectProperties(TZpObject& object) override;
+    [[nodiscard]] bool IsInteractive() const override { return true; }
+
+private:
+    std::optional<TReply> Next();
+    std::deque<TReply> FReplies;
+    std::vector<TQuestion> FQuestions;
+};
+
+/// Installs scripted services for the lifetime of the guard and restores the
+/// previous ones after.
+class TZpScriptedDialogsGuard {
+public:
+    TZpScriptedDialogsGuard();
+    ~TZpScriptedDialogsGuard();
+    TZpScriptedDialogsGuard(const TZpScriptedDialogsGuard&) = delete;
+    TZpScriptedDialogsGuard& operator=(const TZpScriptedDialogsGuard&) = delete;
+    TZpScriptedDialogs& operator*() { return *FDialogs; }
+    TZpScriptedDialogs* operator->() { return FDialogs; }
+
+private:
+    TZpScriptedDialogs* FDialogs;
+    std::unique_ptr<IZpDialogs> FPrevious;
+};
+
+} // namespace zp

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+
+namespace zp {
+
+class TZpSettingsStore;
+class TZpReader;
+class TZpWriter;
+
+/// Which printer is selected at start-up.
+enum TZpPrinterMode : uint8_t { pmLastPrinter = 0, pmWindowsDefault = 1, pmSelectedPrinter = 2 };
+
+/// The process-wide application options. Nine are kept in the store's
+/// "Application Options" section; six of them also travel in every label file.
+class TZpAppOptions {
+public:
+    bool AllowBarcodeResizing = true;
+    bool CheckBarCodes = false;
+    bool Import2xTextClear = false;
+    bool ExportPrinterDPI = true;
+    bool ImportITF14 = false;
+    bool OldStyleEditing = false;
+    TZpPrinterMode PrinterMode = pmLastPrinter;
+    bool LastLabelFormat = true;
+    /// Format version of the label file whose options were read last; not stored.
+    int Version = 0;
+    bool SmoothRedraws = true;
+
+    void LoadFromRegistry(const TZpSettingsStore& store);
+    void SaveToRegistry(TZpSettingsStore& store) const;
+    /// Copies the six label-file options, Version and SmoothRedraws.
+    void AssignTo(TZpAppOptions& dest) const;
+    /// The application options block of a label file; Version must be set to
+    /// the file's format version first. Options the version lacks keep their values.
+    void LoadFromStream(TZpReader& reader);
+    void SaveToStream(TZpWriter& writer) const;
+};
+
+/// The process-wide options, created with their defaults on first use.
+[[nodiscard]] TZpAppOptions& AppOptions();
+
+} // namespace zp
