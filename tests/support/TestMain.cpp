@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     // Qt's own test mode would move settings under the real $HOME, so the
     // whole home is moved instead.
     qputenv("HOME", home.path().toUtf8());
-    for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
+    for (const char* var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         qputenv(var, (home.path() + QLatin1Char('/') + QLatin1String(var)).toUtf8());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
