@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "model/base/Color.h"
+#include "model/base/Rect.h"
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <typeinfo>
+
+class QPainter;
+class QIODevice;
+class QWidget;
+
+namespace zp {
+
+class TZpReader;
+class TZpWriter;
+class TZpObject;
+
+/// Every interface answers queries for the others. An object answers for
+/// itself and its owned parts; a part answers through its owner, so asking a
+/// fill style for IZpObject gives the object that owns it.
+class IZpUnknown {
+public:
+    virtual ~IZpUnknown() = default;
+    /// The interface of the given type, or null when the object lacks it.
+    [[nodiscard]] virtual void* QueryInterface(const std::type_info& iid) = 0;
+};
+
+/// The interface I of obj, or null when obj does not support it.
+template <class I>
+[[nodiscard]] I* Supports(IZpUnknown* obj) {
+    return obj ? static_cast<I*>(obj->QueryInterface(typeid(I))) : nullptr;
+}
+template <class I>
+[[nodiscard]] I* Supports(IZpUnknown& obj) {
+    return static_cast<I*>(obj.QueryInterface(typeid(I)));
+}
+template <class I, class T>
+[[nodiscard]] I* Supports(const std::shared_ptr<T>& obj) {
+    return Supports<I>(static_cast<IZpUnknown*>(obj.get()));
+}
+
+/// Object sizing methods.
+enum TZpSizing : uint8_t { szUnrestricted = 0, szAspectRatio = 1, szHeightEqualsWidth = 2 };
+
+/// Geometry, flags, records and copies: what every label object has.
+class IZpObject : public virtual IZpUnknown {
+public:
+    [[nodiscard]] virtual TRect GetBounds() const = 0;
+    /// Stores the rectangle with the class's normalisation.
+    virtual void SetBounds(const TRect& rect) = 0;
+    /// Stores the rectangle unchanged.
+    virtual void SetBoundsExact(const TRect& rect) = 0;
+    [[nodiscard]] virtual TRect GetTrackRect() const = 0;
+    virtual void SetTrackRect(const TRect& rect) = 0;
+    [[nodiscard]] virtual TRect GetAspectRect() const = 0;
+    virtual void SetAspectRect(const TRect& rect) = 0;
+    [[nodiscard]] virtual uint8_t GetSizing() const = 0;
+    virtual void SetSizing(uint8_t sizing) = 0;
+    [[nodiscard]] virtual int32_t GetVersion() const = 0;
+    virtual void SetVersion(int32_t version) = 0;
+    [[nodiscard]] virtual QString GetClassName() const = 0;
+    [[nodiscard]] virtual bool GetPrintObject() const = 0;
+    virtual void SetPrintObject(bool print) = 0;
+    [[nodiscard]] virtual int32_t GetGroupId() const = 0;
+    virtual void SetGroupId(int32_t id) = 0;
+    /// Reads the object's binary record.
+    virtual void LoadFromStream(TZpReader& reader) = 0;
+    /// Sets the version to 22 and writes the record.
+    virtual void SaveToStream(TZpWriter& writer) = 0;
+    /// Makes dest a copy of this object (through a record in memory).
+    virtual void AssignTo(IZpObject& dest) = 0;
+    /// A new object of the same class that is a copy of this one.
+    [[nodiscard]] virtual std::shared_ptr<TZpObject> Clone() = 0;
+    /// The "Object Properties" dialog for this object; true when confirmed.
+    virtual bool EditProperties() = 0;
+};
+
+/// Drawing at the bounds on a painter whose mapping makes one unit one label pixel.
+class IZpPaint : public virtual IZpUnknown {
+public:
+    virtual void Draw(QPainter& canvas) = 0;
+};
+
+/// Brush styles of a fill.
+enum TZpBrushStyle : uint8_t {
+    bsSolid = 0, bsClear = 1, bsHorizontal = 2, bsVertical = 3, bsFDiagonal = 4, bsBDiagonal = 5,
+    bsCross = 6, bsDiagCross = 7
+};
+
+class IZpFillStyle : public virtual IZpUnknown {
+public:
+    [[nodiscard]] virtual uint8_t GetStyle() const = 0;
+    virtual void SetStyle(uint8_t style) = 0;
+    [[nodiscard]] virtual bool GetTransparent() const = 0;
+    virtual void SetTransparent(bool transparent) = 0;
+    [[nodiscard]] virtual TColor GetColor() const = 0;
+    virtual void SetColor(TColor color) = 0;
+    virtual void LoadFromStream(TZpReader& reader) = 0;
+    virtual void SaveToStream(TZpWriter& writer) = 0;
+};
+
+/// Pen styles of a line.
+enum TZpPenStyle : uint8_t {
+    psSolid = 0, psDash = 1, psDot = 2, psDashDot = 3, psDashDotDot = 4, psClear = 5, psInsideFrame = 6
+};
+
+class IZpLineStyle : public virtual IZpUnknown {
+public:
+    [[nodiscard]] virtual uint8_t GetStyle() const = 0;
+    virtual void SetStyle(uint8_t style) = 0;
+    [[nodiscard]] virtual TColor GetColor() const = 0;
+    virtual void SetColor(TColor color) = 0;
+    [[nodiscard]] virtual int32_t GetWidth() const = 0;
+    virtual void SetWidth(int32_t width) = 0;
+    virtual void LoadFromStream(TZpReader& reader) = 0;
+    virtual void SaveToStream(TZpWriter& writer) = 0;
+};
+
+/// Font style bits.
+enum TZpFontStyleBits : uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+/// Alignments of a font (for text, the paragraph alignment).
+enum TZpAlignment : uint8_t { taLeft = 0, taRight = 1, taCenter = 2, taJustify = 3 };
+
+class IZpFont : public virtual IZpUnknown {
+public:
+    [[nodiscard]] virtual QString GetName() const = 0;
+    virtual void SetName(const QString& name) = 0;
+    [[nodiscard]] virtual int32_t GetSize() const = 0;
+    virtual void SetSize(int32_t size) = 0;
+    [[nodiscard]] virtual uint8_t GetStyle() const = 0;
+    virtual void SetStyle(uint8_t style) = 0;
+    [[nodiscard]] virtual TColor GetColor() const = 0;
+    virtual void SetColor(TColor color) = 0;
+    [[nodiscard]] virtual uint8_t GetAlignment() const = 0;
+    virtual void SetAlignment(uint8_t alignment) = 0;
+    virtual void SetBold(bool on) = 0;
+    virtual void SetItalic(bool on) = 0;
+    virtual void SetUnderline(bool on) = 0;
+    virtual void LoadFromStream(TZpReader& reader) = 0;
+    virtual void SaveToStream(TZpWriter& writer) = 0;
+    [[nodiscard]] virtual bool IsColorUniform() const = 0;
+    [[nodiscard]] virtual bool IsNameUniform() const = 0;
+    [[nodiscard]] virtual bool IsSizeUniform() const = 0;
+    [[nodiscard]] virtual bool IsBoldUniform() const = 0;
+    [[nodiscard]] virtual bool IsItalicUniform() const = 0;
+    [[nodiscard]] virtual bool IsUnderlineUniform() const = 0;
+};
+
+/// Lines: the band around the line used for hit testing.
+class IZpLinear : public virtual IZpUnknown {
+public:
+    [[nodiscard]] virtual std::array<TPoint, 4> GetHitPolygon() const = 0;
+};
+
+/// Rounded rectangles: the corner ellipse in inches.
+class IZpEllipse : public virtual IZpUnknown {
+public:
+    [[nodiscard]] virtual float GetEllipseSize() const = 0;
+    virtual void SetEllipseSize(float inches) = 0;
+};
+
+/// Objects that turn in steps of 90 degrees.
+class IZpRotation : public virtual IZpUnknown {
+public:
+    [[nodiscard]] virtual int32_t GetRotation() const = 0;
+    virtual void SetRotation(int32_t degrees) = 0;
+    virtual void SetRotationExact(int32_t degrees) = 0;
+};
+
+/// In-place editing of text, bar code and picture objects.
+class IZpEdit : public virtual IZpUnknown {
+public:
+    virtual void BeginEdit(QWidget* parent, const TRect& rect) = 0;
+    virtual void EndEdit() = 0;
+    virtual void Cut() = 0;
+    virtual void Copy() = 0;
+    virtual void Paste() = 0;
+};
+
+/// Called by a data source after it produced new text.
+class IZpDataCallback : public virtual IZpUnknown {
+public:
+    virtual void DataChanged() = 0;
+};
+
+} // namespace zp
