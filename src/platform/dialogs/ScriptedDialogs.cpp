@@ -22,8 +22,10 @@ std::optional<TZpScriptedDialogs::TReply> TZpScriptedDialogs::Next() {
 TZpAnswer TZpScriptedDialogs::MessageBox(TZpMsgKind kind, const QString& text, TZpButtons buttons,
                                          TZpAnswer defaultAnswer) {
     FQuestions.push_back({QStringLiteral("message"), text, kind, buttons});
-    if (auto reply = Next(); reply && std::holds_alternative<TZpAnswer>(*reply))
-        return std::get<TZpAnswer>(*reply);
+    // Only a queued button answers a message box, so messages shown from
+    // inside a dialog's check do not eat that dialog's entries.
+    if (!FReplies.empty() && std::holds_alternative<TZpAnswer>(FReplies.front()))
+        return std::get<TZpAnswer>(*Next());
     return defaultAnswer;
 }
 

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+#include "model/layout/LabelRoutines.h"
+
+#include "model/base/LabelDpi.h"
+#include "model/base/LabelMapping.h"
+#include "model/base/Rounding.h"
+#include "model/layout/IDEProperties.h"
+#include "model/layout/LabelProperties.h"
+
+#include <QPainter>
+
+namespace zp {
+
+void RescaleLabel(int32_t newDpi, TZpIDEProperties& ide, const TZpObjectList& objects) {
+    if (ide.DPI() == newDpi || newDpi <= 0)
+        return;
+    const long double r = static_cast<long double>(ide.DPI()) / newDpi;
+    auto scale = [r](int32_t v) { return Round(double(v / r)); };
+    ide.SetDPI(newDpi);
+    for (const TZpObjectPtr& obj : objects) {
+        const TRect b = obj->GetBounds();
+        obj->SetBounds(TRect{scale(b.Left), scale(b.Top), scale(b.Right), scale(b.Bottom)});
+        if (auto* line = Supports<IZpLineStyle>(obj))
+            line->SetWidth(scale(line->GetWidth()));
+    }
+    SetLabelDPI(newDpi);
+}
+
+void DrawLabelThumbnail(const TZpObjectList& objects, const TZpIDEProperties&, const TLabelProperties& layout,
+                        QPainter& canvas) {
+    canvas.save();
+    ApplyLabelMapping(canvas);
+    canvas.setRenderHint(QPainter::Antialiasing, false);
+    canvas.setBrush(Qt::white);
+    canvas.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    const int dpi = LabelDPI();
+    const QRectF outline(0.5, 0.5, Round(double(dpi) * layout.Width) - 1.0, Round(double(dpi) * layout.Height) - 1.0);
+    switch (layout.LabelShape) {
+    case lsRoundRect:
+        canvas.drawRoundedRect(outline, Round(double(dpi) * layout.EllipseWidth) / 2.0,
+                               Round(double(dpi) * layout.EllipseHeight) / 2.0, Qt::AbsoluteSize);
+        break;
+    case lsEllipse: canvas.drawEllipse(outline); break;
+    default: canvas.drawRect(outline); break;
+    }
+    for (const TZpObjectPtr& obj : objects)
+        if (auto* paint = Supports<IZpPaint>(obj))
+            paint->Draw(canvas);
+    canvas.restore();
+}
+
+} // namespace zp

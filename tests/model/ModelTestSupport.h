@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "files/ValueStream.h"
+#include "model/base/LabelDpi.h"
+#include "model/objects/ZpObject.h"
+#include "support/TestSupport.h"
+
+#include <QBuffer>
+#include <gtest/gtest.h>
+
+namespace zp::test {
+
+/// Sets LabelDPI for one test and restores it after.
+class TLabelDpiGuard {
+public:
+    explicit TLabelDpiGuard(int dpi) : FOld(LabelDPI()) { SetLabelDPI(dpi); }
+    ~TLabelDpiGuard() { SetLabelDPI(FOld); }
+
+private:
+    int FOld;
+};
+
+/// The object's record as SaveToStream writes it.
+inline QByteArray Record(TZpObject& obj) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    TZpWriter writer(buffer);
+    obj.SaveToStream(writer);
+    return bytes;
+}
+
+/// Loads a record into obj and checks that every byte was consumed.
+inline void LoadRecord(TZpObject& obj, QByteArray bytes) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    TZpReader reader(buffer);
+    obj.LoadFromStream(reader);
+    EXPECT_EQ(reader.Remaining(), 0) << "record not consumed exactly";
+}
+
+/// A base record: version, bounds, sizing, aspect rectangle, then the
+/// optional print flag and group as the version has them.
+inline QByteArray BaseRecord(int32_t version, TRect bounds, uint8_t sizing = 0, TRect aspect = {},
+                             bool print = true, int32_t group = -1) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    TZpWriter w(buffer);
+    w.WriteInt32(version);
+    w.WriteRect(bounds);
+    w.WriteByte(sizing);
+    w.WriteRect(aspect);
+    if (version > 18)
+        w.WriteByte(print ? 1 : 0);
+    if (version > 20)
+        w.WriteInt32(group);
+    return bytes;
+}
+
+} // namespace zp::test
+
+namespace zp {
+inline void PrintTo(const TRect& r, std::ostream* os) {
+    *os << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
+}
+} // namespace zp
