@@ -1,16 +1,130 @@
 // SPDX-License-Identifier: MIT
 #include "app/StartUp.h"
 
+#include "app/Demo.h"
+#include "model/base/Errors.h"
+#include "model/base/LabelDpi.h"
+#include "model/objects/ObjectCursors.h"
+#include "platform/automation/Registration.h"
+#include "platform/dialogs/NonInteractiveDialogs.h"
+#include "platform/dialogs/widgets/WidgetDialogs.h"
+#include "platform/store/SettingsStore.h"
+#include "settings/AppOptions.h"
+#include "ui/MainWindow.h"
+#include "ui/SplashWindow.h"
+
 #include <QApplication>
+#include <QFileInfo>
+#include <cstdio>
+#include <memory>
 
 namespace zp {
 
-int RunApplication(int argc, char** argv) {
+namespace {
+
+void SelectPlatformForThisRun() {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+void ReportError(const QString& message) {
+    std::fprintf(stderr, "zentaprint: %s\n", message.toUtf8().constData());
+    ShowMessage(TZpMsgKind::Error, message);
+}
+
+} // namespace
+
+bool HasDisplay() {
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+void InitializeModules() {
+    AppOptions().LoadFromRegistry(ZpStore());
+    // The selected printer's resolution once printers are known; the screen's until then.
+    SetLabelDPI(ScreenPixelsPerInch());
+    RegisterObjectCursors();
+}
+
+int RunStartUp(const QStringList& arguments, bool runLoop, TZpStartUpReport* report) {
+    TZpStartUpReport local;
+    TZpStartUpReport& r = report ? *report : local;
+
+    // 1. The application object: automation start modes hide the main window;
+    // registration requests are carried out here and end the process.
+    r.Mode = ParseStartMode(arguments);
+    try {
+        if (r.Mode == TZpStartMode::RegServer) {
+            RegisterAutomationServer(QCoreApplication::applicationFilePath());
+            return 0;
+        }
+        if (r.Mode == TZpStartMode::UnregServer) {
+            UnregisterAutomationServer();
+            return 0;
+        }
+    } catch (const EZpError& e) {
+        ReportError(e.Message());
+        return 1;
+    }
+    const bool showMainWindow = r.Mode == TZpStartMode::StandAlone;
+    const QStringList commandLine = r.Mode == TZpStartMode::StandAlone ? arguments : QStringList();
+
+    // 2. Title and help file.
+    QApplication::setApplicationName(QStringLiteral("Zentaprint"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zentaprint"));
+    qApp->setProperty("HelpFile", QStringLiteral("zentap3.hlp"));
+
+    // 3. to 5. The splash window lives while the main window is made.
+    std::unique_ptr<TfrmMain> mainWindow;
+    {
+        auto splash = std::make_unique<TfrmSplash>();
+        if (commandLine.isEmpty() && showMainWindow) {
+            splash->ShowNow();
+            r.SplashShown = true;
+        }
+        try {
+            mainWindow = std::make_unique<TfrmMain>();
+        } catch (const std::exception& e) {
+            splash.reset();
+            const auto* error = dynamic_cast<const EZpError*>(&e);
+            ReportError(error ? error->Message() : QString::fromUtf8(e.what()));
+            return 1;
+        }
+    }
+
+    // 6. The command line, for a stand-alone start.
+    if (r.Mode == TZpStartMode::StandAlone && !commandLine.isEmpty()) {
+        if (commandLine.first() == QLatin1String("--demo"))
+            return RunDemo(commandLine.mid(1));
+    }
+
+    if (showMainWindow) {
+        if (!ZpDialogs().IsInteractive() && commandLine.isEmpty()) {
+            // Nobody could see or close the window: end instead of waiting forever.
+            std::fprintf(stderr, "zentaprint: no display; give a label file and a print switch to print\n");
+            return 0;
+        }
+        mainWindow->show();
+        r.MainWindowShown = true;
+    }
+
+    // 7. The message loop.
+    if (!runLoop)
+        return 0;
+    r.MessageLoopRun = true;
+    return QApplication::exec();
+}
+
+int RunApplication(int argc, char** argv) {
+    SelectPlatformForThisRun();
     QApplication app(argc, argv);
-    return 0;
+    if (HasDisplay())
+        SetZpDialogs(std::make_unique<TZpWidgetDialogs>());
+    else
+        SetZpDialogs(std::make_unique<TZpNonInteractiveDialogs>());
+    InitializeModules();
+    return RunStartUp(QApplication::arguments().mid(1), true);
 }
 
 } // namespace zp

@@ -27,9 +27,9 @@ void RescaleLabel(int32_t newDpi, TZpIDEProperties& ide, const TZpObjectList& ob
 }
 
 void DrawLabelThumbnail(const TZpObjectList& objects, const TZpIDEProperties&, const TLabelProperties& layout,
-                        QPainter& canvas) {
+                        QPainter& canvas, QPointF deviceOrigin) {
     canvas.save();
-    ApplyLabelMapping(canvas);
+    ApplyLabelMapping(canvas, deviceOrigin);
     canvas.setRenderHint(QPainter::Antialiasing, false);
     canvas.setBrush(Qt::white);
     canvas.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));

@@ -3,6 +3,7 @@
 
 #include "model/objects/ZpObject.h"
 
+#include <QPointF>
 #include <vector>
 
 class QPainter;
@@ -22,8 +23,8 @@ void RescaleLabel(int32_t newDpi, TZpIDEProperties& ide, const TZpObjectList& ob
 
 /// Draws the label outline (white, black border, shaped as the stock) at the
 /// origin and every object in list order, in the label mapping of the
-/// painter's device.
+/// painter's device, with the label's corner at deviceOrigin (device pixels).
 void DrawLabelThumbnail(const TZpObjectList& objects, const TZpIDEProperties& ide, const TLabelProperties& layout,
-                        QPainter& canvas);
+                        QPainter& canvas, QPointF deviceOrigin = {});
 
 } // namespace zp

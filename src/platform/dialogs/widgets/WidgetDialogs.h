@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "platform/dialogs/DialogServices.h"
+
+class QWidget;
+
+namespace zp {
+
+/// The dialog services of the interactive program: modal Qt dialogs owned by
+/// the active window.
+class TZpWidgetDialogs : public IZpDialogs {
+public:
+    TZpAnswer MessageBox(TZpMsgKind kind, const QString& text, TZpButtons buttons,
+                         TZpAnswer defaultAnswer) override;
+    std::optional<QString> Prompt(const QString& caption, const QString& defaultText) override;
+    bool LockLabel(const std::function<bool(const TZpPasswordEntry&)>& check) override;
+    bool UnlockLabel(const std::function<bool(const QString&)>& check) override;
+    std::optional<QString> SaveFileName(const QString& caption, const QString& suggested,
+                                        const QString& filter) override;
+    std::optional<QString> OpenFileName(const QString& caption, const QString& directory,
+                                        const QString& filter) override;
+    bool EditObjectProperties(TZpObject& object) override;
+    [[nodiscard]] bool IsInteractive() const override { return true; }
+
+private:
+    [[nodiscard]] static QWidget* Owner();
+};
+
+} // namespace zp

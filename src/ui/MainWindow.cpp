@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#include "ui/MainWindow.h"
+
+#include "platform/store/SettingsStore.h"
+#include "ui/LabelView.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
+
+namespace zp {
+
+namespace {
+const QString kFormPosition = QStringLiteral("Form Position");
+}
+
+TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), FDocument(std::make_unique<TZpLabelDocument>()) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Zentaprint"));
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(new TZpLabelView(*FDocument, scroll));
+    scroll->setAlignment(Qt::AlignCenter);
+    scroll->setWidgetResizable(true);
+    setCentralWidget(scroll);
+    RestorePosition();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::RestorePosition() {
+    const TZpSettingsStore& store = ZpStore();
+    QRect screen(0, 0, 1024, 768);
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        screen = s->geometry();
+    const int width = store.ReadInteger(kFormPosition, QStringLiteral("Width"), 640);
+    const int height = store.ReadInteger(kFormPosition, QStringLiteral("Height"), 480);
+    const int left = store.ReadInteger(kFormPosition, QStringLiteral("Left"), screen.width() / 2 - 320);
+    const int top = store.ReadInteger(kFormPosition, QStringLiteral("Top"), screen.height() / 2 - 240);
+    resize(width, height);
+    move(left, top);
+}
+
+void TfrmMain::StorePosition() {
+    TZpSettingsStore& store = ZpStore();
+    store.WriteInteger(kFormPosition, QStringLiteral("Left"), x());
+    store.WriteInteger(kFormPosition, QStringLiteral("Top"), y());
+    store.WriteInteger(kFormPosition, QStringLiteral("Width"), width());
+    store.WriteInteger(kFormPosition, QStringLiteral("Height"), height());
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (isVisible())
+        StorePosition();
+    event->accept();
+}
+
+} // namespace zp

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: MIT
+#include "app/StartUp.h"
+#include "app/Version.h"
+#include "model/base/LabelDpi.h"
+#include "model/objects/ObjectCursors.h"
+#include "platform/automation/Registration.h"
+#include "platform/dialogs/ScriptedDialogs.h"
+#include "platform/store/SettingsStore.h"
+#include "support/TestSupport.h"
+#include "ui/MainWindow.h"
+#include "ui/SplashWindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace zp {
+namespace {
+
+struct ModeCase {
+    const char* name;
+    QStringList args;
+    TZpStartMode mode;
+};
+
+const ModeCase kModes[] = {
+    {"NoArguments", {}, TZpStartMode::StandAlone},
+    {"LabelFile", {"label.zp3", "/P"}, TZpStartMode::StandAlone},
+    {"DashAutomation", {"-automation"}, TZpStartMode::Automation},
+    {"SlashEmbeddingMixedCase", {"/Embedding"}, TZpStartMode::Automation},
+    {"RegServer", {"/REGSERVER"}, TZpStartMode::RegServer},
+    {"UnregServer", {"-unregserver"}, TZpStartMode::UnregServer},
+    {"NotASwitch", {"automation"}, TZpStartMode::StandAlone},
+    {"AfterAFile", {"x.zp3", "-Automation"}, TZpStartMode::Automation},
+};
+
+class StartModeTest : public ::testing::TestWithParam<ModeCase> {};
+
+TEST_P(StartModeTest, RecognisesTheSwitches) { EXPECT_EQ(ParseStartMode(GetParam().args), GetParam().mode); }
+
+INSTANTIATE_TEST_SUITE_P(StartUp, StartModeTest, ::testing::ValuesIn(kModes),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StartUpTest, VersionAndVendorLines) {
+    test::ClearStore();
+    EXPECT_EQ(ProgramVersionLine(), QStringLiteral("Version 3.00 (Build 1)"));
+    EXPECT_TRUE(TfrmSplash().VendorLine().isEmpty());
+    ZpStore().WriteString(QStringLiteral("Vendor Specific"), QStringLiteral("About Message"),
+                          QStringLiteral("Supplied by Example Labels"));
+    TfrmSplash splash;
+    EXPECT_EQ(splash.VersionLine(), QStringLiteral("Version 3.00 (Build 1)"));
+    EXPECT_EQ(splash.VendorLine(), QStringLiteral("Supplied by Example Labels"));
+    test::ClearStore();
+}
+
+TEST(StartUpTest, AnInteractiveStartShowsTheSplashThenTheMainWindow) {
+    TZpScriptedDialogsGuard dialogs; // someone to answer
+    TZpStartUpReport report;
+    EXPECT_EQ(RunStartUp({}, false, &report), 0);
+    EXPECT_EQ(report.Mode, TZpStartMode::StandAlone);
+    EXPECT_TRUE(report.SplashShown);
+    EXPECT_TRUE(report.MainWindowShown);
+    EXPECT_FALSE(report.MessageLoopRun);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<TfrmSplash*>(w), nullptr) << "the splash window outlived start-up";
+}
+
+TEST(StartUpTest, AutomationShowsNoWindowAndIgnoresTheCommandLine) {
+    TZpScriptedDialogsGuard dialogs;
+    TZpStartUpReport report;
+    EXPECT_EQ(RunStartUp({"-Automation", "--demo"}, false, &report), 0);
+    EXPECT_EQ(report.Mode, TZpStartMode::Automation);
+    EXPECT_FALSE(report.SplashShown);
+    EXPECT_FALSE(report.MainWindowShown);
+}
+
+TEST(StartUpTest, WithNoOneToAskAStartWithoutAJobEnds) {
+    TZpStartUpReport report; // the non-interactive services are installed
+    EXPECT_EQ(RunStartUp({}, true, &report), 0);
+    EXPECT_FALSE(report.MessageLoopRun);
+}
+
+TEST(StartUpTest, MainWindowOpensCentredAt640By480OnAnEmptyStore) {
+    test::ClearStore();
+    TfrmMain main;
+    EXPECT_EQ(main.size(), QSize(640, 480));
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Zentaprint"));
+    EXPECT_TRUE(main.Document().Objects().empty());
+    EXPECT_EQ(main.Document().Layout().Columns, 2);
+}
+
+TEST(StartUpTest, RegistrationWritesAndRemovesTheActivationFile) {
+    const QString path = ActivationFilePath();
+    EXPECT_TRUE(path.startsWith(qEnvironmentVariable("XDG_DATA_HOME"))) << path.toStdString();
+    EXPECT_EQ(RunStartUp({"/RegServer"}, false), 0);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("Name=Zentap3.LabelEngine"));
+    EXPECT_TRUE(text.contains("-automation"));
+    file.close();
+    EXPECT_EQ(RunStartUp({"-unregserver"}, false), 0);
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(StartUpTest, ModulesSetTheScreenResolutionAndTheCursors) {
+    InitializeModules();
+    EXPECT_EQ(LabelDPI(), ScreenPixelsPerInch());
+    for (int id = 2000; id <= 2008; ++id) {
+        const QCursor cursor = ObjectCursor(id);
+        EXPECT_EQ(cursor.shape(), Qt::BitmapCursor) << id;
+        EXPECT_FALSE(cursor.pixmap().isNull()) << ObjectCursorResource(id);
+    }
+    EXPECT_STREQ(ObjectCursorResource(2006), "CRS_CONSTRAINEDLINE");
+    EXPECT_EQ(ObjectCursor(-12).shape(), Qt::DragMoveCursor);
+}
+
+// The program picks the offscreen platform and the non-interactive
+// services by itself when there is no display, so it never waits.
+TEST(StartUpTest, WithoutADisplayTheProgramRunsHeadless) {
+    QTemporaryDir home;
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(var));
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(ZP_EXECUTABLE), {});
+    ASSERT_TRUE(program.waitForFinished(30000)) << "the program waited";
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_TRUE(program.readAllStandardError().contains("no display"));
+
+    program.start(QStringLiteral(ZP_EXECUTABLE), {QStringLiteral("--demo"), QString(), home.path()});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_TRUE(QFile::exists(home.filePath(QStringLiteral("sample-label.png"))));
+}
+
+} // namespace
+} // namespace zp
