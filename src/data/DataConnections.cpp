@@ -1,0 +1,313 @@
+// SPDX-License-Identifier: MIT
+#include "data/DataConnections.h"
+
+#include "data/SchemaIni.h"
+#include "model/base/Errors.h"
+#include "platform/dataaccess/Connection.h"
+#include "platform/dataaccess/Query.h"
+#include "platform/dialogs/DialogServices.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+namespace zp {
+
+namespace {
+
+int IndexOfName(const auto& list, const QString& name) {
+    for (int i = 0; i < list.size(); ++i) {
+        if (list[i].Name == name) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// The hourglass while a long operation runs, when there is a screen to show it.
+class TWaitCursor {
+public:
+    TWaitCursor() : FShown(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+        if (FShown) {
+            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        }
+    }
+    ~TWaitCursor() {
+        if (FShown) {
+            QGuiApplication::restoreOverrideCursor();
+        }
+    }
+    TWaitCursor(const TWaitCursor&) = delete;
+    TWaitCursor& operator=(const TWaitCursor&) = delete;
+
+private:
+    bool FShown;
+};
+
+void ReportOpenFailure(const QString& name, const QString& error) {
+    ShowMessage(TZpMsgKind::Information,
+                QStringLiteral("The dataset \"%1\" could not be opened.  The following error was reported: %2")
+                    .arg(name, error));
+}
+
+} // namespace
+
+TZpDataConnections::TZpDataConnections() = default;
+
+TZpDataConnections::~TZpDataConnections() { Clear(); }
+
+QString TZpDataConnections::UniqueName(const QList<TEntry>& list, const QString& name) {
+    if (IndexOfName(list, name) < 0) {
+        return name;
+    }
+    for (int n = 1;; ++n) {
+        const QString candidate = QStringLiteral("%1_%2").arg(name).arg(n);
+        if (IndexOfName(list, candidate) < 0) {
+            return candidate;
+        }
+    }
+}
+
+int TZpDataConnections::AddConnection(const QString& name, const QString& connectionString) {
+    auto connection = std::make_shared<TZpConnection>(connectionString);
+    connection->ReadOnly = true;
+    FConnections.append(TEntry{UniqueName(FConnections, name), std::move(connection), nullptr, {}});
+    return static_cast<int>(FConnections.size()) - 1;
+}
+
+void TZpDataConnections::DeleteConnection(int index) {
+    if (index < 0 || index >= FConnections.size()) {
+        return;
+    }
+    // A dataset left over by a careless caller must not keep a dangling connection.
+    for (TEntry& dataset : FDatasets) {
+        if (dataset.Query->Connection() == FConnections[index].Connection.get()) {
+            dataset.Query->Close();
+            dataset.Query->SetConnection(nullptr);
+        }
+    }
+    FConnections[index].Connection->Close();
+    FConnections.removeAt(index);
+}
+
+QString TZpDataConnections::ConnectionName(int index) const {
+    return index >= 0 && index < FConnections.size() ? FConnections[index].Name : QString();
+}
+
+TZpConnection* TZpDataConnections::ConnectionObject(int index) const {
+    return index >= 0 && index < FConnections.size() ? FConnections[index].Connection.get() : nullptr;
+}
+
+QString TZpDataConnections::ConnectionString(int index) const {
+    const TZpConnection* connection = ConnectionObject(index);
+    return connection ? connection->ConnectionString() : QString();
+}
+
+int TZpDataConnections::IndexOfConnection(const QString& name) const { return IndexOfName(FConnections, name); }
+
+int TZpDataConnections::AddDataset(const QString& connectionName, const QString& datasetName,
+                                   const QString& sql) {
+    const int connection = IndexOfConnection(connectionName);
+    if (connection < 0) {
+        throw EZpError(QStringLiteral("Invalid connection \"%1\"!").arg(connectionName));
+    }
+    auto query = std::make_shared<TZpQuery>(FConnections[connection].Connection.get(), sql);
+    FDatasets.append(TEntry{UniqueName(FDatasets, datasetName), nullptr, std::move(query), connectionName});
+    return static_cast<int>(FDatasets.size()) - 1;
+}
+
+void TZpDataConnections::DeleteDataset(int index) {
+    if (index < 0 || index >= FDatasets.size()) {
+        return;
+    }
+    FDatasets[index].Query->Close();
+    FDatasets.removeAt(index);
+}
+
+QString TZpDataConnections::DatasetName(int index) const {
+    return index >= 0 && index < FDatasets.size() ? FDatasets[index].Name : QString();
+}
+
+TZpQuery* TZpDataConnections::DatasetObject(int index) const {
+    return index >= 0 && index < FDatasets.size() ? FDatasets[index].Query.get() : nullptr;
+}
+
+QString TZpDataConnections::DatasetConnectionName(int index) const {
+    return index >= 0 && index < FDatasets.size() ? FDatasets[index].ConnectionName : QString();
+}
+
+QString TZpDataConnections::DatasetSQL(int index) const {
+    const TZpQuery* query = DatasetObject(index);
+    return query ? query->SQL() : QString();
+}
+
+void TZpDataConnections::SetDatasetSQL(int index, const QString& sql) {
+    if (TZpQuery* query = DatasetObject(index)) {
+        query->SetSQL(sql);
+    }
+}
+
+int TZpDataConnections::IndexOfDataset(const QString& name) const { return IndexOfName(FDatasets, name); }
+
+void TZpDataConnections::Clear() {
+    Close();
+    FDatasets.clear();
+    FConnections.clear();
+}
+
+void TZpDataConnections::Open() {
+    for (const TEntry& entry : FConnections) {
+        try {
+            entry.Connection->Open();
+            WriteSchemaIni(*entry.Connection);
+        } catch (const EZpError& error) {
+            ReportOpenFailure(entry.Name, error.Message());
+        }
+    }
+    for (const TEntry& entry : FDatasets) {
+        try {
+            if (entry.Query->Connection() == nullptr) {
+                throw EZpError(QStringLiteral("Invalid connection \"%1\"!").arg(entry.ConnectionName));
+            }
+            entry.Query->Open();
+        } catch (const EZpError& error) {
+            ReportOpenFailure(entry.Name, error.Message());
+        }
+    }
+    const int count = RecordCount();
+    while (FMarks.size() < count) {
+        FMarks.append(false);
+    }
+    FRecordIndex = 0;
+}
+
+void TZpDataConnections::Close() {
+    for (const TEntry& entry : FDatasets) {
+        entry.Query->Close();
+    }
+    for (const TEntry& entry : FConnections) {
+        entry.Connection->Close();
+    }
+}
+
+void TZpDataConnections::Reopen() {
+    Close();
+    Open();
+}
+
+void TZpDataConnections::First() {
+    FRecordIndex = 0;
+    for (const TEntry& entry : FDatasets) {
+        entry.Query->First();
+    }
+}
+
+void TZpDataConnections::Next() {
+    if (FRecordIndex < FMarks.size() - 1) {
+        ++FRecordIndex;
+    }
+    for (const TEntry& entry : FDatasets) {
+        entry.Query->Next();
+    }
+}
+
+void TZpDataConnections::Prior() {
+    if (FRecordIndex > 0) {
+        --FRecordIndex;
+    }
+    for (const TEntry& entry : FDatasets) {
+        entry.Query->Prior();
+    }
+}
+
+bool TZpDataConnections::AtBeginning() const {
+    for (const TEntry& entry : FDatasets) {
+        if (!entry.Query->Bof()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TZpDataConnections::AtEnd() const {
+    for (const TEntry& entry : FDatasets) {
+        if (!entry.Query->Eof()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int TZpDataConnections::RecordCount() const {
+    int count = 0;
+    for (const TEntry& entry : FDatasets) {
+        count = std::max(count, entry.Query->RecordCount());
+    }
+    return count;
+}
+
+bool TZpDataConnections::IsMarked() const {
+    return FRecordIndex >= 0 && FRecordIndex < FMarks.size() && FMarks[FRecordIndex];
+}
+
+void TZpDataConnections::SetMarked(bool flag) {
+    if (FRecordIndex >= 0 && FRecordIndex < FMarks.size()) {
+        FMarks[FRecordIndex] = flag;
+    }
+}
+
+TZpQuery* TZpDataConnections::OpenDataset(const QString& name) const {
+    TZpQuery* query = DatasetObject(IndexOfDataset(name));
+    return query && query->Active() ? query : nullptr;
+}
+
+QString TZpDataConnections::FieldValue(const QString& dataset, const QString& field) const {
+    const TZpQuery* query = OpenDataset(dataset);
+    return query ? query->Value(field) : QString();
+}
+
+QString TZpDataConnections::FieldNameAt(const QString& dataset, int index) const {
+    const TZpQuery* query = OpenDataset(dataset);
+    return query && index >= 0 && index < query->FieldCount() ? query->Field(index).Name : QString();
+}
+
+QStringList TZpDataConnections::FieldNames(const QString& dataset) const {
+    QStringList names;
+    if (const TZpQuery* query = OpenDataset(dataset)) {
+        for (int i = 0; i < query->FieldCount(); ++i) {
+            names.append(query->Field(i).Name);
+        }
+    }
+    return names;
+}
+
+bool TZpDataConnections::Find(const QString& dataset, const QString& field, bool partial, bool caseSensitive,
+                              const QString& value) {
+    TWaitCursor wait;
+    const Qt::CaseSensitivity cs = caseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    First();
+    while (!AtEnd()) {
+        const QString text = FieldValue(dataset, field);
+        if (partial ? text.contains(value, cs) : text.compare(value, cs) == 0) {
+            return true;
+        }
+        Next();
+    }
+    if (OnBeep) {
+        OnBeep();
+    }
+    return false;
+}
+
+void TZpDataConnections::GetLinkValue(const QString& name, QString& value) const {
+    if (OnGetLinkValue) {
+        OnGetLinkValue(name, value);
+    }
+}
+
+void TZpDataConnections::GetLinkNames(QStringList& names) const {
+    if (OnGetLinkNames) {
+        OnGetLinkNames(names);
+    }
+}
+
+} // namespace zp

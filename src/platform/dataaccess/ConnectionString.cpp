@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#include "platform/dataaccess/ConnectionString.h"
+
+namespace zp {
+
+TZpConnectionString::TZpConnectionString(const QString& text) {
+    int i = 0;
+    const int n = static_cast<int>(text.size());
+    while (i < n) {
+        // Name up to '='; a part without '=' is ignored.
+        int eq = static_cast<int>(text.indexOf(u'=', i));
+        int semi = static_cast<int>(text.indexOf(u';', i));
+        if (eq < 0 || (semi >= 0 && semi < eq)) {
+            if (semi < 0) {
+                break;
+            }
+            i = semi + 1;
+            continue;
+        }
+        const QString name = text.mid(i, eq - i).trimmed();
+        i = eq + 1;
+        while (i < n && text[i] == u' ') {
+            ++i;
+        }
+        QString value;
+        if (i < n && (text[i] == u'"' || text[i] == u'\'')) {
+            const QChar quote = text[i++];
+            while (i < n) {
+                if (text[i] == quote) {
+                    if (i + 1 < n && text[i + 1] == quote) {
+                        value += quote;
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                value += text[i++];
+            }
+            // Anything up to the next separator after a closing quote is dropped.
+            const int next = static_cast<int>(text.indexOf(u';', i));
+            i = next < 0 ? n : next + 1;
+        } else {
+            const int next = static_cast<int>(text.indexOf(u';', i));
+            value = text.mid(i, next < 0 ? -1 : next - i).trimmed();
+            i = next < 0 ? n : next + 1;
+        }
+        if (!name.isEmpty()) {
+            FProperties.append({name, value});
+        }
+    }
+}
+
+QString TZpConnectionString::Value(const QString& name) const {
+    for (auto it = FProperties.crbegin(); it != FProperties.crend(); ++it) {
+        if (it->first.compare(name, Qt::CaseInsensitive) == 0) {
+            return it->second;
+        }
+    }
+    return {};
+}
+
+bool TZpConnectionString::Has(const QString& name) const {
+    for (const auto& property : FProperties) {
+        if (property.first.compare(name, Qt::CaseInsensitive) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace zp

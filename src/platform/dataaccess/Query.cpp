@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+#include "platform/dataaccess/Query.h"
+
+#include "model/base/Errors.h"
+#include "platform/dataaccess/Connection.h"
+
+namespace zp {
+
+TZpQuery::TZpQuery(TZpConnection* connection, const QString& sql) : FConnection(connection), FSQL(sql) {}
+
+TZpQuery::~TZpQuery() = default;
+
+void TZpQuery::SetConnection(TZpConnection* connection) {
+    Close();
+    FConnection = connection;
+}
+
+void TZpQuery::SetSQL(const QString& sql) {
+    Close();
+    FSQL = sql;
+}
+
+void TZpQuery::Open() {
+    Close();
+    if (FConnection == nullptr) {
+        throw EZpError(QStringLiteral("The query has no connection."));
+    }
+    if (!FConnection->Connected()) {
+        FConnection->Open();
+    }
+    FRecords = FConnection->Select(FSQL);
+    First();
+}
+
+void TZpQuery::Close() {
+    FRecords.reset();
+    FPosition = 0;
+    FBof = true;
+    FEof = true;
+}
+
+void TZpQuery::First() {
+    FPosition = 0;
+    FBof = true;
+    FEof = RecordCount() == 0;
+}
+
+void TZpQuery::Next() {
+    if (!FRecords) {
+        return;
+    }
+    if (FPosition + 1 < RecordCount()) {
+        ++FPosition;
+        FBof = false;
+    } else {
+        FEof = true;
+    }
+}
+
+void TZpQuery::Prior() {
+    if (!FRecords) {
+        return;
+    }
+    if (FPosition > 0) {
+        --FPosition;
+        FEof = false;
+    } else {
+        FBof = true;
+        FEof = RecordCount() == 0;
+    }
+}
+
+bool TZpQuery::Bof() const { return FBof; }
+
+bool TZpQuery::Eof() const { return FEof; }
+
+int TZpQuery::RecordCount() const { return FRecords ? static_cast<int>(FRecords->Rows.size()) : 0; }
+
+int TZpQuery::FieldCount() const { return FRecords ? static_cast<int>(FRecords->Fields.size()) : 0; }
+
+const TZpFieldInfo& TZpQuery::Field(int index) const {
+    if (index < 0 || index >= FieldCount()) {
+        throw EZpError(QStringLiteral("List index out of bounds (%1)").arg(index));
+    }
+    return FRecords->Fields[index];
+}
+
+int TZpQuery::FieldIndex(const QString& name) const {
+    for (int i = 0; i < FieldCount(); ++i) {
+        if (FRecords->Fields[i].Name.compare(name, Qt::CaseInsensitive) == 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+QString TZpQuery::Value(int index) const {
+    if (!FRecords || FPosition >= RecordCount() || index < 0) {
+        return {};
+    }
+    const QStringList& row = FRecords->Rows[static_cast<size_t>(FPosition)];
+    return index < row.size() ? row[index] : QString();
+}
+
+} // namespace zp
