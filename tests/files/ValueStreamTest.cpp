@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "files/ValueStream.h"
+
 #include "model/base/Errors.h"
 #include "support/TestSupport.h"
 
@@ -35,11 +36,26 @@ const WriteCase kWriteCases[] = {
     {"Float2", [](TZpWriter& w) { w.WriteFloat(2.0); }, "05 00 00 00 00 00 00 00 80 00 40"},
     {"Float0", [](TZpWriter& w) { w.WriteFloat(0.0); }, "05 00 00 00 00 00 00 00 00 00 00"},
     {"FloatMinus1", [](TZpWriter& w) { w.WriteFloat(-1.0); }, "05 00 00 00 00 00 00 00 80 FF BF"},
-    {"Bools", [](TZpWriter& w) { w.WriteBool(true); w.WriteBool(false); }, "09 08"},
-    {"EmptyList", [](TZpWriter& w) { w.WriteListBegin(); w.WriteListEnd(); }, "01 00"},
+    {"Bools",
+     [](TZpWriter& w) {
+         w.WriteBool(true);
+         w.WriteBool(false);
+     },
+     "09 08"},
+    {"EmptyList",
+     [](TZpWriter& w) {
+         w.WriteListBegin();
+         w.WriteListEnd();
+     },
+     "01 00"},
     {"ShortString", [](TZpWriter& w) { w.WriteString(QStringLiteral("Ab")); }, "06 02 41 62"},
     {"Utf8String", [](TZpWriter& w) { w.WriteString(QStringLiteral("\u00e9")); }, "06 02 C3 A9"},
-    {"RawFields", [](TZpWriter& w) { w.WriteInt32(-2); w.WriteByte(7); w.WriteSingle(1.0f); },
+    {"RawFields",
+     [](TZpWriter& w) {
+         w.WriteInt32(-2);
+         w.WriteByte(7);
+         w.WriteSingle(1.0f);
+     },
      "FE FF FF FF 07 00 00 80 3F"},
 };
 

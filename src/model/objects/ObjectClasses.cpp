@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "model/objects/ObjectClasses.h"
 
+#include "barcode/BarcodeObject.h"
+#include "model/objects/PictureObject.h"
 #include "model/objects/ShapeObjects.h"
+#include "model/objects/TextObject.h"
 
 #include <array>
 
@@ -9,19 +12,17 @@ namespace zp {
 
 namespace {
 
-template <class T>
-TZpObjectClass Entry(const char* name, int cursor) {
+template <class T> TZpObjectClass Entry(const char* name, int cursor) {
     return {QLatin1String(name), cursor, [] { return std::shared_ptr<TZpObject>(std::make_shared<T>()); }};
 }
 
-// Tried in this order. Classes whose code has not landed yet stay without a
-// factory and are not found.
+// Tried in this order.
 const std::array<TZpObjectClass, 8>& Classes() {
     static const std::array<TZpObjectClass, 8> classes = {
-        TZpObjectClass{QStringLiteral("TZpTextObject"), 2000, nullptr},
-        TZpObjectClass{QStringLiteral("TZpBarcodeObject"), 2007, nullptr},
+        Entry<TZpTextObject>("TZpTextObject", 2000),
+        Entry<TZpBarcodeObject>("TZpBarcodeObject", 2007),
         Entry<TZpCircleObject>("TZpCircleObject", 2004),
-        TZpObjectClass{QStringLiteral("TZpPictureObject"), 2008, nullptr},
+        Entry<TZpPictureObject>("TZpPictureObject", 2008),
         Entry<TZpLineObject>("TZpLineObject", 2005),
         Entry<TZpLineConstraint>("TZpLineConstraint", 2006),
         Entry<TZpRectangleObject>("TZpRectangleObject", 2002),
