@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: MIT
+// Prints through a real CUPS queue: the cups-pdf queue that prepare.sh adds.
+// Under CI the print server must be there, so a missing one fails the test;
+// elsewhere the test is skipped with the reason.
+#include "PdfInfo.h"
+#include "platform/printing/Printer.h"
+#include "platform/printing/PrinterError.h"
+#include "print/dialogs/CupsBackend.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace zp {
+namespace {
+
+const QString kQueue = QStringLiteral("ZentaprintTest");
+const QString kOutputRoot = QStringLiteral("/var/spool/zentaprint-cups-pdf");
+
+/// Why the round trip cannot run here; empty when it can.
+QString MissingPrintServer() {
+    QProcess lpstat;
+    lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-r")});
+    if (!lpstat.waitForFinished(10000))
+        return QStringLiteral("lpstat could not be run (cups-client missing?)");
+    if (!QString::fromLocal8Bit(lpstat.readAllStandardOutput()).contains(QLatin1String("scheduler is running")))
+        return QStringLiteral("the CUPS scheduler is not running (tests/print/prepare.sh starts it as root)");
+    lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-v"), kQueue});
+    if (!lpstat.waitForFinished(10000) || lpstat.exitCode() != 0)
+        return QStringLiteral("the queue %1 is missing (tests/print/prepare.sh adds it as root)").arg(kQueue);
+    return {};
+}
+
+void RequirePrintServer() {
+    const QString missing = MissingPrintServer();
+    if (missing.isEmpty())
+        return;
+    if (qEnvironmentVariable("CI") == QLatin1String("true"))
+        FAIL() << "CUPS round trip cannot run: " << missing.toStdString();
+    GTEST_SKIP() << "CUPS round trip skipped: " << missing.toStdString();
+}
+
+/// The file cups-pdf wrote for the job whose title holds token.
+QString WaitForOutput(const QString& token) {
+    const passwd* pw = getpwuid(getuid());
+    const QDir dir(kOutputRoot + QLatin1Char('/') + QString::fromLocal8Bit(pw ? pw->pw_name : "root"));
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 90000) {
+        const QStringList found = dir.entryList({QLatin1Char('*') + token + QStringLiteral("*.pdf")}, QDir::Files);
+        if (!found.isEmpty()) {
+            // cups-pdf writes the file in place: wait until it is a whole PDF.
+            const QString file = dir.filePath(found.first());
+            if (test::ReadPdfInfo(file).Pages > 0)
+                return file;
+        }
+        QThread::msleep(250);
+    }
+    return {};
+}
+
+TEST(CupsRoundTrip, ListsTheQueueAndPrintsTwoPagesThroughIt) {
+    RequirePrintServer();
+    if (HasFatalFailure() || IsSkipped())
+        return;
+    TZpPrinter printer(MakeSystemPrinterBackend());
+    const QStringList names = printer.Printers();
+    ASSERT_TRUE(names.contains(kQueue)) << names.join(QLatin1Char(',')).toStdString();
+    EXPECT_EQ(names.last(), QStringLiteral("PDF")) << "the PDF device comes after the queues";
+
+    printer.SetPrinterIndex(printer.IndexOfPrinter(kQueue));
+    EXPECT_EQ(printer.PrinterName(), kQueue);
+    EXPECT_EQ(printer.Orientation(), poPortrait);
+    const TPoint dpi = printer.DotsPerInch();
+    const TPoint page = printer.PhysicalPageSize();
+    const TPoint offset = printer.PhysicalOffset();
+    ASSERT_GT(dpi.X, 0);
+    EXPECT_GT(page.X, 0);
+    EXPECT_LE(offset.X + printer.PrintableWidth(), page.X);
+    EXPECT_LE(offset.Y + printer.PrintableHeight(), page.Y);
+
+    const QString token = QStringLiteral("zpcups%1").arg(QDateTime::currentMSecsSinceEpoch());
+    printer.SetTitle(token);
+    printer.StartJob();
+    printer.Canvas().Painter().drawText(100, 100, QStringLiteral("Page one"));
+    printer.NextPage();
+    printer.Canvas().Painter().drawText(100, 100, QStringLiteral("Page two"));
+    EXPECT_EQ(printer.PageNumber(), 2);
+    printer.EndJob();
+
+    const QString file = WaitForOutput(token);
+    ASSERT_FALSE(file.isEmpty()) << "cups-pdf wrote no file for " << token.toStdString() << " under "
+                                 << kOutputRoot.toStdString();
+    const test::TPdfInfo info = test::ReadPdfInfo(file);
+    EXPECT_EQ(info.Pages, 2);
+    EXPECT_NEAR(info.Width, page.X * 72.0 / dpi.X, 1.0);
+    EXPECT_NEAR(info.Height, page.Y * 72.0 / dpi.Y, 1.0);
+    QFile::remove(file);
+}
+
+TEST(CupsRoundTrip, AQueueThatVanishedIsNotValid) {
+    RequirePrintServer();
+    if (HasFatalFailure() || IsSkipped())
+        return;
+    TZpPrinter printer(MakeSystemPrinterBackend());
+    // Selected by name as a label file would, after the queue went away.
+    printer.SetDevice(QStringLiteral("ZentaprintGone"), QString(), QString(), std::nullopt);
+    EXPECT_FALSE(printer.GetDevice().Settings) << "no driver answers for a missing queue";
+    try {
+        printer.StartJob();
+        FAIL() << "a job started on a missing queue";
+    } catch (const EZpError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("Printer selected is not valid"));
+    }
+    EXPECT_FALSE(printer.Printing());
+}
+
+} // namespace
+} // namespace zp

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Prepares the print server for the printing tests: starts cupsd when it is not
+# running and adds the queue "ZentaprintTest", a cups-pdf queue whose PDF files
+# land in /var/spool/zentaprint-cups-pdf/<user>/ (its own configuration file, so
+# the machine's other cups-pdf queues keep theirs). Installs nothing. Without
+# root nothing is changed; the test then skips (or fails under CI) with a reason.
+set -uo pipefail
+
+QUEUE=ZentaprintTest
+INSTANCE=zentaprint
+OUT_ROOT=/var/spool/zentaprint-cups-pdf
+PPD=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+
+say() { echo "print: $*"; }
+
+scheduler_running() { lpstat -r 2>/dev/null | grep -q "scheduler is running"; }
+
+if [ "$(id -u)" -ne 0 ]; then
+    say "not root: the print server is left as it is"
+    exit 0
+fi
+for tool in cupsd lpadmin lpstat; do
+    if ! command -v "$tool" >/dev/null 2>&1 && [ ! -x "/usr/sbin/$tool" ]; then
+        say "$tool is missing (./zp deps installs it)"
+        exit 0
+    fi
+done
+if [ ! -f "$PPD" ]; then
+    say "the cups-pdf driver is missing (./zp deps installs it)"
+    exit 0
+fi
+
+if ! scheduler_running; then
+    say "starting cupsd"
+    /usr/sbin/cupsd || say "cupsd did not start"
+    for _ in $(seq 1 50); do
+        scheduler_running && break
+        sleep 0.2
+    done
+fi
+if ! scheduler_running; then
+    say "the print server is not running"
+    exit 0
+fi
+
+mkdir -p "$OUT_ROOT"
+chmod 0755 "$OUT_ROOT"
+cat > "/etc/cups/cups-pdf-$INSTANCE.conf" <<CONF
+Out $OUT_ROOT/\${USER}
+AnonDirName $OUT_ROOT/ANONYMOUS
+Label 0
+TitlePref 1
+CONF
+
+if ! lpstat -v "$QUEUE" >/dev/null 2>&1; then
+    say "adding the queue $QUEUE"
+    lpadmin -p "$QUEUE" -E -v "cups-pdf:/$INSTANCE" -P "$PPD" -o printer-error-policy=abort-job || {
+        say "the queue $QUEUE could not be added"
+        exit 0
+    }
+fi
+cupsenable "$QUEUE" 2>/dev/null || true
+cupsaccept "$QUEUE" 2>/dev/null || true
+say "queue $QUEUE ready, output in $OUT_ROOT"
