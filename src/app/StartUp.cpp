@@ -8,7 +8,10 @@
 #include "platform/automation/Registration.h"
 #include "platform/dialogs/NonInteractiveDialogs.h"
 #include "platform/dialogs/widgets/WidgetDialogs.h"
+#include "platform/printing/Printer.h"
 #include "platform/store/SettingsStore.h"
+#include "print/PrinterStartUp.h"
+#include "print/dialogs/CupsBackend.h"
 #include "settings/AppOptions.h"
 #include "ui/MainWindow.h"
 #include "ui/SplashWindow.h"
@@ -42,8 +45,9 @@ bool HasDisplay() {
 
 void InitializeModules() {
     AppOptions().LoadFromRegistry(ZpStore());
-    // The selected printer's resolution once printers are known; the screen's until then.
-    SetLabelDPI(ScreenPixelsPerInch());
+    ZpPrinter().SetBackend(MakeSystemPrinterBackend());
+    SelectStartUpPrinter(ZpPrinter(), AppOptions().PrinterMode, ZpStore());
+    SetLabelDPI(PrinterLabelDPI(ZpPrinter()));
     RegisterObjectCursors();
 }
 
@@ -124,7 +128,9 @@ int RunApplication(int argc, char** argv) {
     else
         SetZpDialogs(std::make_unique<TZpNonInteractiveDialogs>());
     InitializeModules();
-    return RunStartUp(QApplication::arguments().mid(1), true);
+    const int exitCode = RunStartUp(QApplication::arguments().mid(1), true);
+    SaveLastPrinter(ZpPrinter(), AppOptions().PrinterMode, ZpStore());
+    return exitCode;
 }
 
 } // namespace zp

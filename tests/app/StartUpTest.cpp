@@ -5,6 +5,7 @@
 #include "model/objects/ObjectCursors.h"
 #include "platform/automation/Registration.h"
 #include "platform/dialogs/ScriptedDialogs.h"
+#include "platform/printing/Printer.h"
 #include "platform/store/SettingsStore.h"
 #include "support/TestSupport.h"
 #include "ui/MainWindow.h"
@@ -105,9 +106,9 @@ TEST(StartUpTest, RegistrationWritesAndRemovesTheActivationFile) {
     EXPECT_FALSE(QFile::exists(path));
 }
 
-TEST(StartUpTest, ModulesSetTheScreenResolutionAndTheCursors) {
+TEST(StartUpTest, ModulesSetThePrinterResolutionAndTheCursors) {
     InitializeModules();
-    EXPECT_EQ(LabelDPI(), ScreenPixelsPerInch());
+    EXPECT_EQ(LabelDPI(), ZpPrinter().DotsPerInch().X);
     for (int id = 2000; id <= 2008; ++id) {
         const QCursor cursor = ObjectCursor(id);
         EXPECT_EQ(cursor.shape(), Qt::BitmapCursor) << id;

@@ -5,6 +5,7 @@
 #include "platform/printing/DeviceSettings.h"
 #include "platform/printing/PrinterBackend.h"
 #include "platform/printing/PrinterCanvas.h"
+#include "platform/printing/PrinterError.h"
 
 #include <QPainter>
 #include <QStringList>
