@@ -11,6 +11,8 @@ namespace zp {
 
 class TZpConnection;
 class TZpQuery;
+class TZpReader;
+class TZpWriter;
 
 /// The label's named database connections and its named datasets (each a
 /// SELECT over one connection). All datasets move through their records in
@@ -98,6 +100,9 @@ public:
     int Version = 0;
 
     // The stored form (the label file's data connections block).
+    void Save(TZpWriter& writer) const;
+    /// Replaces everything by the block of a file of format Version; opens nothing.
+    void Load(TZpReader& reader);
 
 private:
     struct TEntry {

@@ -1,0 +1,196 @@
+// SPDX-License-Identifier: MIT
+#include "files/LabelFile.h"
+
+#include "files/LabelPrinterSteps.h"
+#include "files/ValueStream.h"
+#include "model/base/Errors.h"
+#include "model/base/LabelDpi.h"
+#include "model/data/ZpData.h"
+#include "model/document/LabelDocument.h"
+#include "model/layout/IDEProperties.h"
+#include "model/layout/LabelProperties.h"
+#include "settings/AppOptions.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace zp {
+
+namespace {
+
+TZpLegacyImporter& LegacyImporter() {
+    static TZpLegacyImporter importer;
+    return importer;
+}
+
+[[noreturn]] void InvalidValue() {
+    throw EZpReadError(QStringLiteral("Invalid property value"));
+}
+
+void ReadGuides(TZpReader& r, QList<int32_t>& guides) {
+    guides.clear();
+    r.ReadListBegin();
+    while (!r.EndOfList())
+        guides.append(r.ReadInteger());
+    r.ReadListEnd();
+}
+
+void WriteGuides(TZpWriter& w, const QList<int32_t>& guides) {
+    w.WriteListBegin();
+    for (int32_t g : guides)
+        w.WriteInteger(g);
+    w.WriteListEnd();
+}
+
+// The editing-environment block of a file of version v, with the data
+// connections, the label's printer and the application options in it.
+void ReadEnvironment(TZpReader& r, TZpIDEProperties& ide, int32_t v) {
+    ide.Description = r.ReadString();
+    ide.SetScale(r.ReadInteger());
+    const int32_t units = r.ReadInteger();
+    if (units < ruInches || units > ruMillimeters)
+        InvalidValue();
+    ide.SetRulerUnits(TZpRulerUnits(units));
+    ide.SnapToRulers = r.ReadBool();
+    ide.ShowRulers = r.ReadBool();
+    ide.ShowGuides = r.ReadBool();
+    ide.SnapToGuides = r.ReadBool();
+    ide.LockGuides = r.ReadBool();
+    const bool locked = r.ReadBool();
+    ide.SetLockState(locked, r.ReadString());
+    ReadGuides(r, ide.FGuidesX);
+    ReadGuides(r, ide.FGuidesY);
+    ide.Connections().Version = v;
+    ide.Connections().Load(r);
+    if (v > 3) {
+        const QString printer = r.ReadString();
+        SelectLabelPrinter(printer, ide);
+    }
+    if (v > 7)
+        ide.ShowUnprintable = r.ReadBool();
+    int32_t dpi = 1440; // what files before version 9 were expressed in
+    if (v >= 9) {
+        dpi = r.ReadInteger();
+        // Every rescale divides by it.
+        if (dpi <= 0)
+            InvalidValue();
+    }
+    ide.SetDPIExact(dpi);
+    if (v > 9) {
+        AppOptions().Version = v;
+        AppOptions().LoadFromStream(r);
+    }
+}
+
+void WriteEnvironment(TZpWriter& w, TZpIDEProperties& ide) {
+    w.WriteString(ide.Description);
+    w.WriteInteger(ide.Scale());
+    w.WriteInteger(ide.RulerUnits());
+    w.WriteBool(ide.SnapToRulers);
+    w.WriteBool(ide.ShowRulers);
+    w.WriteBool(ide.ShowGuides);
+    w.WriteBool(ide.SnapToGuides);
+    w.WriteBool(ide.LockGuides);
+    w.WriteBool(ide.IsLocked());
+    w.WriteString(ide.LockPassword());
+    WriteGuides(w, ide.FGuidesX);
+    WriteGuides(w, ide.FGuidesY);
+    ide.Connections().Save(w);
+    w.WriteString(SelectedLabelPrinterName());
+    w.WriteBool(ide.ShowUnprintable);
+    w.WriteInteger(ide.DPI());
+    AppOptions().SaveToStream(w);
+}
+
+} // namespace
+
+void SetLegacyImporter(TZpLegacyImporter importer) {
+    LegacyImporter() = std::move(importer);
+}
+
+void LoadLabelFromDevice(QIODevice& device, TZpObjectList& objects, TZpIDEProperties& ide,
+                         TLabelProperties& layout, bool openConnections) {
+    objects.clear();
+    if (IsLegacyLabelFile(device)) {
+        if (!LegacyImporter())
+            throw EZpError(
+                QStringLiteral("This label was made with Zentaprint 2.x; such labels cannot be opened yet."));
+        LegacyImporter()(device, objects, ide, layout);
+        return;
+    }
+    TZpReader r(device);
+    const int32_t v = r.ReadInteger();
+    if (v < kOldestLabelFileVersion || v > kLabelFileVersion)
+        throw EZpReadError(kIncompatibleVersionMessage);
+    ide.Version = v;
+    ReadEnvironment(r, ide, v);
+    if (openConnections) {
+        try {
+            ide.Connections().Open();
+        } catch (const EZpError&) {
+            // A label opens even when its data does not.
+        }
+    }
+    if (v >= 9)
+        layout.ReservedFlag = r.ReadBool();
+    layout.ReadBlock(r);
+    ReadObjectList(objects, r);
+    MatchPrinterToLayout(layout);
+}
+
+bool LoadLabelFile(const QString& fileName, TZpObjectList& objects, TZpIDEProperties& ide,
+                   TLabelProperties& layout, bool openConnections) {
+    if (!QFileInfo(fileName).isFile())
+        throw EZpFileError(QStringLiteral("File \"%1\" does not exist!").arg(fileName));
+    objects.clear();
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EZpFileError(QStringLiteral("Cannot open \"%1\": %2").arg(fileName, file.errorString()));
+    // Labels are small: reading them whole makes every look-ahead cheap.
+    QByteArray bytes = file.readAll();
+    file.close();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    LoadLabelFromDevice(buffer, objects, ide, layout, openConnections);
+    return true;
+}
+
+void WriteLabel(QIODevice& device, const TZpObjectList& objects, TZpIDEProperties& ide,
+                const TLabelProperties& layout) {
+    TZpWriter w(device);
+    w.WriteInteger(kLabelFileVersion);
+    WriteEnvironment(w, ide);
+    w.WriteBool(layout.ReservedFlag);
+    layout.WriteBlock(w);
+    WriteObjectList(objects, w);
+}
+
+void SaveLabelFile(const QString& fileName, const TZpObjectList& objects, TZpIDEProperties& ide,
+                   const TLabelProperties& layout) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    WriteLabel(buffer, objects, ide, layout);
+    // The old file is replaced only once the new one is complete on disk.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw EZpFileError(QStringLiteral("Cannot save \"%1\": %2").arg(fileName, file.errorString()));
+}
+
+void LoadLabelDocument(TZpLabelDocument& document, const QString& fileName, bool openConnections) {
+    LoadLabelFile(fileName, document.Objects(), document.Environment(), document.Layout(), openConnections);
+    for (const TZpObjectPtr& obj : document.Objects())
+        if (auto* data = Supports<IZpData>(obj))
+            data->SetConnections(&document.Environment().Connections());
+    document.AfterLoad(fileName);
+}
+
+void SaveLabelDocument(TZpLabelDocument& document, const QString& fileName) {
+    SaveLabelFile(fileName, document.Objects(), document.Environment(), document.Layout());
+    document.SetFileName(fileName);
+    document.SetModified(false);
+}
+
+} // namespace zp
