@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "barcode/Codabar.h"
 
+#include "barcode/BarcodeFamily.h"
 #include "barcode/PatternTables.h"
 
 #include <array>
@@ -14,8 +15,9 @@ constexpr std::string_view kCharacters = "0123456789-$:/.+ABCD";
 // Elements (bar first) of the characters of kCharacters, the standard Codabar
 // table; checked by decoding rendered symbols with two readers.
 constexpr std::array<std::string_view, 20> kPatterns = {
-    "0000011", "0000110", "0001001", "1100000", "0010010", "1000010", "0100001", "0100100", "0110000", "1001000",
-    "0001100", "0011000", "1000101", "1010001", "1010100", "0010101", "0011010", "0101001", "0001011", "0001110"};
+    "0000011", "0000110", "0001001", "1100000", "0010010", "1000010", "0100001",
+    "0100100", "0110000", "1001000", "0001100", "0011000", "1000101", "1010001",
+    "1010100", "0010101", "0011010", "0101001", "0001011", "0001110"};
 static_assert(kPatterns.size() == kCharacters.size() && AllBinary(kPatterns, 7));
 
 constexpr std::string_view kDataCharacters = "0123456789-$:/.+";
@@ -31,7 +33,9 @@ std::string Framed(std::string_view data, uint8_t start, uint8_t stop) {
 
 } // namespace
 
-char FrameCharacter(uint8_t option) { return option <= 3 ? static_cast<char>('A' + option) : 'A'; }
+char FrameCharacter(uint8_t option) {
+    return option <= 3 ? static_cast<char>('A' + option) : 'A';
+}
 
 std::string_view CharacterPattern(char c) {
     const size_t k = kCharacters.find(c);
@@ -92,6 +96,62 @@ std::string EncodeCodabarClsi(std::string_view data, uint8_t start, uint8_t stop
     std::string digits(data);
     digits.push_back(codabar::ClsiCheckDigit(data));
     return EncodeCodabar(digits, start, stop);
+}
+
+namespace {
+
+TBarcodeValidation Verdict(const char* message) {
+    return message == nullptr ? TBarcodeValidation{}
+                              : TBarcodeValidation{false, QString::fromLatin1(message)};
+}
+
+TBarcodeValidation ValidatePlain(std::string_view prepared, const TBarcodeOptions&) {
+    return Verdict(ValidateCodabar(prepared));
+}
+TBarcodeValidation ValidateClsi(std::string_view prepared, const TBarcodeOptions&) {
+    return Verdict(ValidateCodabarClsi(prepared));
+}
+std::string EncodePlain(std::string_view prepared, const TBarcodeOptions& options) {
+    return EncodeCodabar(prepared, options.CodabarStart, options.CodabarStop);
+}
+std::string EncodeClsi(std::string_view prepared, const TBarcodeOptions& options) {
+    return EncodeCodabarClsi(prepared, options.CodabarStart, options.CodabarStop);
+}
+std::string TextPlain(std::string_view prepared, const TBarcodeOptions& options) {
+    return codabar::HumanReadable(prepared, options.CodabarStart, options.CodabarStop, options.ShowStartStop);
+}
+std::string TextClsi(std::string_view prepared, const TBarcodeOptions& options) {
+    return codabar::ClsiHumanReadable(prepared, options.CodabarStart, options.CodabarStop,
+                                      options.ShowStartStop);
+}
+std::string ChecksClsi(std::string_view prepared, const TBarcodeOptions&) {
+    return std::string(1, codabar::ClsiCheckDigit(prepared));
+}
+
+} // namespace
+
+const TBarcodeFamily& CodabarFamily() {
+    static const TBarcodeFamily family{
+        .Kind = TPatternKind::Element,
+        .ElementsPerCharacter = 7,
+        .Validate = ValidatePlain,
+        .Encode = EncodePlain,
+        .HumanReadable = TextPlain,
+    };
+    return family;
+}
+
+const TBarcodeFamily& CodabarCLSIFamily() {
+    static const TBarcodeFamily family{
+        .Kind = TPatternKind::Element,
+        .ElementsPerCharacter = 7,
+        .NumericOnly = true,
+        .Validate = ValidateClsi,
+        .Encode = EncodeClsi,
+        .HumanReadable = TextClsi,
+        .CheckCharacters = ChecksClsi,
+    };
+    return family;
 }
 
 } // namespace zp

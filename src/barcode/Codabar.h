@@ -20,7 +20,8 @@ namespace codabar {
 /// CLSI check digit: weights 2, 1, 2 ... from the left, products above 9 less 9.
 [[nodiscard]] char ClsiCheckDigit(std::string_view digits);
 
-[[nodiscard]] std::string HumanReadable(std::string_view data, uint8_t start, uint8_t stop, bool showStartStop);
+[[nodiscard]] std::string HumanReadable(std::string_view data, uint8_t start, uint8_t stop,
+                                        bool showStartStop);
 [[nodiscard]] std::string ClsiHumanReadable(std::string_view data, uint8_t start, uint8_t stop,
                                             bool showStartStop);
 

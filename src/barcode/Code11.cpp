@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "barcode/Code11.h"
 
+#include "barcode/BarcodeFamily.h"
 #include "barcode/PatternTables.h"
 
 #include <array>
@@ -79,6 +80,41 @@ std::string EncodeCode11(std::string_view data, bool checkDigit) {
     }
     out.append(code11::kStartStop);
     return out;
+}
+
+namespace {
+
+TBarcodeValidation Verdict(const char* message) {
+    return message == nullptr ? TBarcodeValidation{}
+                              : TBarcodeValidation{false, QString::fromLatin1(message)};
+}
+
+TBarcodeValidation Validate11(std::string_view prepared, const TBarcodeOptions&) {
+    return Verdict(ValidateCode11(prepared));
+}
+std::string Encode11(std::string_view prepared, const TBarcodeOptions& options) {
+    return EncodeCode11(prepared, options.CheckDigit);
+}
+std::string Text11(std::string_view prepared, const TBarcodeOptions& options) {
+    return code11::HumanReadable(prepared, options.CheckDigit, options.ShowCheckDigit,
+                                 options.ShowCheckDigit2);
+}
+std::string Checks11(std::string_view prepared, const TBarcodeOptions& options) {
+    return code11::CheckCharacters(prepared, options.CheckDigit);
+}
+
+} // namespace
+
+const TBarcodeFamily& Code11Family() {
+    static const TBarcodeFamily family{
+        .Kind = TPatternKind::Element,
+        .ElementsPerCharacter = 5,
+        .Validate = Validate11,
+        .Encode = Encode11,
+        .HumanReadable = Text11,
+        .CheckCharacters = Checks11,
+    };
+    return family;
 }
 
 } // namespace zp

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "barcode/Code128.h"
 
+#include "barcode/BarcodeFamily.h"
 #include "barcode/PatternTables.h"
 
 #include <array>
@@ -30,10 +31,14 @@ constexpr auto kPatterns = ModulePatterns<107, 13>(kWidths);
 
 enum class TSet { A, B, C };
 
-constexpr bool IsDigit(uint8_t c) { return c >= '0' && c <= '9'; }
+constexpr bool IsDigit(uint8_t c) {
+    return c >= '0' && c <= '9';
+}
 
 // Characters with no value in any set are left out of the symbol.
-constexpr bool HasValue(uint8_t c) { return c <= 127 || (c >= 201 && c <= 207) || (c >= 251 && c <= 254); }
+constexpr bool HasValue(uint8_t c) {
+    return c <= 127 || (c >= 201 && c <= 207) || (c >= 251 && c <= 254);
+}
 
 constexpr bool InClassA(uint8_t c) {
     return c <= 95 || c == 201 || c == 202 || c == 206 || c == 207 || (c >= 211 && c <= 242) || c >= 251;
@@ -41,7 +46,9 @@ constexpr bool InClassA(uint8_t c) {
 constexpr bool InClassB(uint8_t c) {
     return (c >= 32 && c <= 127) || c == 201 || c == 202 || c == 205 || c == 207 || c >= 251;
 }
-constexpr bool InClassC(uint8_t c) { return IsDigit(c) || c == 205 || c == 206 || c == 207 || c == 251; }
+constexpr bool InClassC(uint8_t c) {
+    return IsDigit(c) || c == 205 || c == 206 || c == 207 || c == 251;
+}
 
 // The set-changing characters 203..206 follow their own rows of the value table
 // wherever the current set has one, so that 205 in set A is CODE B and not CODE B
@@ -223,7 +230,9 @@ std::string ReplaceFunctionEscapes(std::string_view data) {
     return out;
 }
 
-std::vector<uint8_t> Values(std::string_view data) { return TEncoder(data).Run(); }
+std::vector<uint8_t> Values(std::string_view data) {
+    return TEncoder(data).Run();
+}
 
 std::string PatternOf(const std::vector<uint8_t>& values) {
     std::string out;
@@ -246,17 +255,6 @@ std::string HumanReadable(std::string_view data) {
             out.push_back(data[i]);
     }
     return out;
-}
-
-char Mod10Weight3(std::string_view digits) {
-    int sum = 0;
-    int weight = 3;
-    for (size_t k = digits.size(); k-- > 0;) {
-        const int d = IsDigit(static_cast<uint8_t>(digits[k])) ? digits[k] - '0' : 0;
-        sum = (sum + d * weight) % 10;
-        weight = 4 - weight;
-    }
-    return static_cast<char>('0' + (10 - sum) % 10);
 }
 
 std::string UccSymbolData(std::string_view data, bool checkDigit) {
@@ -306,10 +304,67 @@ const char* ValidateUcc128(std::string_view data, bool checkDigit) {
            "(if user supplies check digit)";
 }
 
-std::string EncodeCode128(std::string_view data) { return code128::PatternOf(code128::Values(data)); }
+std::string EncodeCode128(std::string_view data) {
+    return code128::PatternOf(code128::Values(data));
+}
 
 std::string EncodeUcc128(std::string_view data, bool checkDigit) {
     return EncodeCode128(code128::UccSymbolData(data, checkDigit));
+}
+
+namespace {
+
+TBarcodeValidation Verdict(const char* message) {
+    return message == nullptr ? TBarcodeValidation{}
+                              : TBarcodeValidation{false, QString::fromLatin1(message)};
+}
+
+TBarcodeValidation Validate128(std::string_view prepared, const TBarcodeOptions&) {
+    return Verdict(ValidateCode128(prepared));
+}
+TBarcodeValidation ValidateUcc(std::string_view prepared, const TBarcodeOptions& options) {
+    return Verdict(ValidateUcc128(prepared, options.CheckDigit));
+}
+std::string Encode128(std::string_view prepared, const TBarcodeOptions&) {
+    return EncodeCode128(prepared);
+}
+std::string EncodeUcc(std::string_view prepared, const TBarcodeOptions& options) {
+    return EncodeUcc128(prepared, options.CheckDigit);
+}
+std::string Text128(std::string_view prepared, const TBarcodeOptions&) {
+    return code128::HumanReadable(prepared);
+}
+std::string TextUcc(std::string_view prepared, const TBarcodeOptions& options) {
+    return code128::UccHumanReadable(prepared, options.CheckDigit, options.UCCFormatting);
+}
+std::string ChecksUcc(std::string_view prepared, const TBarcodeOptions& options) {
+    return options.CheckDigit ? std::string(1, Mod10Weight3(prepared)) : std::string();
+}
+
+} // namespace
+
+const TBarcodeFamily& Code128Family() {
+    static const TBarcodeFamily family{
+        .Kind = TPatternKind::Module,
+        .ExpandsEscapes = true,
+        .Validate = Validate128,
+        .Encode = Encode128,
+        .HumanReadable = Text128,
+    };
+    return family;
+}
+
+const TBarcodeFamily& UCC128Family() {
+    static const TBarcodeFamily family{
+        .Kind = TPatternKind::Module,
+        .NumericOnly = true,
+        .ExpandsEscapes = true,
+        .Validate = ValidateUcc,
+        .Encode = EncodeUcc,
+        .HumanReadable = TextUcc,
+        .CheckCharacters = ChecksUcc,
+    };
+    return family;
 }
 
 } // namespace zp

@@ -38,9 +38,6 @@ inline constexpr int kStop = 106;
 /// The data without "\F1".."\F4" and without characters below 32.
 [[nodiscard]] std::string HumanReadable(std::string_view data);
 
-/// Modulo 10 check digit with weight 3 on the rightmost digit; non-digits count 0.
-[[nodiscard]] char Mod10Weight3(std::string_view digits);
-
 /// The Code 128 data a UCC Code 128 symbol encodes: FNC1 (207), the escape
 /// "\F1" for 8-digit data, the digits and the optional check digit.
 [[nodiscard]] std::string UccSymbolData(std::string_view data, bool checkDigit);

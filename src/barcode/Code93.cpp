@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "barcode/Code93.h"
 
+#include "barcode/BarcodeFamily.h"
 #include "barcode/PatternTables.h"
 
 #include <array>
@@ -22,7 +23,9 @@ static_assert(AllWidthsSum(kWidths.data(), kWidths.size(), 9));
 
 constexpr auto kPatterns = ModulePatterns<48, 9>(kWidths);
 
-constexpr int LetterValue(char upper) { return 10 + (upper - 'A'); }
+constexpr int LetterValue(char upper) {
+    return 10 + (upper - 'A');
+}
 
 // Appends the values of one character (full-ASCII translation).
 void Translate(uint8_t c, std::vector<uint8_t>& out) {
@@ -132,6 +135,36 @@ std::string EncodeCode93(std::string_view data) {
     out.append(code93::ValuePattern(code93::kStartStop));
     out.push_back('1'); // termination bar
     return out;
+}
+
+namespace {
+
+TBarcodeValidation Verdict(const char* message) {
+    return message == nullptr ? TBarcodeValidation{}
+                              : TBarcodeValidation{false, QString::fromLatin1(message)};
+}
+
+TBarcodeValidation Validate93(std::string_view prepared, const TBarcodeOptions&) {
+    return Verdict(ValidateCode93(prepared));
+}
+std::string Encode93(std::string_view prepared, const TBarcodeOptions&) {
+    return EncodeCode93(prepared);
+}
+std::string Text93(std::string_view prepared, const TBarcodeOptions&) {
+    return code93::HumanReadable(prepared);
+}
+
+} // namespace
+
+const TBarcodeFamily& Code93Family() {
+    static const TBarcodeFamily family{
+        .Kind = TPatternKind::Module,
+        .ExpandsEscapes = true,
+        .Validate = Validate93,
+        .Encode = Encode93,
+        .HumanReadable = Text93,
+    };
+    return family;
 }
 
 } // namespace zp

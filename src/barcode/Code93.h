@@ -11,10 +11,10 @@ namespace zp {
 /// Code 93 with the full-ASCII translation always on and both check values.
 namespace code93 {
 
-inline constexpr int kShiftDollar = 43; // ($)
+inline constexpr int kShiftDollar = 43;  // ($)
 inline constexpr int kShiftPercent = 44; // (%)
-inline constexpr int kShiftSlash = 45; // (/)
-inline constexpr int kShiftPlus = 46; // (+)
+inline constexpr int kShiftSlash = 45;   // (/)
+inline constexpr int kShiftPlus = 46;    // (+)
 inline constexpr int kStartStop = 47;
 
 /// The 9-module pattern of a value 0..47.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "barcode/Interleaved2of5.h"
 
-#include "barcode/Code128.h"
+#include "barcode/BarcodeFamily.h"
 #include "barcode/PatternTables.h"
 
 #include <array>
@@ -19,7 +19,9 @@ static_assert(kDigits.size() == 10 && AllBinary(kDigits, 5) && AllHaveOnes(kDigi
 constexpr std::string_view kStart = "0000";
 constexpr std::string_view kStop = "100";
 
-int DigitValue(char c) { return c >= '0' && c <= '9' ? c - '0' : 0; }
+int DigitValue(char c) {
+    return c >= '0' && c <= '9' ? c - '0' : 0;
+}
 
 } // namespace
 
@@ -94,7 +96,7 @@ std::string HumanReadable(std::string_view data, bool checkDigit, bool showCheck
 std::string Itf14HumanReadable(std::string_view data, bool showCheckDigit) {
     std::string text(data);
     if (showCheckDigit)
-        text.push_back(code128::Mod10Weight3(data));
+        text.push_back(Mod10Weight3(data));
     const std::string_view t(text);
     const auto part = [&t](size_t from, size_t to) { // characters from..to, 1-based
         return from > t.size() ? std::string_view() : t.substr(from - 1, to - from + 1);
@@ -121,8 +123,70 @@ std::string EncodeInterleaved2of5(std::string_view data, bool checkDigit, uint8_
 
 std::string EncodeItf14(std::string_view data) {
     std::string digits(data);
-    digits.push_back(code128::Mod10Weight3(data));
+    digits.push_back(Mod10Weight3(data));
     return i25::PatternOfDigits(digits);
+}
+
+namespace {
+
+TBarcodeValidation Verdict(const char* message) {
+    return message == nullptr ? TBarcodeValidation{}
+                              : TBarcodeValidation{false, QString::fromLatin1(message)};
+}
+
+TBarcodeValidation ValidateI25(std::string_view prepared, const TBarcodeOptions&) {
+    return Verdict(ValidateInterleaved2of5(prepared));
+}
+TBarcodeValidation Validate14(std::string_view prepared, const TBarcodeOptions&) {
+    return Verdict(ValidateItf14(prepared));
+}
+std::string EncodeI25(std::string_view prepared, const TBarcodeOptions& options) {
+    return EncodeInterleaved2of5(prepared, options.CheckDigit, options.I25CheckDigitType);
+}
+std::string Encode14(std::string_view prepared, const TBarcodeOptions&) {
+    return EncodeItf14(prepared);
+}
+std::string TextI25(std::string_view prepared, const TBarcodeOptions& options) {
+    return i25::HumanReadable(prepared, options.CheckDigit, options.ShowCheckDigit,
+                              options.I25CheckDigitType);
+}
+std::string Text14(std::string_view prepared, const TBarcodeOptions& options) {
+    return i25::Itf14HumanReadable(prepared, options.ShowCheckDigit);
+}
+std::string ChecksI25(std::string_view prepared, const TBarcodeOptions& options) {
+    return options.CheckDigit ? std::string(1, i25::CheckDigit(prepared, options.I25CheckDigitType))
+                              : std::string();
+}
+std::string Checks14(std::string_view prepared, const TBarcodeOptions&) {
+    return std::string(1, Mod10Weight3(prepared));
+}
+
+} // namespace
+
+const TBarcodeFamily& Int2of5Family() {
+    static const TBarcodeFamily family{
+        .Kind = TPatternKind::Element,
+        .NumericOnly = true,
+        .BearerBars = true,
+        .Validate = ValidateI25,
+        .Encode = EncodeI25,
+        .HumanReadable = TextI25,
+        .CheckCharacters = ChecksI25,
+    };
+    return family;
+}
+
+const TBarcodeFamily& ITF14Family() {
+    static const TBarcodeFamily family{
+        .Kind = TPatternKind::Element,
+        .NumericOnly = true,
+        .BearerBars = true,
+        .Validate = Validate14,
+        .Encode = Encode14,
+        .HumanReadable = Text14,
+        .CheckCharacters = Checks14,
+    };
+    return family;
 }
 
 } // namespace zp

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "barcode/Msi.h"
 
+#include "barcode/BarcodeFamily.h"
+
 #include <vector>
 
 namespace zp {
@@ -14,7 +16,9 @@ int ValueOf(char c) {
     return c == 'X' ? 10 : 0;
 }
 
-char CheckCharacter(int value) { return value == 10 ? 'X' : static_cast<char>('0' + value); }
+char CheckCharacter(int value) {
+    return value == 10 ? 'X' : static_cast<char>('0' + value);
+}
 
 } // namespace
 
@@ -136,6 +140,65 @@ std::string EncodeMsiIsbn(std::string_view data) {
     std::string characters(data);
     characters.append(msi::IsbnCheckCharacters(data));
     return msi::BitPattern(characters);
+}
+
+namespace {
+
+TBarcodeValidation Verdict(const char* message) {
+    return message == nullptr ? TBarcodeValidation{}
+                              : TBarcodeValidation{false, QString::fromLatin1(message)};
+}
+
+TBarcodeValidation ValidatePlain(std::string_view prepared, const TBarcodeOptions&) {
+    return Verdict(ValidateMsi(prepared));
+}
+TBarcodeValidation ValidateIsbn(std::string_view prepared, const TBarcodeOptions&) {
+    return Verdict(ValidateMsiIsbn(prepared));
+}
+std::string EncodePlain(std::string_view prepared, const TBarcodeOptions& options) {
+    return EncodeMsi(prepared, options.CheckDigit, options.FirstCheckMod11);
+}
+std::string EncodeIsbn(std::string_view prepared, const TBarcodeOptions&) {
+    return EncodeMsiIsbn(prepared);
+}
+std::string TextPlain(std::string_view prepared, const TBarcodeOptions& options) {
+    return msi::HumanReadable(prepared, options.CheckDigit, options.FirstCheckMod11, options.ShowCheckDigit,
+                              options.ShowCheckDigit2);
+}
+std::string TextIsbn(std::string_view prepared, const TBarcodeOptions& options) {
+    return msi::IsbnHumanReadable(prepared, options.ShowCheckDigit);
+}
+std::string ChecksPlain(std::string_view prepared, const TBarcodeOptions& options) {
+    return msi::CheckCharacters(prepared, options.CheckDigit, options.FirstCheckMod11);
+}
+std::string ChecksIsbn(std::string_view prepared, const TBarcodeOptions&) {
+    return msi::IsbnCheckCharacters(prepared);
+}
+
+} // namespace
+
+const TBarcodeFamily& MSIFamily() {
+    static const TBarcodeFamily family{
+        .Kind = TPatternKind::Bit,
+        .NumericOnly = true,
+        .Validate = ValidatePlain,
+        .Encode = EncodePlain,
+        .HumanReadable = TextPlain,
+        .CheckCharacters = ChecksPlain,
+    };
+    return family;
+}
+
+const TBarcodeFamily& MSIISBNFamily() {
+    static const TBarcodeFamily family{
+        .Kind = TPatternKind::Bit,
+        .NumericOnly = true,
+        .Validate = ValidateIsbn,
+        .Encode = EncodeIsbn,
+        .HumanReadable = TextIsbn,
+        .CheckCharacters = ChecksIsbn,
+    };
+    return family;
 }
 
 } // namespace zp

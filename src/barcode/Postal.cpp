@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "barcode/Postal.h"
 
+#include "barcode/BarcodeFamily.h"
 #include "barcode/PatternTables.h"
 #include "model/base/Rounding.h"
 
@@ -39,11 +40,21 @@ char PostnetCheckDigit(std::string_view data) {
     return static_cast<char>('0' + (10 - sum) % 10);
 }
 
-int PostnetBarWidth(int labelDpi) { return Round(labelDpi * 11.0 / 480.0); }
-int FimBarWidth(int labelDpi) { return Round(labelDpi / 32.0); }
-int PostnetTallHeight(int labelDpi) { return Round(labelDpi * 0.125); }
-int FimHeight(int labelDpi) { return Round(labelDpi * 0.625); }
-int PostnetShortBarDrop(int labelDpi) { return PostnetTallHeight(labelDpi) / 2; }
+int PostnetBarWidth(int labelDpi) {
+    return Round(labelDpi * 11.0 / 480.0);
+}
+int FimBarWidth(int labelDpi) {
+    return Round(labelDpi / 32.0);
+}
+int PostnetTallHeight(int labelDpi) {
+    return Round(labelDpi * 0.125);
+}
+int FimHeight(int labelDpi) {
+    return Round(labelDpi * 0.625);
+}
+int PostnetShortBarDrop(int labelDpi) {
+    return PostnetTallHeight(labelDpi) / 2;
+}
 
 } // namespace postal
 
@@ -53,8 +64,9 @@ const char* ValidatePostnet(std::string_view data) {
 }
 
 const char* ValidateFim(std::string_view data) {
-    return data.size() == 1 && data[0] >= 'A' && data[0] <= 'D' ? nullptr
-                                                                 : "FIM bar codes must be one character long (A,B,C,D)";
+    return data.size() == 1 && data[0] >= 'A' && data[0] <= 'D'
+               ? nullptr
+               : "FIM bar codes must be one character long (A,B,C,D)";
 }
 
 std::string EncodePostnet(std::string_view data) {
@@ -73,6 +85,57 @@ std::string EncodeFim(std::string_view data) {
     if (data.empty() || data[0] < 'A' || data[0] > 'D')
         return std::string();
     return std::string(postal::kFim[data[0] - 'A']);
+}
+
+namespace {
+
+TBarcodeValidation Verdict(const char* message) {
+    return message == nullptr ? TBarcodeValidation{}
+                              : TBarcodeValidation{false, QString::fromLatin1(message)};
+}
+
+TBarcodeValidation ValidateP(std::string_view prepared, const TBarcodeOptions&) {
+    return Verdict(ValidatePostnet(prepared));
+}
+TBarcodeValidation ValidateF(std::string_view prepared, const TBarcodeOptions&) {
+    return Verdict(ValidateFim(prepared));
+}
+std::string EncodeP(std::string_view prepared, const TBarcodeOptions&) {
+    return EncodePostnet(prepared);
+}
+std::string EncodeF(std::string_view prepared, const TBarcodeOptions&) {
+    return EncodeFim(prepared);
+}
+std::string TextAsData(std::string_view prepared, const TBarcodeOptions&) {
+    return std::string(prepared);
+}
+std::string ChecksP(std::string_view prepared, const TBarcodeOptions&) {
+    return std::string(1, postal::PostnetCheckDigit(prepared));
+}
+
+} // namespace
+
+const TBarcodeFamily& PostnetFamily() {
+    static const TBarcodeFamily family{
+        .Kind = TPatternKind::BarHeight,
+        .DrawsText = false,
+        .Validate = ValidateP,
+        .Encode = EncodeP,
+        .HumanReadable = TextAsData,
+        .CheckCharacters = ChecksP,
+    };
+    return family;
+}
+
+const TBarcodeFamily& FIMFamily() {
+    static const TBarcodeFamily family{
+        .Kind = TPatternKind::Position,
+        .DrawsText = false,
+        .Validate = ValidateF,
+        .Encode = EncodeF,
+        .HumanReadable = TextAsData,
+    };
+    return family;
 }
 
 } // namespace zp

@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(Code11, Code11CheckTest, ::testing::ValuesIn(kChecks),
 
 TEST(Code11Test, PatternFramesCharactersAndChecks) {
     const std::string startStop = "00110", one = "10001", dash = "00100", eight = "10010";
-    EXPECT_EQ(EncodeCode11("1", false), startStop + one + one + startStop);      // C of 1 is 1
+    EXPECT_EQ(EncodeCode11("1", false), startStop + one + one + startStop); // C of 1 is 1
     EXPECT_EQ(EncodeCode11("-", true), startStop + dash + dash + eight + startStop);
 }
 

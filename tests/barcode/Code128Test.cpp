@@ -50,9 +50,15 @@ const ValuesCase kValueCases[] = {
      Bytes({'a', 206, 9}),
      {kStartB, 65, kCodeA, 73, 75, kStop},
      "206 in set B is CODE A alone, not CODE A + FNC4"},
-    {"CodeCCharacterInSetB", Bytes({'a', 204, '1', '2'}), {kStartB, 65, kCodeC, 12, 94, kStop}, "204 row in B"},
+    {"CodeCCharacterInSetB",
+     Bytes({'a', 204, '1', '2'}),
+     {kStartB, 65, kCodeC, 12, 94, kStop},
+     "204 row in B"},
     {"Fnc4CharacterInSetB", Bytes({'a', 205, 'b'}), {kStartB, 65, kCodeB, 66, 52, kStop}, "205 in B: FNC4"},
-    {"HighCharactersLeftOut", Bytes({'A', 200, 'B', 255}), {kStartB, 33, 34, 102, kStop}, "no value in any set"},
+    {"HighCharactersLeftOut",
+     Bytes({'A', 200, 'B', 255}),
+     {kStartB, 33, 34, 102, kStop},
+     "no value in any set"},
 };
 
 class Code128ValuesTest : public ::testing::TestWithParam<ValuesCase> {};
@@ -111,7 +117,12 @@ const UccCase kUccCases[] = {
      "00000123455555555558",
      "(00) 0 0012345 555555555 8"},
     // An 8-digit datum begins with two FNC1 (kept as the stored symbols have it).
-    {"EightDigits", "12345678", false, {kStartC, kFnc1, kFnc1, 12, 34, 56, 78, 95, kStop}, "12345678", "(123) 45678"},
+    {"EightDigits",
+     "12345678",
+     false,
+     {kStartC, kFnc1, kFnc1, 12, 34, 56, 78, 95, kStop},
+     "12345678",
+     "(123) 45678"},
     {"EightDigitsWithCheck",
      "12345678",
      true,
@@ -132,17 +143,12 @@ TEST_P(Ucc128Test, ValuesAndTexts) {
 INSTANTIATE_TEST_SUITE_P(Code128, Ucc128Test, ::testing::ValuesIn(kUccCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Code128Test, CheckDigitWeighsThreeOnTheRight) {
-    EXPECT_EQ(Mod10Weight3("0000012345555555555"), '8');
-    EXPECT_EQ(Mod10Weight3("1234567890123"), '1');
-    EXPECT_EQ(Mod10Weight3(""), '0');
-}
-
 TEST(Code128Test, Validation) {
     EXPECT_EQ(ValidateCode128(std::string(60, 'a')), nullptr);
     EXPECT_STREQ(ValidateCode128(std::string(61, 'a')), "Data must be 60 characters or less");
-    const char* ucc = "UCC Code 128 bar codes must be 8,19 (if Zentaprint supplies check digit) or 20 characters "
-                      "long (if user supplies check digit)";
+    const char* ucc =
+        "UCC Code 128 bar codes must be 8,19 (if Zentaprint supplies check digit) or 20 characters "
+        "long (if user supplies check digit)";
     EXPECT_EQ(ValidateUcc128("12345678", false), nullptr);
     EXPECT_EQ(ValidateUcc128(std::string(19, '1'), true), nullptr);
     EXPECT_EQ(ValidateUcc128(std::string(20, '1'), false), nullptr);

@@ -39,12 +39,17 @@ const TranslationCase kTranslations[] = {
     {"LowerA", "a", Pair(kShiftPlus, 'A')},
     {"Brace", "{", Pair(kShiftPercent, 'P')},
     {"Delete", "\x7f", Pair(kShiftPercent, 'T')},
-    {"HighDropped", "A\xc4\xff" "B", {10, 11}},
+    {"HighDropped",
+     "A\xc4\xff"
+     "B",
+     {10, 11}},
 };
 
 class Code93TranslationTest : public ::testing::TestWithParam<TranslationCase> {};
 
-TEST_P(Code93TranslationTest, FullAsciiValues) { EXPECT_EQ(DataValues(GetParam().data), GetParam().values); }
+TEST_P(Code93TranslationTest, FullAsciiValues) {
+    EXPECT_EQ(DataValues(GetParam().data), GetParam().values);
+}
 
 INSTANTIATE_TEST_SUITE_P(Code93, Code93TranslationTest, ::testing::ValuesIn(kTranslations),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -59,15 +64,18 @@ TEST(Code93Test, CheckValuesOfTheWorkedExample) {
 TEST(Code93Test, CheckWeightsWrap) {
     std::vector<uint8_t> values(21, 1);
     AppendCheckValues(values);
-    const int c = (210 + 1) % 47;                 // weights 1..20, then 1
-    const int k = (c + (2 + 3 + 4 + 5 + 6 + 7 + 8 + 9 + 10 + 11 + 12 + 13 + 14 + 15) + (1 + 2 + 3 + 4 + 5 + 6 + 7)) % 47;
+    const int c = (210 + 1) % 47; // weights 1..20, then 1
+    const int k =
+        (c + (2 + 3 + 4 + 5 + 6 + 7 + 8 + 9 + 10 + 11 + 12 + 13 + 14 + 15) + (1 + 2 + 3 + 4 + 5 + 6 + 7)) %
+        47;
     EXPECT_EQ(values[21], c);
     EXPECT_EQ(values[22], k);
 }
 
 TEST(Code93Test, PatternFramesValuesWithStartStopAndTerminationBar) {
     const std::string start = "101011110", stopAndBar = "1010111101";
-    const std::string t = "110100110", e = "110010010", s = "110101100", nine = "100001010", three = "101000010";
+    const std::string t = "110100110", e = "110010010", s = "110101100", nine = "100001010",
+                      three = "101000010";
     const std::string checkC = "101110110", checkK = "100100010";
     EXPECT_EQ(EncodeCode93("TEST93"), start + t + e + s + t + nine + three + checkC + checkK + stopAndBar);
     for (int v = 0; v <= kStartStop; ++v)
@@ -75,7 +83,9 @@ TEST(Code93Test, PatternFramesValuesWithStartStopAndTerminationBar) {
 }
 
 TEST(Code93Test, TextAndValidation) {
-    EXPECT_EQ(HumanReadable("ab\x09" "c"), "abc");
+    EXPECT_EQ(HumanReadable("ab\x09"
+                            "c"),
+              "abc");
     EXPECT_EQ(ValidateCode93(std::string(60, '\xff')), nullptr);
     EXPECT_STREQ(ValidateCode93(std::string(61, 'A')), "Data must be 60 characters or less");
     EXPECT_EQ(EncodeCode93(std::string(65536, 'z')).size(), (65536 * 2 + 4) * 9 + 1);

@@ -38,9 +38,9 @@ INSTANTIATE_TEST_SUITE_P(Interleaved2of5, I25Test, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Interleaved2of5Test, TextWithoutShownCheckDigit) {
-    EXPECT_EQ(i25::HumanReadable("123", true, false, 0), "123");     // 1236: even, no zero
-    EXPECT_EQ(i25::HumanReadable("1234", true, false, 0), "01234");  // 12348 padded
-    EXPECT_EQ(i25::HumanReadable("1234", false, true, 0), "1234");   // no check digit to show
+    EXPECT_EQ(i25::HumanReadable("123", true, false, 0), "123");    // 1236: even, no zero
+    EXPECT_EQ(i25::HumanReadable("1234", true, false, 0), "01234"); // 12348 padded
+    EXPECT_EQ(i25::HumanReadable("1234", false, true, 0), "1234");  // no check digit to show
 }
 
 TEST(Interleaved2of5Test, PairsInterleaveBarsAndSpaces) {

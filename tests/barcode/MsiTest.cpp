@@ -35,8 +35,17 @@ INSTANTIATE_TEST_SUITE_P(Msi, MsiCheckTest, ::testing::ValuesIn(kChecks),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MsiTest, BitPatternFramesFourBitsPerCharacter) {
-    EXPECT_EQ(EncodeMsi("1234", false, false), "1" "0001" "0010" "0011" "0100" "0100" "00");
-    EXPECT_EQ(msi::BitPattern("9X"), "1" "1001" "1010" "00");
+    EXPECT_EQ(EncodeMsi("1234", false, false), "1"
+                                               "0001"
+                                               "0010"
+                                               "0011"
+                                               "0100"
+                                               "0100"
+                                               "00");
+    EXPECT_EQ(msi::BitPattern("9X"), "1"
+                                     "1001"
+                                     "1010"
+                                     "00");
 }
 
 TEST(MsiTest, TextShowsTheCheckCharactersAsAsked) {

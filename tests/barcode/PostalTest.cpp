@@ -12,7 +12,14 @@ TEST(PostalTest, PostnetFramesDigitsAndCheckDigit) {
                       d7 = "10001", d8 = "10010", d9 = "10100";
     EXPECT_EQ(postal::PostnetCheckDigit("12345-6789"), '5'); // 45 → 5
     EXPECT_EQ(EncodePostnet("12345-6789"), frame + d1 + d2 + d3 + d4 + d5 + d6 + d7 + d8 + d9 + d5 + frame);
-    EXPECT_EQ(EncodePostnet("a0b0c0d0e0"), frame + "11000" "11000" "11000" "11000" "11000" "11000" + frame);
+    EXPECT_EQ(EncodePostnet("a0b0c0d0e0"), frame +
+                                               "11000"
+                                               "11000"
+                                               "11000"
+                                               "11000"
+                                               "11000"
+                                               "11000" +
+                                               frame);
 }
 
 struct PostnetValidation {
@@ -22,8 +29,8 @@ struct PostnetValidation {
 };
 
 const PostnetValidation kPostnet[] = {
-    {"Five", "12345", true},       {"Nine", "12345-6789", true}, {"Eleven", "12345678901", true},
-    {"Four", "1234", false},       {"Ten", "1234567890", false}, {"LettersIgnored", "x1y2z3w4v5", true},
+    {"Five", "12345", true},      {"Nine", "12345-6789", true}, {"Eleven", "12345678901", true},
+    {"Four", "1234", false},      {"Ten", "1234567890", false}, {"LettersIgnored", "x1y2z3w4v5", true},
     {"NoDigits", "abcde", false},
 };
 
