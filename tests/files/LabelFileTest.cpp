@@ -6,6 +6,9 @@
 #include "model/ModelTestSupport.h"
 #include "model/base/Errors.h"
 #include "model/document/LabelDocument.h"
+#include "platform/printing/Printer.h"
+#include "platform/printing/StandardBackend.h"
+#include "print/FakeBackend.h"
 #include "settings/AppOptions.h"
 
 #include <QDir>
@@ -120,7 +123,7 @@ TEST_F(LabelFileTest, SaveLoadSaveGivesIdenticalBytes) {
     EXPECT_EQ(loaded.Ide.LockPassword(), QStringLiteral("secret"));
     const QString again = Path("again.zp3");
     SaveLabelFile(again, loaded.Objects, loaded.Ide, loaded.Layout);
-    EXPECT_EQ(test::ToHex(FileBytes(again)), test::ToHex(first));
+    EXPECT_EQ(test::ToHex(FileBytes(again)).toStdString(), test::ToHex(first).toStdString());
 }
 
 TEST_F(LabelFileTest, EmptyLabelLayout) {
@@ -140,7 +143,7 @@ TEST_F(LabelFileTest, EmptyLabelLayout) {
                                     w.WriteListEnd();
                                     w.WriteListBegin(); // connections
                                     w.WriteListEnd();
-                                    w.WriteString(QString()); // no printer
+                                    w.WriteString(ZpPrinter().PrinterName());
                                     w.WriteBool(false);
                                     w.WriteInteger(300);
                                     AppOptions().SaveToStream(w);
@@ -148,7 +151,7 @@ TEST_F(LabelFileTest, EmptyLabelLayout) {
                                     label.Layout.WriteBlock(w);
                                 }) +
                                 test::Hex("01 00");
-    EXPECT_EQ(test::ToHex(LabelBytes(label)), test::ToHex(expected));
+    EXPECT_EQ(test::ToHex(LabelBytes(label)).toStdString(), test::ToHex(expected).toStdString());
 }
 
 // A file of an older version built item by item, with one rectangle of that
@@ -316,6 +319,43 @@ TEST_F(LabelFileTest, Version8LabelIsRescaledFrom1440) {
     const int dpiNow = LabelDPI();
     EXPECT_EQ(doc.Objects()[0]->GetBounds(), (TRect{0, 0, dpiNow, dpiNow / 2}));
     EXPECT_EQ(doc.Environment().FGuidesX, QList<int32_t>{dpiNow});
+}
+
+// The printer the file names is selected; a printable area equal to the
+// page turned switches its orientation; LabelDPI follows the printer.
+TEST_F(LabelFileTest, LoadingSelectsTheLabelsPrinter) {
+    auto backend = std::make_unique<test::TFakeBackend>(test::TFakeBackend::WithQueues({"Office", "Shop"}));
+    backend->LowResolution.insert(QStringLiteral("Shop"));
+    ZpPrinter().SetBackend(std::move(backend));
+    struct TRestore {
+        ~TRestore() { ZpPrinter().SetBackend(std::make_unique<TZpStandardBackend>()); }
+    } restore;
+
+    TLabel label;
+    label.Layout.SetDesignDefaults();
+    ZpPrinter().SetPrinterIndex(ZpPrinter().IndexOfPrinter(QStringLiteral("Shop")));
+    ASSERT_EQ(ZpPrinter().Orientation(), poPortrait);
+    // The printable area of the 300 dpi queue, in dots, turned.
+    label.Layout.PageWidth = float(ZpPrinter().PrintableHeight());
+    label.Layout.PageHeight = float(ZpPrinter().PrintableWidth());
+    const QString path = Path("shop.zp3");
+    SaveLabelFile(path, label.Objects, label.Ide, label.Layout);
+    ZpPrinter().SetPrinterIndex(ZpPrinter().IndexOfPrinter(QStringLiteral("Office")));
+
+    TLabel loaded;
+    LoadLabelFile(path, loaded.Objects, loaded.Ide, loaded.Layout, false);
+    EXPECT_EQ(ZpPrinter().PrinterName(), QStringLiteral("Shop"));
+    EXPECT_EQ(ZpPrinter().Orientation(), poLandscape);
+    EXPECT_EQ(loaded.Layout.PageOrientation, 1);
+    EXPECT_EQ(LabelDPI(), 300);
+
+    // A printer the machine does not have: the system default.
+    QByteArray bytes = FileBytes(path);
+    bytes.replace("\x06\x04Shop", "\x06\x04Gone");
+    TLabel other;
+    ASSERT_EQ(LoadError(bytes, other), QString());
+    EXPECT_EQ(ZpPrinter().PrinterName(), QStringLiteral("Office"));
+    EXPECT_EQ(LabelDPI(), 600);
 }
 
 TEST_F(LabelFileTest, ObjectsGetTheLabelsConnections) {
