@@ -83,14 +83,19 @@ bool ValidateBarcodeData(const TBarcodeOptions& options, std::string_view prepar
                                   TZpAnswer::Ok) == TZpAnswer::Ignore;
 }
 
+// Families may rely on valid data; anything else has no pattern and no text.
 std::string EncodeBarcode(std::string_view prepared, const TBarcodeOptions& options) {
     const TBarcodeFamily& family = BarcodeFamily(options.Symbology);
-    return family.Encode ? family.Encode(prepared, options) : std::string();
+    if (!family.Encode || !ValidateBarcodeData(options, prepared, false))
+        return {};
+    return family.Encode(prepared, options);
 }
 
 std::string BarcodeHumanReadable(std::string_view prepared, const TBarcodeOptions& options) {
     const TBarcodeFamily& family = BarcodeFamily(options.Symbology);
-    return family.HumanReadable ? family.HumanReadable(prepared, options) : std::string();
+    if (!family.HumanReadable || !ValidateBarcodeData(options, prepared, false))
+        return {};
+    return family.HumanReadable(prepared, options);
 }
 
 std::string BarcodeBytes(const QString& text) {
