@@ -7,6 +7,21 @@
 
 namespace zp {
 
+namespace {
+
+// These rules belong to the type codes, whichever family draws them.
+bool TakesEscapes(uint8_t code, const TBarcodeFamily& family) {
+    return code == bcCode39Ascii || code == bcCode128 || code == bcUCC128 || code == bcCode93 ||
+           family.ExpandsEscapes;
+}
+
+bool DigitsOnly(uint8_t code, const TBarcodeFamily& family) {
+    return (code >= bcUCC128 && code <= bcInt2of5) || code == bcCodabarCLSI || code == bcMSI ||
+           code == bcMSIISBN || code == bcITF14 || family.NumericOnly;
+}
+
+} // namespace
+
 std::string ExpandBarcodeEscapes(std::string_view text) {
     std::string out;
     out.reserve(text.size());
@@ -59,7 +74,7 @@ std::string PrepareBarcodeData(std::string_view data, const TBarcodeOptions& opt
     prepared += data;
     prepared += options.Postamble;
     const TBarcodeFamily& family = BarcodeFamily(options.Symbology);
-    if (family.ExpandsEscapes)
+    if (TakesEscapes(options.Symbology, family))
         prepared = ExpandBarcodeEscapes(prepared);
     if (family.FinishPreparation)
         prepared = family.FinishPreparation(std::move(prepared), options);
@@ -71,7 +86,7 @@ bool ValidateBarcodeData(const TBarcodeOptions& options, std::string_view prepar
         return false;
     const TBarcodeFamily& family = BarcodeFamily(options.Symbology);
     TBarcodeValidation result;
-    if (family.NumericOnly && !AllDigits(prepared))
+    if (DigitsOnly(options.Symbology, family) && !AllDigits(prepared))
         result = {false, QStringLiteral("Only numeric values are allowed by the selected bar code")};
     else if (family.Validate)
         result = family.Validate(prepared, options);

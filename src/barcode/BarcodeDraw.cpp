@@ -59,13 +59,13 @@ void DrawPlain(TBarcodeDrawContext& context) {
         canvas.FillBar(x0 + bar.X, barTop, x0 + bar.X + bar.Width, top + h);
     }
 
-    if (family.BearerBars && options.GuardBars) {
+    if ((family.BearerBars || options.Symbology == bcInt2of5 || options.Symbology == bcITF14) && options.GuardBars) {
         const double thick = static_cast<double>(options.Density) * options.WideToNarrow;
         canvas.FillBar(0, top, along, Round(top + thick));
         canvas.FillBar(0, Round(top + h - thick), along, top + h);
     }
 
-    if (options.ShowHumanReadable && family.DrawsText) {
+    if (options.ShowHumanReadable && family.DrawsText && !postal) {
         const int64_t y = options.HRPosition == 0 ? 0 : h + spacing;
         int64_t x = 0;
         if (options.FontAlignment == 1)
