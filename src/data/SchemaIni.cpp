@@ -1,10 +1,78 @@
 // SPDX-License-Identifier: MIT
 #include "data/SchemaIni.h"
 
+#include "model/base/Errors.h"
 #include "platform/dataaccess/Connection.h"
+#include "platform/dataaccess/RecordSet.h"
+#include "platform/dataaccess/SchemaFile.h"
+
+#include <QDir>
+#include <QLoggingCategory>
 
 namespace zp {
 
-void WriteSchemaIni(TZpConnection& connection) { (void)connection; }
+namespace {
+Q_LOGGING_CATEGORY(lcSchema, "zentaprint.data.schema")
+
+bool IsTextConnection(const TZpConnection& connection) {
+    return connection.Provider().startsWith(QLatin1String("Microsoft.Jet.OLEDB"), Qt::CaseInsensitive) &&
+           connection.Property(QStringLiteral("Extended Properties"))
+               .trimmed()
+               .startsWith(QLatin1String("Text"), Qt::CaseInsensitive);
+}
+
+bool HasHeader(const TZpConnection& connection) {
+    for (const QString& part : connection.Property(QStringLiteral("Extended Properties")).split(u';')) {
+        if (part.section(u'=', 0, 0).trimmed().compare(QLatin1String("HDR"), Qt::CaseInsensitive) == 0) {
+            return part.section(u'=', 1).trimmed().compare(QLatin1String("NO"), Qt::CaseInsensitive) != 0;
+        }
+    }
+    return true;
+}
+} // namespace
+
+void WriteSchemaIni(TZpConnection& connection) {
+    if (!connection.Connected() || !IsTextConnection(connection)) {
+        return;
+    }
+    const QString path = QDir(connection.Property(QStringLiteral("Data Source"))).filePath(QStringLiteral("SCHEMA.INI"));
+    const QStringList tables = connection.TableNames(true);
+    TZpSchemaFile schema = TZpSchemaFile::Read(path);
+    for (const QString& table : tables) {
+        schema.EraseSection(QString(table).replace(u'#', u'.'));
+    }
+    // The tables are read again without their old sections, so that the
+    // connection's header choice decides the column names.
+    if (!schema.Write(path)) {
+        qCWarning(lcSchema) << "cannot write" << path;
+        return;
+    }
+    connection.Close();
+    connection.Open();
+    const QString header = HasHeader(connection) ? QStringLiteral("True") : QStringLiteral("False");
+    for (const QString& table : tables) {
+        std::unique_ptr<TZpRecordSet> records;
+        try {
+            records = connection.Select(QStringLiteral("SELECT * FROM [%1]").arg(table));
+        } catch (const EZpError& error) {
+            qCInfo(lcSchema) << "skipped" << table << error.Message();
+            continue;
+        }
+        if (records->Fields.isEmpty()) {
+            continue;
+        }
+        const QString section = QString(table).replace(u'#', u'.');
+        schema.SetValue(section, QStringLiteral("Format"), QStringLiteral("CSVDelimited"));
+        schema.SetValue(section, QStringLiteral("MaxScanRows"), QStringLiteral("0"));
+        schema.SetValue(section, QStringLiteral("ColNameHeader"), header);
+        for (int i = 0; i < records->Fields.size(); ++i) {
+            schema.SetValue(section, QStringLiteral("Col%1").arg(i + 1),
+                            QStringLiteral("\"%1\" Text Width 100").arg(records->Fields[i].Name));
+        }
+    }
+    if (!schema.Write(path)) {
+        qCWarning(lcSchema) << "cannot write" << path;
+    }
+}
 
 } // namespace zp

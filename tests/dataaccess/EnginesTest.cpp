@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: MIT
+#include "dataaccess/Fixtures.h"
+#include "model/base/Errors.h"
+#include "platform/dataaccess/Connection.h"
+#include "platform/dataaccess/Query.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace zp {
+namespace {
+
+using test::kProducts;
+
+// Makes the products source in a folder; returns its connection string and
+// sets the name the engine lists the table under.
+struct TEngineCase {
+    const char* Name;
+    std::function<QString(const QString& dir, QString& table)> Make;
+};
+
+QString MakeSQLite(const QString& dir, QString& table) {
+    const QString path = QDir(dir).filePath(QStringLiteral("products.db"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("make"));
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("CREATE TABLE products (Code TEXT, Name TEXT, Qty INTEGER)"));
+        for (const auto& p : kProducts) {
+            q.prepare(QStringLiteral("INSERT INTO products VALUES (?,?,?)"));
+            q.addBindValue(QString::fromUtf8(p.Code));
+            q.addBindValue(QString::fromUtf8(p.Name));
+            q.addBindValue(p.Qty);
+            q.exec();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("make"));
+    table = QStringLiteral("products");
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path;
+}
+
+QString MakeText(const QString& dir, QString& table) {
+    test::CopyFixtureFolder(QStringLiteral("dataaccess/text"), dir);
+    table = QStringLiteral("products#csv");
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=\"Text;HDR=YES;\"")
+        .arg(dir);
+}
+
+QString MakeDbf(const QString& dir, QString& table) {
+    QFile file(QDir(dir).filePath(QStringLiteral("products.dbf")));
+    file.open(QIODevice::WriteOnly);
+    file.write(test::ProductsDbf());
+    table = QStringLiteral("products");
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=dBase IV").arg(dir);
+}
+
+QString MakeXls(const QString& dir, QString& table) {
+    (void)dir;
+    table = QStringLiteral("products$");
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=Excel 8.0")
+        .arg(test::TestDataPath(QStringLiteral("dataaccess/products.xls")));
+}
+
+const TEngineCase kEngines[] = {
+    {"SQLite", MakeSQLite},
+    {"Text", MakeText},
+    {"dBase", MakeDbf},
+    {"Excel", MakeXls},
+};
+
+class EngineTest : public ::testing::TestWithParam<TEngineCase> {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(FDir.isValid());
+        FConnection.SetConnectionString(GetParam().Make(FDir.path(), FTable));
+        FConnection.ReadOnly = true;
+        FConnection.Open();
+    }
+    // Column of every record of a query.
+    QStringList Column(const QString& sql, const QString& field) {
+        TZpQuery query(&FConnection, sql);
+        query.Open();
+        QStringList values;
+        for (query.First(); !query.Eof(); query.Next()) {
+            values.append(query.Value(field));
+        }
+        return values;
+    }
+    QTemporaryDir FDir;
+    QString FTable;
+    TZpConnection FConnection;
+};
+
+TEST_P(EngineTest, ListsAndReadsTheTable) {
+    EXPECT_TRUE(FConnection.TableNames(false).contains(FTable, Qt::CaseInsensitive))
+        << FConnection.TableNames(false).join(',').toStdString();
+    TZpQuery query(&FConnection, u'[' + FTable + u']');
+    query.Open();
+    ASSERT_EQ(query.RecordCount(), 3);
+    ASSERT_EQ(query.FieldCount(), 3);
+    EXPECT_EQ(query.Field(0).Name.toLower(), QStringLiteral("code"));
+    EXPECT_TRUE(query.Bof());
+    EXPECT_EQ(query.Value(QStringLiteral("Name")), QStringLiteral("Stabilo pen"));
+    EXPECT_EQ(query.Value(2), QStringLiteral("12"));
+    query.Next();
+    query.Next();
+    EXPECT_FALSE(query.Eof());
+    EXPECT_EQ(query.Value(QStringLiteral("code")), QStringLiteral("0012345678905"));
+    query.Next();
+    EXPECT_TRUE(query.Eof());
+    EXPECT_EQ(query.Value(QStringLiteral("code")), QStringLiteral("0012345678905")); // stays on the last record
+    query.Prior();
+    EXPECT_FALSE(query.Eof());
+    EXPECT_EQ(query.Value(QStringLiteral("Qty")), QStringLiteral("5"));
+    query.Close();
+    EXPECT_TRUE(query.Bof() && query.Eof());
+    EXPECT_EQ(query.Value(0), QString());
+}
+
+TEST_P(EngineTest, RunsTheComposedSelectTexts) {
+    // As the data wizard composes it: one item per line.
+    const QString wizard = QStringLiteral("SELECT \r\n[Code]\r\n,\r\n[Name]\r\nFROM [%1]\r\nWHERE [Name] LIKE '%ug%'\r\n"
+                                          "ORDER BY [Code] ASC")
+                               .arg(FTable);
+    EXPECT_EQ(Column(wizard, QStringLiteral("Code")),
+              (QStringList{QStringLiteral("0012345678905"), QStringLiteral("5012345678900")}));
+    EXPECT_EQ(Column(QStringLiteral("SELECT [Name] FROM [%1] WHERE [Qty] > 1 ORDER BY [Name]").arg(FTable),
+                     QStringLiteral("Name")),
+              (QStringList{QStringLiteral("Blue mug"), QStringLiteral("Stabilo pen")}));
+    EXPECT_EQ(Column(QStringLiteral("SELECT * FROM [%1] WHERE [Code] = '5012345678900'").arg(FTable),
+                     QStringLiteral("Name")),
+              QStringList{QStringLiteral("Blue mug")});
+}
+
+TEST_P(EngineTest, BadSqlSaysWhatFailed) {
+    TZpQuery query(&FConnection, QStringLiteral("SELECT [Code FROM [%1]").arg(FTable));
+    EXPECT_THROW(query.Open(), EZpError);
+    EXPECT_FALSE(query.Active());
+    query.SetSQL(QStringLiteral("SELECT * FROM [NoSuchTable]"));
+    try {
+        query.Open();
+        FAIL();
+    } catch (const EZpError& e) {
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("NoSuchTable"))) << e.Message().toStdString();
+    }
+    // The connection keeps working.
+    EXPECT_EQ(Column(u'[' + FTable + u']', QStringLiteral("Qty")).size(), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, EngineTest, ::testing::ValuesIn(kEngines),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+} // namespace
+} // namespace zp

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace zp::test {
+
+/// The products table every engine reads: Code, Name, Qty.
+struct TProduct {
+    const char* Code;
+    const char* Name;
+    int Qty;
+};
+inline const std::vector<TProduct> kProducts = {
+    {"4006381333931", "Stabilo pen", 12},
+    {"5012345678900", "Blue mug", 5},
+    {"0012345678905", "Red Mug", 0},
+};
+
+/// A dBase III table of the products (Code C(13), Name C(20), Qty N(4,0)).
+[[nodiscard]] QByteArray ProductsDbf();
+
+/// Copies a folder of tests/data into dest.
+void CopyFixtureFolder(const QString& name, const QString& dest);
+
+} // namespace zp::test
