@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "dataaccess/Fixtures.h"
+#include "dataaccess/PrivatePgServer.h"
 #include "model/base/Errors.h"
 #include "platform/dataaccess/Connection.h"
 #include "platform/dataaccess/Query.h"
@@ -69,7 +70,40 @@ QString MakeXls(const QString& dir, QString& table) {
         .arg(test::TestDataPath(QStringLiteral("dataaccess/products.xls")));
 }
 
+// The private server's database; empty when the server is not running.
+QString MakePostgreSQL(const QString&, QString& table) {
+    test::TPrivatePgServer& server = test::TPrivatePgServer::Instance();
+    if (!server.Started()) {
+        return {};
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("make"));
+        db.setHostName(server.Host());
+        db.setPort(5432);
+        db.setDatabaseName(QStringLiteral("postgres"));
+        db.setUserName(QLatin1String(test::TPrivatePgServer::kUser));
+        db.setPassword(QLatin1String(test::TPrivatePgServer::kPassword));
+        if (db.open()) {
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("DROP TABLE IF EXISTS products"));
+            q.exec(QStringLiteral("CREATE TABLE products (\"Code\" text, \"Name\" text, \"Qty\" integer)"));
+            for (const auto& p : kProducts) {
+                q.prepare(QStringLiteral("INSERT INTO products VALUES (?,?,?)"));
+                q.addBindValue(QString::fromUtf8(p.Code));
+                q.addBindValue(QString::fromUtf8(p.Name));
+                q.addBindValue(p.Qty);
+                q.exec();
+            }
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("make"));
+    table = QStringLiteral("products");
+    return server.ConnectionString();
+}
+
 const TEngineCase kEngines[] = {
+    {"PostgreSQL", MakePostgreSQL},
     {"SQLite", MakeSQLite},
     {"Text", MakeText},
     {"dBase", MakeDbf},
@@ -80,7 +114,16 @@ class EngineTest : public ::testing::TestWithParam<TEngineCase> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(FDir.isValid());
-        FConnection.SetConnectionString(GetParam().Make(FDir.path(), FTable));
+        const QString cs = GetParam().Make(FDir.path(), FTable);
+        if (cs.isEmpty()) {
+            // Under CI the server must run; elsewhere the reason is printed.
+            const QString why = test::TPrivatePgServer::Instance().Why();
+            if (qEnvironmentVariable("CI") == QLatin1String("true")) {
+                FAIL() << "PostgreSQL server did not start: " << why.toStdString();
+            }
+            GTEST_SKIP() << "PostgreSQL server did not start: " << why.toStdString();
+        }
+        FConnection.SetConnectionString(cs);
         FConnection.ReadOnly = true;
         FConnection.Open();
     }
@@ -153,6 +196,30 @@ TEST_P(EngineTest, BadSqlSaysWhatFailed) {
     }
     // The connection keeps working.
     EXPECT_EQ(Column(u'[' + FTable + u']', QStringLiteral("Qty")).size(), 3);
+}
+
+TEST(PostgreSQLTest, ARefusedLoginSaysSoAndTheServerKeepsServing) {
+    test::TPrivatePgServer& server = test::TPrivatePgServer::Instance();
+    if (!server.Started()) {
+        if (qEnvironmentVariable("CI") == QLatin1String("true")) {
+            FAIL() << server.Why().toStdString();
+        }
+        GTEST_SKIP() << "PostgreSQL server did not start: " << server.Why().toStdString();
+    }
+    TZpConnection refused(server.ConnectionString(QStringLiteral("postgres"), QStringLiteral("wrong")));
+    try {
+        refused.Open();
+        FAIL();
+    } catch (const EZpError& e) {
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("password authentication failed"))) << e.Message().toStdString();
+        EXPECT_TRUE(e.Message().contains(server.Host())) << e.Message().toStdString();
+    }
+    TZpConnection good(server.ConnectionString());
+    good.ReadOnly = true;
+    good.Open();
+    TZpQuery query(&good, QStringLiteral("SELECT 1 AS [One]"));
+    query.Open();
+    EXPECT_EQ(query.Value(QStringLiteral("One")), QStringLiteral("1"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, EngineTest, ::testing::ValuesIn(kEngines),
