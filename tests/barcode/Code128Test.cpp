@@ -40,6 +40,10 @@ const ValuesCase kValueCases[] = {
      Bytes({9, 203, 'a', 10}),
      {kStartA, 73, kShift, 65, 74, 39, kStop},
      "SHIFT applies to the next character only"},
+    {"ShiftFromSetC",
+     Bytes({'1', '2', '3', '4', 203, 'a'}),
+     {kStartC, 12, 34, kCodeA, kShift, 65, 72, kStop},
+     "set C has no SHIFT: CODE A first"},
     {"ShiftAtTheEndIsLeftOut", Bytes({9, 203}), {kStartA, 73, 73, kStop}, "nothing to shift"},
     // 203..206 follow their own rows wherever the set has one.
     {"CodeBCharacterInSetA",
