@@ -3,7 +3,6 @@
 
 #include "barcode/BarcodeFamily.h"
 #include "barcode/PatternTables.h"
-#include "model/base/Rounding.h"
 
 #include <array>
 
@@ -38,22 +37,6 @@ char PostnetCheckDigit(std::string_view data) {
         if (c >= '0' && c <= '9')
             sum = (sum + (c - '0')) % 10;
     return static_cast<char>('0' + (10 - sum) % 10);
-}
-
-int PostnetBarWidth(int labelDpi) {
-    return Round(labelDpi * 11.0 / 480.0);
-}
-int FimBarWidth(int labelDpi) {
-    return Round(labelDpi / 32.0);
-}
-int PostnetTallHeight(int labelDpi) {
-    return Round(labelDpi * 0.125);
-}
-int FimHeight(int labelDpi) {
-    return Round(labelDpi * 0.625);
-}
-int PostnetShortBarDrop(int labelDpi) {
-    return PostnetTallHeight(labelDpi) / 2;
 }
 
 } // namespace postal

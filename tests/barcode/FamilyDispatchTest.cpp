@@ -149,6 +149,7 @@ TEST(FamilyDispatchTest, AnyDataAndOptionsAreSafe) {
             (void)family.HumanReadable(prepared, o);
             if (family.CheckCharacters)
                 (void)family.CheckCharacters(prepared, o);
+            (void)BarcodeWidth(data, o);
         }
     }
 }

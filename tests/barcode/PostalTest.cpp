@@ -59,19 +59,5 @@ TEST(PostalTest, FimPositions) {
     EXPECT_TRUE(EncodeFim("b").empty());
 }
 
-TEST(PostalTest, PitchesAndHeightsFollowTheResolution) {
-    // 300 dpi: 6.875 → 7, 9.375 → 9, 37.5 → 38 (even), 187.5 → 188 (even)
-    EXPECT_EQ(postal::PostnetBarWidth(300), 7);
-    EXPECT_EQ(postal::FimBarWidth(300), 9);
-    EXPECT_EQ(postal::PostnetTallHeight(300), 38);
-    EXPECT_EQ(postal::FimHeight(300), 188);
-    EXPECT_EQ(postal::PostnetShortBarDrop(300), 19);
-    // 203 dpi: 4.65 → 5, 6.34 → 6, 25.375 → 25, drop 12 (the half rounds down)
-    EXPECT_EQ(postal::PostnetBarWidth(203), 5);
-    EXPECT_EQ(postal::FimBarWidth(203), 6);
-    EXPECT_EQ(postal::PostnetTallHeight(203), 25);
-    EXPECT_EQ(postal::PostnetShortBarDrop(203), 12);
-}
-
 } // namespace
 } // namespace zp
