@@ -28,7 +28,8 @@ QString MissingPrintServer() {
     lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-r")});
     if (!lpstat.waitForFinished(10000))
         return QStringLiteral("lpstat could not be run (cups-client missing?)");
-    if (!QString::fromLocal8Bit(lpstat.readAllStandardOutput()).contains(QLatin1String("scheduler is running")))
+    if (!QString::fromLocal8Bit(lpstat.readAllStandardOutput())
+             .contains(QLatin1String("scheduler is running")))
         return QStringLiteral("the CUPS scheduler is not running (tests/print/prepare.sh starts it as root)");
     lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-v"), kQueue});
     if (!lpstat.waitForFinished(10000) || lpstat.exitCode() != 0)
@@ -52,7 +53,8 @@ QString WaitForOutput(const QString& token) {
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < 90000) {
-        const QStringList found = dir.entryList({QLatin1Char('*') + token + QStringLiteral("*.pdf")}, QDir::Files);
+        const QStringList found =
+            dir.entryList({QLatin1Char('*') + token + QStringLiteral("*.pdf")}, QDir::Files);
         if (!found.isEmpty()) {
             // cups-pdf writes the file in place: wait until it is a whole PDF.
             const QString file = dir.filePath(found.first());

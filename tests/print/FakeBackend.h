@@ -50,7 +50,8 @@ public:
         if (NoSettings.count(d.Device) || Gone.count(d.Device))
             return std::nullopt;
         TZpDeviceSettings s;
-        s.Fields = TZpDeviceSettings::dmOrientation | TZpDeviceSettings::dmCopies | TZpDeviceSettings::dmPaperSize;
+        s.Fields =
+            TZpDeviceSettings::dmOrientation | TZpDeviceSettings::dmCopies | TZpDeviceSettings::dmPaperSize;
         s.Copies = 1;
         return s;
     }
@@ -73,7 +74,8 @@ public:
         if (!caps)
             return nullptr;
         return std::make_unique<TZpPdfJob>(QDir(Folder).filePath(d.Device + QStringLiteral(".pdf")),
-                                           PageLayoutFor(*caps, s ? *s : TZpDeviceSettings()), caps->DotsPerInch.X);
+                                           PageLayoutFor(*caps, s ? *s : TZpDeviceSettings()),
+                                           caps->DotsPerInch.X);
     }
     bool WritesFile(const TPrinterDevice&) const override { return false; }
 };

@@ -21,11 +21,14 @@ inline TPdfInfo ReadPdfInfo(const QString& file) {
     QProcess p;
     p.start(QStringLiteral("pdfinfo"), {file});
     if (!p.waitForFinished(30000) || p.exitCode() != 0) {
-        info.Error = QStringLiteral("pdfinfo failed: ") + p.errorString() + QString::fromLocal8Bit(p.readAllStandardError());
+        info.Error = QStringLiteral("pdfinfo failed: ") + p.errorString() +
+                     QString::fromLocal8Bit(p.readAllStandardError());
         return info;
     }
     const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
-    const auto pages = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption).match(out);
+    const auto pages =
+        QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
+            .match(out);
     const auto size = QRegularExpression(QStringLiteral("^Page size:\\s+([\\d.]+) x ([\\d.]+) pts"),
                                          QRegularExpression::MultilineOption)
                           .match(out);

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include "platform/printing/Printer.h"
+
 #include "FakeBackend.h"
 #include "PdfInfo.h"
 #include "model/base/LabelDpi.h"
 #include "platform/dialogs/ScriptedDialogs.h"
-#include "platform/printing/Printer.h"
 #include "platform/printing/PrinterError.h"
 #include "platform/printing/StandardBackend.h"
 
@@ -99,7 +100,8 @@ TEST(NoPrinter, FallsBackToTheScreenResolution) {
     EXPECT_EQ(printer.PhysicalPageSize(), (TPoint{0, 0}));
     EXPECT_EQ(MessageOf([&] { (void)printer.PrinterIndex(); }),
               QStringLiteral("There is no default printer currently selected"));
-    EXPECT_EQ(MessageOf([&] { printer.StartJob(); }), QStringLiteral("There is no default printer currently selected"));
+    EXPECT_EQ(MessageOf([&] { printer.StartJob(); }),
+              QStringLiteral("There is no default printer currently selected"));
 }
 
 } // namespace

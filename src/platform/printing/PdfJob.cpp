@@ -20,17 +20,20 @@ QPageLayout PageLayoutFor(const TZpDeviceCaps& caps, const TZpDeviceSettings& se
     const QSizeF measured(caps.PhysicalPageSize.X / dpiX, caps.PhysicalPageSize.Y / dpiY);
     const QSizeF inches = paper.size(QPageSize::Inch);
     const QSizeF oriented = orientation == QPageLayout::Landscape ? inches.transposed() : inches;
-    if (qAbs(oriented.width() - measured.width()) > 0.02 || qAbs(oriented.height() - measured.height()) > 0.02) {
+    if (qAbs(oriented.width() - measured.width()) > 0.02 ||
+        qAbs(oriented.height() - measured.height()) > 0.02) {
         const QSizeF portrait = orientation == QPageLayout::Landscape ? measured.transposed() : measured;
         paper = QPageSize(portrait, QPageSize::Inch, QString(), QPageSize::ExactMatch);
     }
-    QPageLayout layout(paper, orientation, QMarginsF(qMax(0.0, left), qMax(0.0, top), qMax(0.0, right), qMax(0.0, bottom)),
+    QPageLayout layout(paper, orientation,
+                       QMarginsF(qMax(0.0, left), qMax(0.0, top), qMax(0.0, right), qMax(0.0, bottom)),
                        QPageLayout::Inch);
     return layout;
 }
 
 TZpPdfJob::TZpPdfJob(QString fileName, QPageLayout layout, int dotsPerInch)
-    : FFileName(std::move(fileName)), FLayout(std::move(layout)), FDotsPerInch(dotsPerInch), FFile(FFileName) {}
+    : FFileName(std::move(fileName)), FLayout(std::move(layout)), FDotsPerInch(dotsPerInch),
+      FFile(FFileName) {}
 
 TZpPdfJob::~TZpPdfJob() {
     FWriter.reset();
@@ -62,7 +65,9 @@ bool TZpPdfJob::Open(const QString& title) {
     return true;
 }
 
-QPagedPaintDevice& TZpPdfJob::PaintDevice() { return *FWriter; }
+QPagedPaintDevice& TZpPdfJob::PaintDevice() {
+    return *FWriter;
+}
 
 bool TZpPdfJob::Finish() {
     FWriter.reset();

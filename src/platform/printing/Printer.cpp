@@ -18,14 +18,17 @@ namespace m = printer_messages;
 
 namespace {
 
-[[noreturn]] void Fail(const char* message) { throw EZpPrinterError(QString::fromLatin1(message)); }
+[[noreturn]] void Fail(const char* message) {
+    throw EZpPrinterError(QString::fromLatin1(message));
+}
 
 /// A file name made from a job title: characters that cannot stand in a
 /// file name become underscores.
 QString FileNameFromTitle(const QString& title) {
     QString name = title.trimmed();
     for (QChar& c : name) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') || c.category() == QChar::Other_Control)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
+            c.category() == QChar::Other_Control)
             c = QLatin1Char('_');
     }
     return name.isEmpty() ? QStringLiteral("Untitled") : name;
@@ -140,9 +143,11 @@ void TZpPrinter::SetPrinterIndex(int index) {
     // leaves the selection as it was.
     if (index != -1 && (index < 0 || index >= int(FPrinters->size())))
         Fail(m::kIndexError);
-    if (index == -1 || FPrinterIndex == -1)
+    // An explicit index needs no default printer first: a machine without a
+    // default can still print to the printer the user picks.
+    if (index == -1) {
         SelectDefault();
-    if (index != -1) {
+    } else {
         // The new printer starts from its driver's defaults, never from the
         // settings of the printer selected before.
         const TPrinterDevice entry = (*FPrinters)[size_t(index)];
@@ -224,7 +229,9 @@ void TZpPrinter::SetOrientation(TPrinterOrientation value) {
     s.Fields |= TZpDeviceSettings::dmOrientation;
 }
 
-int TZpPrinter::Copies() { return SettingsOrFail().Copies; }
+int TZpPrinter::Copies() {
+    return SettingsOrFail().Copies;
+}
 
 void TZpPrinter::SetCopies(int value) {
     CheckPrinting(false);
@@ -262,8 +269,12 @@ const TZpDeviceCaps& TZpPrinter::Caps() {
     return *FCaps;
 }
 
-int TZpPrinter::PrintableWidth() { return Caps().Printable.X; }
-int TZpPrinter::PrintableHeight() { return Caps().Printable.Y; }
+int TZpPrinter::PrintableWidth() {
+    return Caps().Printable.X;
+}
+int TZpPrinter::PrintableHeight() {
+    return Caps().Printable.Y;
+}
 
 TPoint TZpPrinter::DotsPerInch() {
     if (FState != TPrinterState::Device && NoPrinters()) {
@@ -293,11 +304,13 @@ QString TZpPrinter::ResolveOutputFile() {
         const QFileInfo label(FDocumentFileName);
         suggested = label.dir().filePath(label.completeBaseName() + QStringLiteral(".pdf"));
     } else {
-        suggested = QDir(PersonalFolder()).filePath(FileNameFromTitle(FTitle) + QStringLiteral(".pdf"));
+        const QString folder = PersonalFolder();
+        QDir().mkpath(folder);
+        suggested = QDir(folder).filePath(FileNameFromTitle(FTitle) + QStringLiteral(".pdf"));
     }
     if (ZpDialogs().IsInteractive()) {
-        const std::optional<QString> chosen =
-            ZpDialogs().SaveFileName(QStringLiteral("Print to PDF"), suggested, QStringLiteral("PDF files (*.pdf)"));
+        const std::optional<QString> chosen = ZpDialogs().SaveFileName(
+            QStringLiteral("Print to PDF"), suggested, QStringLiteral("PDF files (*.pdf)"));
         if (!chosen || chosen->isEmpty())
             throw EZpAbort();
         return *chosen;
@@ -390,7 +403,9 @@ QPainter& TZpPrinterCanvas::Painter() {
     return FPrinter.FPainter;
 }
 
-bool TZpPrinterCanvas::HasHandle() const { return FPrinter.FPrinting; }
+bool TZpPrinterCanvas::HasHandle() const {
+    return FPrinter.FPrinting;
+}
 
 TZpPrinter& ZpPrinter() {
     static TZpPrinter printer;

@@ -72,9 +72,8 @@ public:
     [[nodiscard]] virtual std::optional<TZpDeviceCaps> Measure(const TPrinterDevice& device,
                                                                const TZpDeviceSettings* settings) = 0;
     /// A device context for one job; null when the device cannot be opened.
-    [[nodiscard]] virtual std::unique_ptr<IZpJobDevice> OpenJob(const TPrinterDevice& device,
-                                                                const TZpDeviceSettings* settings,
-                                                                const TZpJobTarget& target) = 0;
+    [[nodiscard]] virtual std::unique_ptr<IZpJobDevice>
+    OpenJob(const TPrinterDevice& device, const TZpDeviceSettings* settings, const TZpJobTarget& target) = 0;
     /// Whether jobs of this device write a file that the caller names.
     [[nodiscard]] virtual bool WritesFile(const TPrinterDevice& device) const = 0;
 };

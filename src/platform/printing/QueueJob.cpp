@@ -16,7 +16,8 @@ TZpQueueJob::~TZpQueueJob() = default;
 bool TZpQueueJob::Open(const QString& title) {
     FTitle = title;
     if (!FDir.isValid()) {
-        FError = QStringLiteral("Cannot create a temporary folder for the print job: %1").arg(FDir.errorString());
+        FError =
+            QStringLiteral("Cannot create a temporary folder for the print job: %1").arg(FDir.errorString());
         return false;
     }
     if (!FPdf->Open(title)) {
@@ -26,15 +27,19 @@ bool TZpQueueJob::Open(const QString& title) {
     return true;
 }
 
-QPagedPaintDevice& TZpQueueJob::PaintDevice() { return FPdf->PaintDevice(); }
+QPagedPaintDevice& TZpQueueJob::PaintDevice() {
+    return FPdf->PaintDevice();
+}
 
 bool TZpQueueJob::Finish() {
     if (!FPdf->Finish()) {
         FError = FPdf->LastError();
         return false;
     }
-    QStringList args{QStringLiteral("-d"), FQueue, QStringLiteral("-n"), QString::number(FCopies),
-                     QStringLiteral("-o"), FCollate ? QStringLiteral("collate=true") : QStringLiteral("collate=false")};
+    QStringList args{
+        QStringLiteral("-d"), FQueue,
+        QStringLiteral("-n"), QString::number(FCopies),
+        QStringLiteral("-o"), FCollate ? QStringLiteral("collate=true") : QStringLiteral("collate=false")};
     if (!FTitle.isEmpty())
         args << QStringLiteral("-t") << FTitle;
     args << QStringLiteral("--") << FPdf->FileName();
@@ -51,6 +56,8 @@ bool TZpQueueJob::Finish() {
     return true;
 }
 
-void TZpQueueJob::Abort() { FPdf->Abort(); }
+void TZpQueueJob::Abort() {
+    FPdf->Abort();
+}
 
 } // namespace zp

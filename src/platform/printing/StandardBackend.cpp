@@ -9,8 +9,8 @@ namespace {
 
 TZpDeviceSettings PdfDefaults() {
     TZpDeviceSettings s;
-    s.Fields = TZpDeviceSettings::dmOrientation | TZpDeviceSettings::dmPaperSize | TZpDeviceSettings::dmCopies |
-               TZpDeviceSettings::dmResolution | TZpDeviceSettings::dmCollate;
+    s.Fields = TZpDeviceSettings::dmOrientation | TZpDeviceSettings::dmPaperSize |
+               TZpDeviceSettings::dmCopies | TZpDeviceSettings::dmResolution | TZpDeviceSettings::dmCollate;
     s.Orientation = TZpDeviceSettings::dmPortrait;
     s.Copies = 1;
     s.Collate = false;
@@ -22,8 +22,10 @@ TZpDeviceSettings PdfDefaults() {
 TZpDeviceCaps PdfCaps(const TZpDeviceSettings* settings) {
     const TZpDeviceSettings defaults = PdfDefaults();
     const TZpDeviceSettings& s = settings ? *settings : defaults;
-    const int dpi = s.Has(TZpDeviceSettings::dmResolution) && s.Resolution > 0 ? s.Resolution : kPdfDotsPerInch;
-    const QPageSize paper = s.Has(TZpDeviceSettings::dmPaperSize) && s.Paper.isValid() ? s.Paper : defaults.Paper;
+    const int dpi =
+        s.Has(TZpDeviceSettings::dmResolution) && s.Resolution > 0 ? s.Resolution : kPdfDotsPerInch;
+    const QPageSize paper =
+        s.Has(TZpDeviceSettings::dmPaperSize) && s.Paper.isValid() ? s.Paper : defaults.Paper;
     // Exact dots from the paper's size in points (1/72 inch), so that Letter
     // at 600 dpi is 5100 x 6600.
     const QSizeF points = paper.size(QPageSize::Point);
@@ -41,7 +43,8 @@ TZpDeviceCaps PdfCaps(const TZpDeviceSettings* settings) {
 
 } // namespace
 
-TZpStandardBackend::TZpStandardBackend(std::unique_ptr<IZpPrinterBackend> system) : FSystem(std::move(system)) {}
+TZpStandardBackend::TZpStandardBackend(std::unique_ptr<IZpPrinterBackend> system)
+    : FSystem(std::move(system)) {}
 
 TPrinterDevice TZpStandardBackend::PdfDevice() {
     return {QString::fromLatin1(kPdfDeviceName), QString::fromLatin1(kPdfDeviceName),

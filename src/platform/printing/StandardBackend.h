@@ -46,7 +46,8 @@ public:
     [[nodiscard]] std::optional<TZpDeviceSettings> DefaultSettings(const TPrinterDevice&) override {
         return std::nullopt;
     }
-    [[nodiscard]] std::optional<TZpDeviceCaps> Measure(const TPrinterDevice&, const TZpDeviceSettings*) override {
+    [[nodiscard]] std::optional<TZpDeviceCaps> Measure(const TPrinterDevice&,
+                                                       const TZpDeviceSettings*) override {
         return std::nullopt;
     }
     [[nodiscard]] std::unique_ptr<IZpJobDevice> OpenJob(const TPrinterDevice&, const TZpDeviceSettings*,

@@ -38,7 +38,8 @@ bool TZpCupsBackend::Configure(QPrinter& printer, const QString& queue, const TZ
         if (settings->Has(TZpDeviceSettings::dmPaperSize) && settings->Paper.isValid())
             printer.setPageSize(settings->Paper);
         if (settings->Has(TZpDeviceSettings::dmOrientation))
-            printer.setPageOrientation(settings->IsLandscape() ? QPageLayout::Landscape : QPageLayout::Portrait);
+            printer.setPageOrientation(settings->IsLandscape() ? QPageLayout::Landscape
+                                                               : QPageLayout::Portrait);
         if (settings->Has(TZpDeviceSettings::dmResolution) && settings->Resolution > 0)
             printer.setResolution(settings->Resolution);
         if (settings->Has(TZpDeviceSettings::dmCopies))
@@ -56,10 +57,11 @@ bool TZpCupsBackend::Configure(QPrinter& printer, const QString& queue, const TZ
 
 TZpDeviceSettings TZpCupsBackend::SettingsOf(const QPrinter& printer) {
     TZpDeviceSettings s;
-    s.Fields = TZpDeviceSettings::dmOrientation | TZpDeviceSettings::dmPaperSize | TZpDeviceSettings::dmCopies |
-               TZpDeviceSettings::dmResolution | TZpDeviceSettings::dmCollate;
-    s.Orientation = printer.pageLayout().orientation() == QPageLayout::Landscape ? TZpDeviceSettings::dmLandscape
-                                                                                  : TZpDeviceSettings::dmPortrait;
+    s.Fields = TZpDeviceSettings::dmOrientation | TZpDeviceSettings::dmPaperSize |
+               TZpDeviceSettings::dmCopies | TZpDeviceSettings::dmResolution | TZpDeviceSettings::dmCollate;
+    s.Orientation = printer.pageLayout().orientation() == QPageLayout::Landscape
+                        ? TZpDeviceSettings::dmLandscape
+                        : TZpDeviceSettings::dmPortrait;
     s.Copies = qMax(1, printer.copyCount());
     s.Collate = printer.collateCopies();
     s.Paper = printer.pageLayout().pageSize();
@@ -104,7 +106,8 @@ std::optional<TZpDeviceCaps> TZpCupsBackend::Measure(const TPrinterDevice& devic
 }
 
 std::unique_ptr<IZpJobDevice> TZpCupsBackend::OpenJob(const TPrinterDevice& device,
-                                                      const TZpDeviceSettings* settings, const TZpJobTarget&) {
+                                                      const TZpDeviceSettings* settings,
+                                                      const TZpJobTarget&) {
     QPrinter printer(QPrinter::HighResolution);
     if (!Configure(printer, device.Device, settings))
         return nullptr;
@@ -112,9 +115,10 @@ std::unique_ptr<IZpJobDevice> TZpCupsBackend::OpenJob(const TPrinterDevice& devi
     if (!caps)
         return nullptr;
     const TZpDeviceSettings held = SettingsOf(printer);
-    return std::make_unique<TZpQueueJob>(device.Device, PageLayoutFor(*caps, held), caps->DotsPerInch.X,
-                                         settings && settings->Has(TZpDeviceSettings::dmCopies) ? settings->Copies : 1,
-                                         settings && settings->Has(TZpDeviceSettings::dmCollate) && settings->Collate);
+    return std::make_unique<TZpQueueJob>(
+        device.Device, PageLayoutFor(*caps, held), caps->DotsPerInch.X,
+        settings && settings->Has(TZpDeviceSettings::dmCopies) ? settings->Copies : 1,
+        settings && settings->Has(TZpDeviceSettings::dmCollate) && settings->Collate);
 }
 
 std::unique_ptr<IZpPrinterBackend> MakeSystemPrinterBackend() {
