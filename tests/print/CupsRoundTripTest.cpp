@@ -6,12 +6,15 @@
 #include "platform/printing/Printer.h"
 #include "platform/printing/PrinterError.h"
 #include "print/dialogs/CupsBackend.h"
+#include "print/dialogs/PrintDialog.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QPrintDialog>
 #include <QProcess>
 #include <QThread>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <unistd.h>
@@ -120,6 +123,24 @@ TEST(CupsRoundTrip, AQueueThatVanishedIsNotValid) {
         EXPECT_EQ(e.Message(), QStringLiteral("Printer selected is not valid"));
     }
     EXPECT_FALSE(printer.Printing());
+}
+
+TEST(CupsRoundTrip, ThePrintDialogKeepsTheChosenQueue) {
+    RequirePrintServer();
+    if (HasFatalFailure() || IsSkipped())
+        return;
+    TZpPrinter printer(MakeSystemPrinterBackend());
+    printer.SetPrinterIndex(printer.IndexOfPrinter(kQueue));
+    const TPoint page = printer.PhysicalPageSize();
+    TZpPrintDialog dialog(printer);
+    dialog.Runner = [](QPrintDialog& d, QPrinter&) {
+        QTimer::singleShot(0, &d, [&d] { d.accept(); });
+        return d.exec();
+    };
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(printer.PrinterName(), kQueue);
+    EXPECT_FALSE(dialog.PrintToFile);
+    EXPECT_EQ(printer.PhysicalPageSize(), page);
 }
 
 } // namespace

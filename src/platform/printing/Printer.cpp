@@ -296,18 +296,20 @@ TPoint TZpPrinter::PhysicalPageSize() {
     return Caps().PhysicalPageSize;
 }
 
+QString TZpPrinter::SuggestedOutputFile() const {
+    if (!FOutputFileName.isEmpty())
+        return FOutputFileName;
+    if (!FDocumentFileName.isEmpty()) {
+        const QFileInfo label(FDocumentFileName);
+        return label.dir().filePath(label.completeBaseName() + QStringLiteral(".pdf"));
+    }
+    return QDir(PersonalFolder()).filePath(FileNameFromTitle(FTitle) + QStringLiteral(".pdf"));
+}
+
 QString TZpPrinter::ResolveOutputFile() {
     if (!FOutputFileName.isEmpty())
         return FOutputFileName;
-    QString suggested;
-    if (!FDocumentFileName.isEmpty()) {
-        const QFileInfo label(FDocumentFileName);
-        suggested = label.dir().filePath(label.completeBaseName() + QStringLiteral(".pdf"));
-    } else {
-        const QString folder = PersonalFolder();
-        QDir().mkpath(folder);
-        suggested = QDir(folder).filePath(FileNameFromTitle(FTitle) + QStringLiteral(".pdf"));
-    }
+    const QString suggested = SuggestedOutputFile();
     if (ZpDialogs().IsInteractive()) {
         const std::optional<QString> chosen = ZpDialogs().SaveFileName(
             QStringLiteral("Print to PDF"), suggested, QStringLiteral("PDF files (*.pdf)"));
@@ -315,6 +317,9 @@ QString TZpPrinter::ResolveOutputFile() {
             throw EZpAbort();
         return *chosen;
     }
+    // The documents folder of a fresh account may not exist yet.
+    if (FDocumentFileName.isEmpty())
+        QDir().mkpath(QFileInfo(suggested).path());
     return suggested;
 }
 

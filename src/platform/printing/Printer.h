@@ -104,6 +104,9 @@ public:
     /// The label file being printed: its name with ".pdf" is the output file
     /// of a run that cannot ask.
     void SetDocumentFileName(const QString& fileName) { FDocumentFileName = fileName; }
+    /// The output file a job would be offered: the caller's name, else the
+    /// label file's name with ".pdf", else the title in the documents folder.
+    [[nodiscard]] QString SuggestedOutputFile() const;
     /// The file the last job of a file-writing device wrote (or is writing).
     [[nodiscard]] const QString& JobFileName() const { return FJobFileName; }
 

@@ -19,6 +19,18 @@ TZpDeviceSettings PdfDefaults() {
     return s;
 }
 
+QSizeF PaperInches(const QPageSize& paper) {
+    const QSizeF size = paper.definitionSize();
+    switch (paper.definitionUnits()) {
+    case QPageSize::Millimeter:
+        return size / 25.4;
+    case QPageSize::Inch:
+        return size;
+    default:
+        return paper.size(QPageSize::Inch);
+    }
+}
+
 TZpDeviceCaps PdfCaps(const TZpDeviceSettings* settings) {
     const TZpDeviceSettings defaults = PdfDefaults();
     const TZpDeviceSettings& s = settings ? *settings : defaults;
@@ -26,11 +38,11 @@ TZpDeviceCaps PdfCaps(const TZpDeviceSettings* settings) {
         s.Has(TZpDeviceSettings::dmResolution) && s.Resolution > 0 ? s.Resolution : kPdfDotsPerInch;
     const QPageSize paper =
         s.Has(TZpDeviceSettings::dmPaperSize) && s.Paper.isValid() ? s.Paper : defaults.Paper;
-    // Exact dots from the paper's size in points (1/72 inch), so that Letter
-    // at 600 dpi is 5100 x 6600.
-    const QSizeF points = paper.size(QPageSize::Point);
-    int width = qRound(points.width() * dpi / 72.0);
-    int height = qRound(points.height() * dpi / 72.0);
+    // Dots from the size the paper is defined in (Letter in inches, A4 in
+    // millimetres): Qt's point sizes are rounded to whole points.
+    const QSizeF inches = PaperInches(paper);
+    int width = qRound(inches.width() * dpi);
+    int height = qRound(inches.height() * dpi);
     if (s.IsLandscape())
         std::swap(width, height);
     TZpDeviceCaps caps;

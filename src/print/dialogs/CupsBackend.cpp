@@ -34,25 +34,27 @@ bool TZpCupsBackend::Configure(QPrinter& printer, const QString& queue, const TZ
     printer.setPrinterName(queue);
     if (!printer.isValid() || printer.printerName() != queue)
         return false;
-    if (settings) {
-        if (settings->Has(TZpDeviceSettings::dmPaperSize) && settings->Paper.isValid())
-            printer.setPageSize(settings->Paper);
-        if (settings->Has(TZpDeviceSettings::dmOrientation))
-            printer.setPageOrientation(settings->IsLandscape() ? QPageLayout::Landscape
-                                                               : QPageLayout::Portrait);
-        if (settings->Has(TZpDeviceSettings::dmResolution) && settings->Resolution > 0)
-            printer.setResolution(settings->Resolution);
-        if (settings->Has(TZpDeviceSettings::dmCopies))
-            printer.setCopyCount(qMax(1, settings->Copies));
-        if (settings->Has(TZpDeviceSettings::dmCollate))
-            printer.setCollateCopies(settings->Collate);
-    }
+    if (settings)
+        ApplySettings(printer, *settings);
     // Painting starts at the corner of what the device can print, as on
     // every printer the label geometry was made for.
     QPageLayout layout = printer.pageLayout();
     layout.setMargins(layout.minimumMargins());
     printer.setPageLayout(layout);
     return true;
+}
+
+void TZpCupsBackend::ApplySettings(QPrinter& printer, const TZpDeviceSettings& settings) {
+    if (settings.Has(TZpDeviceSettings::dmPaperSize) && settings.Paper.isValid())
+        printer.setPageSize(settings.Paper);
+    if (settings.Has(TZpDeviceSettings::dmOrientation))
+        printer.setPageOrientation(settings.IsLandscape() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    if (settings.Has(TZpDeviceSettings::dmResolution) && settings.Resolution > 0)
+        printer.setResolution(settings.Resolution);
+    if (settings.Has(TZpDeviceSettings::dmCopies))
+        printer.setCopyCount(qMax(1, settings.Copies));
+    if (settings.Has(TZpDeviceSettings::dmCollate))
+        printer.setCollateCopies(settings.Collate);
 }
 
 TZpDeviceSettings TZpCupsBackend::SettingsOf(const QPrinter& printer) {

@@ -29,6 +29,8 @@ public:
     /// Points a printer at a queue with the given settings, margins at the
     /// device's unprintable area; false when the queue is not there.
     static bool Configure(QPrinter& printer, const QString& queue, const TZpDeviceSettings* settings);
+    /// Gives a printer the values that the settings hold.
+    static void ApplySettings(QPrinter& printer, const TZpDeviceSettings& settings);
     /// The settings a configured printer holds.
     [[nodiscard]] static TZpDeviceSettings SettingsOf(const QPrinter& printer);
 };
