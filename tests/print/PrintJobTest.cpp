@@ -4,6 +4,7 @@
 #include "platform/dialogs/NonInteractiveDialogs.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/printing/Printer.h"
+#include "platform/printing/QueueJob.h"
 #include "platform/store/SettingsStore.h"
 
 #include <QDir>
@@ -135,6 +136,19 @@ TEST_F(PrintJob, ThePdfIsVectorWithTextAsText) {
         RunTool("pdfimages", {"-list", Path("vector.pdf")}).split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(images.size(), 2) << "only the two header lines, no images: "
                                 << images.join('\n').toStdString();
+}
+
+TEST(QueueJob, AQueueThatRefusesTheJobIsNamedInTheError) {
+    TZpQueueJob job(QStringLiteral("ZentaprintNoSuchQueue"),
+                    QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, {}), 300, 1, false);
+    ASSERT_TRUE(job.Open(QStringLiteral("refused")));
+    {
+        QPainter painter(&job.PaintDevice());
+        painter.drawRect(0, 0, 100, 100);
+    }
+    EXPECT_FALSE(job.Finish());
+    EXPECT_TRUE(job.LastError().contains(QLatin1String("\"ZentaprintNoSuchQueue\"")))
+        << job.LastError().toStdString();
 }
 
 struct TOutputCase {
