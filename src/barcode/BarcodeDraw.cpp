@@ -40,18 +40,20 @@ void DrawPlain(TBarcodeDrawContext& context) {
     const int64_t spacing = options.HRSpacing;
     const int64_t across = h + (options.ShowHumanReadable ? th + spacing : 0);
 
+    const bool postal = family.Kind == TPatternKind::BarHeight || family.Kind == TPatternKind::Position;
+    const bool drawsText = options.ShowHumanReadable && family.DrawsText && !postal;
     std::vector<TBarRun> bars;
     const TBarcodeLayout layout(family, options, context.Geometry);
     const int64_t walk = layout.Walk(context.Pattern, &bars);
     const int64_t w = context.Geometry.LeftMargin + walk + context.Geometry.RightMargin;
-    const int64_t overhang = tw > w ? (tw - w) / 2 : 0;
+    // Only text that is drawn widens the symbol.
+    const int64_t overhang = drawsText && tw > w ? (tw - w) / 2 : 0;
     const int64_t x0 = context.Geometry.LeftMargin > 0 ? context.Geometry.LeftMargin : overhang;
     const int64_t along = x0 + walk + context.Geometry.RightMargin + overhang;
 
     TBarcodeCanvas canvas(context.Painter, context.Rotation, BarcodeColor(options));
     canvas.Place(context.Rect, along, across);
 
-    const bool postal = family.Kind == TPatternKind::BarHeight || family.Kind == TPatternKind::Position;
     const bool textOnTop = options.ShowHumanReadable && options.HRPosition == 0 && !(postal && options.Descenders);
     const int64_t top = textOnTop ? spacing + th : 0;
     for (const TBarRun& bar : bars) {
@@ -65,7 +67,7 @@ void DrawPlain(TBarcodeDrawContext& context) {
         canvas.FillBar(0, Round(top + h - thick), along, top + h);
     }
 
-    if (options.ShowHumanReadable && family.DrawsText && !postal) {
+    if (drawsText) {
         const int64_t y = options.HRPosition == 0 ? 0 : h + spacing;
         int64_t x = 0;
         if (options.FontAlignment == 1)

@@ -120,7 +120,7 @@ bool DrawEanUpc(TBarcodeDrawContext& context) {
     const TBarcodeGeometry& geometry = context.Geometry;
     const int64_t walk = TBarcodeLayout(context.Family, options, geometry).Walk(context.Pattern, &bars);
     const int64_t w = geometry.LeftMargin + walk + geometry.RightMargin;
-    const int64_t overhang = tw > w ? (tw - w) / 2 : 0;
+    const int64_t overhang = options.ShowHumanReadable && tw > w ? (tw - w) / 2 : 0;
     const int64_t x0 = geometry.LeftMargin > 0 ? geometry.LeftMargin : overhang;
     const int64_t along = x0 + walk + geometry.RightMargin + overhang;
 

@@ -1,0 +1,237 @@
+// SPDX-License-Identifier: MIT
+#include "BarcodeTestSupport.h"
+#include "barcode/Barcode.h"
+#include "barcode/BarcodeCanvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace zp {
+namespace {
+
+using test::BarcodeOptions;
+
+TEST(BarcodeDraw, DumpForEyes) {
+    const QByteArray dir = qgetenv("ZP_BARCODE_DUMP");
+    if (dir.isEmpty())
+        GTEST_SKIP();
+    test::TLabelDpiGuard dpi(300);
+    struct { const char* name; uint8_t code; const char* data; bool desc; } items[] = {
+        {"code39", bcCode39, "ABC123", false}, {"upca", bcUPCA, "0360002914512", true},
+        {"upce", bcUPCE0, "42526112345", true}, {"ean13", bcEAN13, "400638133393", true},
+        {"ean8", bcEAN8, "5512345", true}, {"bookland", bcBookland, "03064061551299", true},
+        {"upcaplain", bcUPCA, "0360002914512", false}, {"c128", bcCode128, "Hello 123", false},
+    };
+    for (auto& it : items) {
+        for (int rot : {0, 90, 180, 270}) {
+            TBarcodeOptions o = BarcodeOptions(it.code, 3);
+            o.ShowHumanReadable = true;
+            o.Descenders = it.desc;
+            o.ShowNumberSystem = true;
+            o.ShowCheckDigit = true;
+            o.ShowISBN = true;
+            o.AppendGreaterThan = true;
+            o.ExtendSupplement = true;
+            o.Height = 150;
+            o.FontSize = 12;
+            TRect r{50, 50, 60, 60};
+            if (rot == 90 || rot == 180) { r = {50, 50, 750, 750}; }
+            const QImage img = test::DrawToImage(it.data, r, o, rot, 800, 800);
+            img.save(QString("%1/%2_%3.png").arg(QString::fromLatin1(dir), it.name).arg(rot));
+        }
+    }
+}
+
+/// The pixels an element pattern draws: narrow d, wide Round(d x ratio),
+/// alternating bar and space, a narrow gap after every perChar elements.
+std::string ElementPixels(std::string_view pattern, int d, int wide, int perChar) {
+    std::string out;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        const size_t position = perChar ? i % perChar : i;
+        out.append(pattern[i] == '1' ? wide : d, position % 2 == 0 ? '1' : '0');
+        if (perChar && position == static_cast<size_t>(perChar) - 1)
+            out.append(d, '0');
+    }
+    return out;
+}
+
+std::string Reversed(std::string s) {
+    std::reverse(s.begin(), s.end());
+    return s;
+}
+
+const std::string kCode39A = "010010100" "100001001" "010010100";
+
+struct TRotationCase {
+    int Rotation;
+    TRect Given;
+    TRect Drawn;
+};
+
+class RotationCases : public testing::TestWithParam<TRotationCase> {};
+
+// Code 39 "A" at density 2, ratio 3: 96 wide, bars 40 high, no text.
+TEST_P(RotationCases, FarEdgesMoveAndBarsAreExact) {
+    test::TLabelDpiGuard dpi(300);
+    const TRotationCase& c = GetParam();
+    TBarcodeOptions o = BarcodeOptions(bcCode39, 2);
+    o.Height = 40;
+    TRect r = c.Given;
+    const QImage image = test::DrawToImage("A", r, o, c.Rotation, 520, 420);
+    EXPECT_EQ(r, c.Drawn);
+    const std::string bars = ElementPixels(kCode39A, 2, 6, 9);
+    switch (c.Rotation) {
+    case 0:
+        EXPECT_EQ(test::ScanRow(image, r.Top + 20, r.Left, r.Right), bars);
+        break;
+    case 90: // from the bottom upwards
+        EXPECT_EQ(Reversed(test::ScanColumn(image, r.Left + 20, r.Top, r.Bottom)), bars);
+        break;
+    case 180: // from the right leftwards
+        EXPECT_EQ(Reversed(test::ScanRow(image, r.Top + 20, r.Left, r.Right)), bars);
+        break;
+    default: // from the top downwards
+        EXPECT_EQ(test::ScanColumn(image, r.Right - 20, r.Top, r.Bottom), bars);
+        break;
+    }
+    // Nothing outside the rectangle.
+    const QRect inside(r.Left, r.Top, r.Width(), r.Height());
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3)
+            if (!inside.contains(x, y))
+                ASSERT_EQ(image.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(BarcodeDraw, RotationCases,
+                         testing::Values(TRotationCase{0, {10, 20, 11, 21}, {10, 20, 106, 60}},
+                                         TRotationCase{90, {10, 20, 500, 400}, {10, 304, 50, 400}},
+                                         TRotationCase{180, {10, 20, 500, 400}, {404, 20, 500, 60}},
+                                         TRotationCase{270, {10, 20, 500, 400}, {10, 20, 50, 116}}),
+                         [](const testing::TestParamInfo<TRotationCase>& info) {
+                             return "Rotation" + std::to_string(info.param.Rotation);
+                         });
+
+TEST(BarcodeDraw, TextWiderThanTheBarsCentresTheBars) {
+    test::TLabelDpiGuard dpi(300);
+    TBarcodeOptions o = BarcodeOptions(bcCode39, 1);
+    o.ShowHumanReadable = true;
+    o.FontSize = 40;
+    o.HRSpacing = 3;
+    const int32_t w = BarcodeWidth("1", o);
+    TRect r{5, 5, 6, 6};
+    const QImage image = test::DrawToImage("1", r, o, 0, 600, 300);
+    const int32_t grown = r.Width() - w;
+    ASSERT_GT(grown, 0);
+    EXPECT_EQ(grown % 2, 0);
+    const std::string row = test::ScanRow(image, r.Top + 10, r.Left, r.Right);
+    EXPECT_EQ(row.find('1'), static_cast<size_t>(grown / 2));
+    EXPECT_EQ(row.rfind('1'), static_cast<size_t>(grown / 2 + w - 2)); // the last gap is light
+    const QFontMetrics metrics(BarcodeFont(QPainter(), o));
+    EXPECT_EQ(r.Height(), o.Height + o.HRSpacing + metrics.height());
+}
+
+TEST(BarcodeDraw, TextOnTopMovesTheBarsDown) {
+    test::TLabelDpiGuard dpi(300);
+    TBarcodeOptions o = BarcodeOptions(bcCode39, 2);
+    o.ShowHumanReadable = true;
+    o.HRPosition = 0;
+    o.HRSpacing = 4;
+    o.FontSize = 8;
+    TRect r{0, 0, 1, 1};
+    const QImage image = test::DrawToImage("A", r, o, 0, 300, 200);
+    QImage probe = test::LabelImage(1, 1);
+    QPainter painter(&probe);
+    const int th = QFontMetrics(BarcodeFont(painter, o)).height();
+    const std::string column = test::ScanColumn(image, r.Left + 1 + (r.Width() - 96) / 2, r.Top, r.Bottom);
+    EXPECT_EQ(column, std::string(o.HRSpacing + th, '0') + std::string(o.Height, '1'));
+}
+
+TEST(BarcodeDraw, InvalidDataDrawsThePlaceholderAndKeepsTheRectangle) {
+    test::TLabelDpiGuard dpi(300);
+    TBarcodeOptions o = BarcodeOptions(bcEAN13, 2);
+    TRect r{10, 10, 210, 110};
+    const QImage image = test::DrawToImage("12", r, o, 90, 300, 200);
+    EXPECT_EQ(r, (TRect{10, 10, 210, 110}));
+    EXPECT_EQ(BarcodeWidth("12", o), 600);
+    int red = 0;
+    for (int y = 10; y < 110; ++y)
+        for (int x = 10; x < 210; ++x)
+            red += image.pixel(x, y) == qRgb(255, 0, 0);
+    EXPECT_GT(red, 200);
+    EXPECT_EQ(image.pixel(9, 9), qRgb(255, 255, 255));
+    // The hatch runs from top left to bottom right.
+    for (int y = 30; y < 90; ++y)
+        for (int x = 120; x < 180; ++x)
+            if (image.pixel(x, y) == qRgb(255, 0, 0) && image.pixel(x + 1, y + 1) != qRgb(255, 0, 0))
+                FAIL() << "hatch line breaks at " << x << "," << y;
+}
+
+/// The rows of a column that are dark, as first..last+1; {-1, -1} for none.
+std::pair<int, int> DarkSpan(const QImage& image, int x, int from, int to) {
+    const std::string column = test::ScanColumn(image, x, from, to);
+    const size_t first = column.find('1');
+    if (first == std::string::npos)
+        return {-1, -1};
+    return {from + static_cast<int>(first), from + static_cast<int>(column.rfind('1')) + 1};
+}
+
+TEST(BarcodeDraw, UpcDescendersAndSupplement) {
+    test::TLabelDpiGuard dpi(300);
+    TBarcodeOptions o = BarcodeOptions(bcUPCA, 3);
+    o.Height = 100;
+    o.Descenders = true;
+    o.ShowHumanReadable = true;
+    TRect r{0, 0, 1, 1};
+    QImage image = test::DrawToImage("0360002914512", r, o, 0, 700, 300);
+    const int half = r.Height() - o.Height; // th div 2
+    ASSERT_GT(half, 5);
+    // The start guard descends to the full height; a data bar (module 19, in the
+    // "3" of set A, 0111101) stops th div 2 above it, where the digits begin.
+    EXPECT_EQ(DarkSpan(image, 1, 0, r.Bottom), std::make_pair(0, o.Height));
+    EXPECT_EQ(test::ScanColumn(image, 18 * 3 + 1, 0, o.Height - half), std::string(o.Height - half, '1'));
+    EXPECT_EQ(image.pixel(18 * 3 + 1, o.Height - half), qRgb(255, 255, 255));
+    // The supplement starts 9 modules after module 95 with "1011"; its bars
+    // leave room for the digits above them and end with the descenders.
+    const int supplement = (95 + 9) * 3 + 1;
+    const int th = 2 * half + 1; // th div 2 = half: th is 2 half or 2 half + 1
+    const auto span = DarkSpan(image, supplement, 0, r.Bottom);
+    EXPECT_GE(span.first, th - 1);
+    EXPECT_LE(span.first, th);
+    EXPECT_EQ(span.second, o.Height);
+    o.ExtendSupplement = true;
+    r = {0, 0, 1, 1};
+    image = test::DrawToImage("0360002914512", r, o, 0, 700, 300);
+    EXPECT_EQ(DarkSpan(image, supplement, 0, r.Bottom).second, r.Bottom);
+}
+
+TEST(BarcodeDraw, BearerBarsSpanTheSymbol) {
+    test::TLabelDpiGuard dpi(300);
+    TBarcodeOptions o = BarcodeOptions(bcITF14, 2);
+    o.WideToNarrow = 2.5f;
+    o.GuardBars = true;
+    TRect r{0, 0, 1, 1};
+    const QImage image = test::DrawToImage("1234567890123", r, o, 0, 500, 100);
+    // The start pattern's first bar, then its first space under the bearer bars, Round(2 x 2.5) = 5 thick.
+    EXPECT_EQ(test::ScanColumn(image, 1, 0, r.Bottom), std::string(50, '1'));
+    EXPECT_EQ(test::ScanColumn(image, 2, 0, r.Bottom),
+              std::string(5, '1') + std::string(40, '0') + std::string(5, '1'));
+    EXPECT_EQ(test::ScanRow(image, 1, 0, r.Right), std::string(r.Right, '1'));
+}
+
+TEST(BarcodeDraw, PostnetShortBarsAreTheLowerHalf) {
+    test::TLabelDpiGuard dpi(480);
+    TBarcodeOptions o = BarcodeOptions(bcPostnet, 2);
+    o.ShowHumanReadable = true; // Postnet has no text
+    o.HRPosition = 1;
+    TRect r{0, 0, 1, 1};
+    const QImage image = test::DrawToImage("12345", r, o, 0, 700, 200);
+    // 11-pixel bars at 480 per inch, 60 tall; "1" is 00011: the second bar is short.
+    EXPECT_EQ(test::ScanColumn(image, 5, 0, 60), std::string(60, '1'));
+    EXPECT_EQ(test::ScanColumn(image, 27, 0, 60), std::string(30, '0') + std::string(30, '1'));
+    EXPECT_EQ(test::ScanRow(image, 59, 0, 44), test::Widen("1010", 11));
+}
+
+} // namespace
+} // namespace zp
