@@ -13,37 +13,6 @@ namespace {
 
 using test::BarcodeOptions;
 
-TEST(BarcodeDraw, DumpForEyes) {
-    const QByteArray dir = qgetenv("ZP_BARCODE_DUMP");
-    if (dir.isEmpty())
-        GTEST_SKIP();
-    test::TLabelDpiGuard dpi(300);
-    struct { const char* name; uint8_t code; const char* data; bool desc; } items[] = {
-        {"code39", bcCode39, "ABC123", false}, {"upca", bcUPCA, "0360002914512", true},
-        {"upce", bcUPCE0, "42526112345", true}, {"ean13", bcEAN13, "400638133393", true},
-        {"ean8", bcEAN8, "5512345", true}, {"bookland", bcBookland, "03064061551299", true},
-        {"upcaplain", bcUPCA, "0360002914512", false}, {"c128", bcCode128, "Hello 123", false},
-    };
-    for (auto& it : items) {
-        for (int rot : {0, 90, 180, 270}) {
-            TBarcodeOptions o = BarcodeOptions(it.code, 3);
-            o.ShowHumanReadable = true;
-            o.Descenders = it.desc;
-            o.ShowNumberSystem = true;
-            o.ShowCheckDigit = true;
-            o.ShowISBN = true;
-            o.AppendGreaterThan = true;
-            o.ExtendSupplement = true;
-            o.Height = 150;
-            o.FontSize = 12;
-            TRect r{50, 50, 60, 60};
-            if (rot == 90 || rot == 180) { r = {50, 50, 750, 750}; }
-            const QImage img = test::DrawToImage(it.data, r, o, rot, 800, 800);
-            img.save(QString("%1/%2_%3.png").arg(QString::fromLatin1(dir), it.name).arg(rot));
-        }
-    }
-}
-
 /// The pixels an element pattern draws: narrow d, wide Round(d x ratio),
 /// alternating bar and space, a narrow gap after every perChar elements.
 std::string ElementPixels(std::string_view pattern, int d, int wide, int perChar) {
