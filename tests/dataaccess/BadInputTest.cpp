@@ -33,6 +33,9 @@ TEST(ConnectionStringTest, SplitsQuotedAndPlainValues) {
     EXPECT_EQ(TranslateBrackets(QStringLiteral("SELECT [a b] FROM [t] WHERE x = '[not]'"),
                                 [](const QString& n) { return u'"' + n + u'"'; }),
               QStringLiteral("SELECT \"a b\" FROM \"t\" WHERE x = '[not]'"));
+    // An unclosed bracket stays for the engine to report, not swallowed into a quoted name.
+    EXPECT_EQ(TranslateBrackets(QStringLiteral("SELECT [a FROM [t]"), [](const QString& n) { return u'"' + n + u'"'; }),
+              QStringLiteral("SELECT [a FROM \"t\""));
 }
 
 // Each bad source: the files it is made of, the connection string, and what

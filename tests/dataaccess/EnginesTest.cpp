@@ -20,13 +20,14 @@ namespace {
 using test::kProducts;
 
 // Makes the products source in a folder; returns its connection string and
-// sets the name the engine lists the table under.
+// sets the name the engine lists the table under, or returns empty text and
+// says why when what the engine needs is missing on this machine.
 struct TEngineCase {
     const char* Name;
-    std::function<QString(const QString& dir, QString& table)> Make;
+    std::function<QString(const QString& dir, QString& table, QString& why)> Make;
 };
 
-QString MakeSQLite(const QString& dir, QString& table) {
+QString MakeSQLite(const QString& dir, QString& table, QString&) {
     const QString path = QDir(dir).filePath(QStringLiteral("products.db"));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("make"));
@@ -48,22 +49,24 @@ QString MakeSQLite(const QString& dir, QString& table) {
     return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path;
 }
 
-QString MakeText(const QString& dir, QString& table) {
+QString MakeText(const QString& dir, QString& table, QString&) {
     test::CopyFixtureFolder(QStringLiteral("dataaccess/text"), dir);
     table = QStringLiteral("products#csv");
-    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=\"Text;HDR=YES;\"")
+    return QStringLiteral(
+               "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=\"Text;HDR=YES;\"")
         .arg(dir);
 }
 
-QString MakeDbf(const QString& dir, QString& table) {
+QString MakeDbf(const QString& dir, QString& table, QString&) {
     QFile file(QDir(dir).filePath(QStringLiteral("products.dbf")));
     file.open(QIODevice::WriteOnly);
     file.write(test::ProductsDbf());
     table = QStringLiteral("products");
-    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=dBase IV").arg(dir);
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=dBase IV")
+        .arg(dir);
 }
 
-QString MakeXls(const QString& dir, QString& table) {
+QString MakeXls(const QString& dir, QString& table, QString&) {
     (void)dir;
     table = QStringLiteral("products$");
     return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=Excel 8.0")
@@ -71,9 +74,10 @@ QString MakeXls(const QString& dir, QString& table) {
 }
 
 // The private server's database; empty when the server is not running.
-QString MakePostgreSQL(const QString&, QString& table) {
+QString MakePostgreSQL(const QString&, QString& table, QString& why) {
     test::TPrivatePgServer& server = test::TPrivatePgServer::Instance();
     if (!server.Started()) {
+        why = QStringLiteral("PostgreSQL server did not start: ") + server.Why();
         return {};
     }
     {
@@ -85,6 +89,7 @@ QString MakePostgreSQL(const QString&, QString& table) {
         db.setPassword(QLatin1String(test::TPrivatePgServer::kPassword));
         if (db.open()) {
             QSqlQuery q(db);
+            // The query ends with the block, before its connection closes.
             q.exec(QStringLiteral("DROP TABLE IF EXISTS products"));
             q.exec(QStringLiteral("CREATE TABLE products (\"Code\" text, \"Name\" text, \"Qty\" integer)"));
             for (const auto& p : kProducts) {
@@ -94,16 +99,53 @@ QString MakePostgreSQL(const QString&, QString& table) {
                 q.addBindValue(p.Qty);
                 q.exec();
             }
-            db.close();
         }
+        db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("make"));
     table = QStringLiteral("products");
     return server.ConnectionString();
 }
 
+// The SQLite file through the SQLite ODBC driver, as a DSN-less driver string.
+QString MakeOdbcSQLite(const QString& dir, QString& table, QString& why) {
+    why = test::MissingOdbcDriver(QStringLiteral("SQLite3"));
+    if (!why.isEmpty()) {
+        return {};
+    }
+    const QString path = QDir(dir).filePath(QStringLiteral("products.db"));
+    (void)MakeSQLite(dir, table, why);
+    return QStringLiteral("Driver={SQLite3};Database=") + path;
+}
+
+// The private server's database through the PostgreSQL ODBC driver and a
+// user data source, as an ODBC provider string names it.
+QString MakeOdbcPostgreSQL(const QString& dir, QString& table, QString& why) {
+    why = test::MissingOdbcDriver(QStringLiteral("PostgreSQL Unicode"));
+    if (!why.isEmpty() || MakePostgreSQL(dir, table, why).isEmpty()) {
+        return {};
+    }
+    // A private user data source: unixODBC reads it from where ODBCINI points.
+    QFile ini(QDir(dir).filePath(QStringLiteral("odbc.ini")));
+    if (!ini.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        why = QStringLiteral("cannot write ") + ini.fileName();
+        return {};
+    }
+    ini.write(QStringLiteral(
+                  "[zp-products]\nDriver=PostgreSQL Unicode\nServername=%1\nPort=5432\nDatabase=postgres\n")
+                  .arg(test::TPrivatePgServer::Instance().Host())
+                  .toUtf8());
+    ini.close();
+    qputenv("ODBCINI", QFile::encodeName(ini.fileName()));
+    return QStringLiteral("Provider=MSDASQL.1;Persist Security Info=False;User ID=%1;Password=%2;Data "
+                          "Source=zp-products")
+        .arg(QLatin1String(test::TPrivatePgServer::kUser), QLatin1String(test::TPrivatePgServer::kPassword));
+}
+
 const TEngineCase kEngines[] = {
     {"PostgreSQL", MakePostgreSQL},
+    {"OdbcSQLite", MakeOdbcSQLite},
+    {"OdbcPostgreSQL", MakeOdbcPostgreSQL},
     {"SQLite", MakeSQLite},
     {"Text", MakeText},
     {"dBase", MakeDbf},
@@ -114,14 +156,14 @@ class EngineTest : public ::testing::TestWithParam<TEngineCase> {
 protected:
     void SetUp() override {
         ASSERT_TRUE(FDir.isValid());
-        const QString cs = GetParam().Make(FDir.path(), FTable);
+        QString why;
+        const QString cs = GetParam().Make(FDir.path(), FTable, why);
         if (cs.isEmpty()) {
-            // Under CI the server must run; elsewhere the reason is printed.
-            const QString why = test::TPrivatePgServer::Instance().Why();
+            // Under CI the server and drivers must be there; elsewhere the reason is printed.
             if (qEnvironmentVariable("CI") == QLatin1String("true")) {
-                FAIL() << "PostgreSQL server did not start: " << why.toStdString();
+                FAIL() << why.toStdString();
             }
-            GTEST_SKIP() << "PostgreSQL server did not start: " << why.toStdString();
+            GTEST_SKIP() << why.toStdString();
         }
         FConnection.SetConnectionString(cs);
         FConnection.ReadOnly = true;
@@ -159,7 +201,8 @@ TEST_P(EngineTest, ListsAndReadsTheTable) {
     EXPECT_EQ(query.Value(QStringLiteral("code")), QStringLiteral("0012345678905"));
     query.Next();
     EXPECT_TRUE(query.Eof());
-    EXPECT_EQ(query.Value(QStringLiteral("code")), QStringLiteral("0012345678905")); // stays on the last record
+    EXPECT_EQ(query.Value(QStringLiteral("code")),
+              QStringLiteral("0012345678905")); // stays on the last record
     query.Prior();
     EXPECT_FALSE(query.Eof());
     EXPECT_EQ(query.Value(QStringLiteral("Qty")), QStringLiteral("5"));
@@ -170,9 +213,10 @@ TEST_P(EngineTest, ListsAndReadsTheTable) {
 
 TEST_P(EngineTest, RunsTheComposedSelectTexts) {
     // As the data wizard composes it: one item per line.
-    const QString wizard = QStringLiteral("SELECT \r\n[Code]\r\n,\r\n[Name]\r\nFROM [%1]\r\nWHERE [Name] LIKE '%ug%'\r\n"
-                                          "ORDER BY [Code] ASC")
-                               .arg(FTable);
+    const QString wizard =
+        QStringLiteral("SELECT \r\n[Code]\r\n,\r\n[Name]\r\nFROM [%1]\r\nWHERE [Name] LIKE '%ug%'\r\n"
+                       "ORDER BY [Code] ASC")
+            .arg(FTable);
     EXPECT_EQ(Column(wizard, QStringLiteral("Code")),
               (QStringList{QStringLiteral("0012345678905"), QStringLiteral("5012345678900")}));
     EXPECT_EQ(Column(QStringLiteral("SELECT [Name] FROM [%1] WHERE [Qty] > 1 ORDER BY [Name]").arg(FTable),
@@ -211,7 +255,8 @@ TEST(PostgreSQLTest, ARefusedLoginSaysSoAndTheServerKeepsServing) {
         refused.Open();
         FAIL();
     } catch (const EZpError& e) {
-        EXPECT_TRUE(e.Message().contains(QStringLiteral("password authentication failed"))) << e.Message().toStdString();
+        EXPECT_TRUE(e.Message().contains(QStringLiteral("password authentication failed")))
+            << e.Message().toStdString();
         EXPECT_TRUE(e.Message().contains(server.Host())) << e.Message().toStdString();
     }
     TZpConnection good(server.ConnectionString());

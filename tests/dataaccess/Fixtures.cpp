@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
 #include <QtEndian>
 
 namespace zp::test {
@@ -47,6 +49,20 @@ void CopyFixtureFolder(const QString& name, const QString& dest) {
     for (const QString& file : source.entryList(QDir::Files)) {
         QFile::copy(source.filePath(file), QDir(dest).filePath(file));
     }
+}
+
+QString MissingOdbcDriver(const QString& driver) {
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QODBC"))) {
+        return QStringLiteral("Qt's QODBC driver is not installed");
+    }
+    QProcess odbcinst;
+    odbcinst.start(QStringLiteral("odbcinst"),
+                   {QStringLiteral("-q"), QStringLiteral("-d"), QStringLiteral("-n"), driver});
+    if (!odbcinst.waitForFinished(10000) || odbcinst.exitStatus() != QProcess::NormalExit ||
+        odbcinst.exitCode() != 0) {
+        return QStringLiteral("the ODBC driver \"%1\" is not registered with unixODBC").arg(driver);
+    }
+    return {};
 }
 
 } // namespace zp::test

@@ -26,4 +26,8 @@ inline const std::vector<TProduct> kProducts = {
 /// Copies a folder of tests/data into dest.
 void CopyFixtureFolder(const QString& name, const QString& dest);
 
+/// Empty when Qt's ODBC driver is installed and unixODBC knows the named
+/// driver, else why the driver cannot be used.
+[[nodiscard]] QString MissingOdbcDriver(const QString& driver);
+
 } // namespace zp::test

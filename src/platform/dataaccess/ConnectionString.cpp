@@ -41,9 +41,19 @@ TZpConnectionString::TZpConnectionString(const QString& text) {
             const int next = static_cast<int>(text.indexOf(u';', i));
             i = next < 0 ? n : next + 1;
         } else {
-            const int next = static_cast<int>(text.indexOf(u';', i));
-            value = text.mid(i, next < 0 ? -1 : next - i).trimmed();
-            i = next < 0 ? n : next + 1;
+            // ODBC attribute values may hold separators inside braces ("PWD={a;b}");
+            // the braces stay part of the value.
+            const int start = i;
+            while (i < n && text[i] != u';') {
+                if (text[i] == u'{') {
+                    const int close = static_cast<int>(text.indexOf(u'}', i + 1));
+                    i = close < 0 ? n : close + 1;
+                } else {
+                    ++i;
+                }
+            }
+            value = text.mid(start, i - start).trimmed();
+            i = i < n ? i + 1 : n;
         }
         if (!name.isEmpty()) {
             FProperties.append({name, value});

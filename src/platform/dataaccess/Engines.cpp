@@ -4,6 +4,7 @@
 #include "platform/dataaccess/ConnectionString.h"
 #include "platform/dataaccess/DbEngine.h"
 #include "platform/dataaccess/FileEngines.h"
+#include "platform/dataaccess/OdbcEngine.h"
 #include "platform/dataaccess/SqlEngine.h"
 
 #include <QDir>
@@ -54,7 +55,7 @@ std::unique_ptr<TZpDbEngine> SQLiteEngine(const QString& path, bool readOnly) {
 
 std::unique_ptr<TZpDbEngine> PostgreSQLEngine(const TZpConnectionString& cs, bool readOnly) {
     const QString host = cs.Has(QStringLiteral("Host")) ? cs.Value(QStringLiteral("Host"))
-                                                         : cs.Value(QStringLiteral("Server"));
+                                                        : cs.Value(QStringLiteral("Server"));
     QString database = cs.Value(QStringLiteral("Database"));
     if (database.isEmpty()) {
         database = cs.Value(QStringLiteral("Initial Catalog"));
@@ -78,58 +79,9 @@ std::unique_ptr<TZpDbEngine> PostgreSQLEngine(const TZpConnectionString& cs, boo
             db.setConnectOptions(QStringLiteral("connect_timeout=10"));
         },
         TZpSqlEngine::TQuoting::Driver,
-        QStringLiteral("The PostgreSQL database \"%1\" on \"%2\"").arg(database, host.isEmpty() ? "localhost" : host),
+        QStringLiteral("The PostgreSQL database \"%1\" on \"%2\"")
+            .arg(database, host.isEmpty() ? "localhost" : host),
         readOnly);
-}
-
-// The ODBC connection text for an ODBC-style or SQL Server connection string.
-QString OdbcText(const TZpConnectionString& cs) {
-    const QString provider = cs.Provider();
-    if (StartsWith(provider, "SQLOLEDB")) {
-        // SQL Server through the FreeTDS driver of unixODBC.
-        return QStringLiteral("DRIVER={FreeTDS};SERVER=%1;DATABASE=%2;UID=%3;PWD=%4")
-            .arg(cs.Value(QStringLiteral("Data Source")), cs.Value(QStringLiteral("Initial Catalog")),
-                 cs.Value(QStringLiteral("User ID")), cs.Value(QStringLiteral("Password")));
-    }
-    const QString extended = cs.Value(QStringLiteral("Extended Properties"));
-    if (!extended.isEmpty()) {
-        return extended;
-    }
-    QStringList parts;
-    for (const auto& [name, value] : cs.Properties()) {
-        if (name.compare(QLatin1String("Provider"), Qt::CaseInsensitive) == 0 ||
-            name.compare(QLatin1String("Persist Security Info"), Qt::CaseInsensitive) == 0) {
-            continue;
-        }
-        QString key = name;
-        if (name.compare(QLatin1String("Data Source"), Qt::CaseInsensitive) == 0) {
-            key = QStringLiteral("DSN");
-        } else if (name.compare(QLatin1String("User ID"), Qt::CaseInsensitive) == 0) {
-            key = QStringLiteral("UID");
-        } else if (name.compare(QLatin1String("Password"), Qt::CaseInsensitive) == 0) {
-            key = QStringLiteral("PWD");
-        }
-        parts.append(key + u'=' + (value.contains(u';') ? u'{' + value + u'}' : value));
-    }
-    return parts.join(u';');
-}
-
-std::unique_ptr<TZpDbEngine> OdbcEngine(const TZpConnectionString& cs, bool readOnly) {
-    const QString text = OdbcText(cs);
-    if (text.isEmpty()) {
-        throw EZpError(QStringLiteral("The ODBC connection string names no data source."));
-    }
-    const bool sqlServer = StartsWith(cs.Provider(), "SQLOLEDB");
-    return std::make_unique<TZpSqlEngine>(
-        QStringLiteral("QODBC"),
-        [text, readOnly](QSqlDatabase& db) {
-            db.setDatabaseName(text);
-            if (readOnly) {
-                db.setConnectOptions(QStringLiteral("SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY"));
-            }
-        },
-        sqlServer ? TZpSqlEngine::TQuoting::Brackets : TZpSqlEngine::TQuoting::Driver,
-        QStringLiteral("The ODBC data source"), readOnly);
 }
 
 [[noreturn]] void NotServed(const QString& what) {
@@ -159,7 +111,8 @@ std::unique_ptr<TZpDbEngine> CreateDbEngine(const TZpConnectionString& cs, bool 
             case TDesktopKind::Jet:
                 return CreateMdbEngine(source);
             case TDesktopKind::Other:
-                throw EZpError(QStringLiteral("The file \"%1\" is not a database this program can read.").arg(source));
+                throw EZpError(
+                    QStringLiteral("The file \"%1\" is not a database this program can read.").arg(source));
             default:
                 return SQLiteEngine(source, readOnly);
             }
@@ -180,7 +133,7 @@ std::unique_ptr<TZpDbEngine> CreateDbEngine(const TZpConnectionString& cs, bool 
     }
     if (StartsWith(provider, "MSDASQL") || StartsWith(provider, "SQLOLEDB") ||
         (provider.isEmpty() && (cs.Has(QStringLiteral("Driver")) || cs.Has(QStringLiteral("DSN"))))) {
-        return OdbcEngine(cs, readOnly);
+        return CreateOdbcEngine(cs, readOnly);
     }
     if (provider.isEmpty()) {
         throw EZpError(QStringLiteral("The connection string names no provider (Provider=...)."));
@@ -190,7 +143,8 @@ std::unique_ptr<TZpDbEngine> CreateDbEngine(const TZpConnectionString& cs, bool 
 
 QString ExpandTableName(const QString& sql) {
     const QString text = sql.trimmed();
-    if (text.size() > 2 && text.startsWith(u'[') && text.endsWith(u']') && text.indexOf(u']') == text.size() - 1) {
+    if (text.size() > 2 && text.startsWith(u'[') && text.endsWith(u']') &&
+        text.indexOf(u']') == text.size() - 1) {
         return QStringLiteral("SELECT * FROM ") + text;
     }
     return sql;
@@ -223,6 +177,14 @@ QString TranslateBrackets(const QString& sql, const std::function<QString(const 
             if (close < 0) {
                 out += sql.mid(i);
                 break;
+            }
+            const int inner = static_cast<int>(sql.indexOf(u'[', i + 1));
+            if (inner >= 0 && inner < close) {
+                // An unclosed bracket: left as written, so that the engine reports the syntax
+                // error instead of running a query over a strange quoted name.
+                out += c;
+                ++i;
+                continue;
             }
             out += quote(sql.mid(i + 1, close - i - 1));
             i = close + 1;

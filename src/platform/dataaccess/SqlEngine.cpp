@@ -6,6 +6,7 @@
 #include <QAtomicInt>
 #include <QDate>
 #include <QDateTime>
+#include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
@@ -57,14 +58,23 @@ QString ErrorText(const QSqlError& error) {
     return text.isEmpty() ? error.text().trimmed() : text;
 }
 
+// A statement that only reads: SELECT, perhaps behind an opening parenthesis.
+bool IsSelect(const QString& sql) {
+    static const QRegularExpression select(QStringLiteral("^[\\s(]*SELECT\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    return select.match(sql).hasMatch();
+}
+
 } // namespace
 
-TZpSqlEngine::TZpSqlEngine(const QString& driver, std::function<void(QSqlDatabase&)> configure, TQuoting quoting,
-                           QString what, bool readOnly)
+TZpSqlEngine::TZpSqlEngine(const QString& driver, std::function<void(QSqlDatabase&)> configure,
+                           TQuoting quoting, QString what, bool readOnly)
     : FDriver(driver), FName(NewSqlConnectionName()), FConfigure(std::move(configure)), FQuoting(quoting),
       FWhat(std::move(what)), FReadOnly(readOnly) {}
 
-TZpSqlEngine::~TZpSqlEngine() { Close(); }
+TZpSqlEngine::~TZpSqlEngine() {
+    Close();
+}
 
 void TZpSqlEngine::Open() {
     if (FOpen) {
@@ -102,7 +112,9 @@ void TZpSqlEngine::Close() {
     FOpen = false;
 }
 
-bool TZpSqlEngine::Connected() const { return FOpen; }
+bool TZpSqlEngine::Connected() const {
+    return FOpen;
+}
 
 QStringList TZpSqlEngine::TableNames(bool systemTables) {
     QSqlDatabase db = QSqlDatabase::database(FName, false);
@@ -132,12 +144,41 @@ void TZpSqlEngine::Execute(const QString& sql) {
 }
 
 std::unique_ptr<TZpRecordSet> TZpSqlEngine::Select(const QString& sql) {
-    QSqlQuery query(QSqlDatabase::database(FName, false));
-    query.setForwardOnly(true);
-    if (!query.exec(Translate(sql))) {
-        throw EZpError(QStringLiteral("%1: %2").arg(FWhat, ErrorText(query.lastError())));
+    QSqlDatabase db = QSqlDatabase::database(FName, false);
+    const QString text = Translate(sql);
+    // ODBC drivers may ignore the read-only access mode they are asked for, so a
+    // read-only ODBC connection runs nothing but SELECTs, and those inside a
+    // transaction that is rolled back where the driver has transactions.
+    bool rollback = false;
+    if (FReadOnly && FDriver == QLatin1String("QODBC")) {
+        if (!IsSelect(text)) {
+            throw EZpError(
+                QStringLiteral("%1 is opened read-only: only SELECT statements run on it.").arg(FWhat));
+        }
+        rollback = db.driver()->hasFeature(QSqlDriver::Transactions) && db.transaction();
     }
-    return ReadAll(query);
+    std::unique_ptr<TZpRecordSet> records;
+    QString failure;
+    {
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        if (!query.exec(text)) {
+            failure = QStringLiteral("%1: %2").arg(FWhat, ErrorText(query.lastError()));
+        } else {
+            try {
+                records = ReadAll(query);
+            } catch (const EZpError& e) {
+                failure = e.Message();
+            }
+        }
+    }
+    if (rollback) {
+        db.rollback();
+    }
+    if (!failure.isEmpty()) {
+        throw EZpError(failure);
+    }
+    return records;
 }
 
 std::unique_ptr<TZpRecordSet> TZpSqlEngine::ReadAll(QSqlQuery& query) {
