@@ -44,6 +44,10 @@ const TReaderCase kCases[] = {
     {"Code128CodeAFromB", bcCode128, "AB\xce\\009", "AB\t", {}, kBoth},
     {"Code128CodeBFromA", bcCode128, "\\009\xcd" "ab", "\tab", {}, kBoth},
     {"Ucc128", bcUCC128, "0000012345555555555", "00000123455555555558", {}, kBoth, true},
+    // FNC1 inside the data reads as the group separator.
+    {"Code128Fnc1", bcCode128, "123\\F145", "123\x1d" "45", {}, kBoth, false, "123<GS>45"},
+    {"Code128SetsMixed", bcCode128, "\\009x1234y~", "\tx1234y~"},
+    {"Ucc128EightDigits", bcUCC128, "12345678", "12345678"},
     {"UpcA", bcUPCA, "03600029145", "036000291452"},
     {"UpcATwoDigitSupplement", bcUPCA, "0360002914512", "036000291452", "12"},
     {"UpcAFiveDigitSupplement", bcUPCA, "03600029145212345", "036000291452", "12345"},
@@ -66,6 +70,7 @@ const TReaderCase kCases[] = {
     {"CodabarClsi", bcCodabarCLSI, "1234567890123", "A12345678901237A", {}, kBoth, false, "12345678901237"},
     {"Code93", bcCode93, "TEST93", "TEST93"},
     {"Code93FullAscii", bcCode93, "Hello, World!", "Hello, World!"},
+    {"Code93Punctuation", bcCode93, "a~{|}`@[]^_;<=>?:,*&'()\"!#\\009", "a~{|}`@[]^_;<=>?:,*&'()\"!#\t"},
 };
 
 /// Code 39 readers give the Full ASCII pairs as they stand; this maps them back.
