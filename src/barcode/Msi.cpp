@@ -3,8 +3,6 @@
 
 #include "barcode/BarcodeFamily.h"
 
-#include <vector>
-
 namespace zp {
 namespace msi {
 namespace {
@@ -23,28 +21,25 @@ char CheckCharacter(int value) {
 } // namespace
 
 char Mod10(std::string_view digits) {
-    // The odd-position digits as a number, least significant first; doubled
-    // digit by digit with carries so that any length works.
-    std::vector<int> number;
-    int evenSum = 0;
+    // The odd-position digits, met least significant first from the right,
+    // form the number that is doubled; the doubling carries from one of them
+    // to the next, so any length works without building the number.
+    int sum = 0;
+    int carry = 0;
     bool odd = true;
     for (size_t k = digits.size(); k-- > 0; odd = !odd) {
-        if (odd)
-            number.push_back(ValueOf(digits[k]));
-        else
-            evenSum += ValueOf(digits[k]);
+        const int v = ValueOf(digits[k]);
+        if (odd) {
+            const int doubled = 2 * v + carry;
+            sum += doubled % 10;
+            carry = doubled / 10;
+        } else {
+            sum += v;
+        }
+        sum %= 10;
     }
-    int sum = evenSum % 10;
-    int carry = 0;
-    for (const int d : number) {
-        const int doubled = 2 * d + carry;
-        sum = (sum + doubled % 10) % 10;
-        carry = doubled / 10;
-    }
-    while (carry > 0) {
+    for (; carry > 0; carry /= 10)
         sum = (sum + carry % 10) % 10;
-        carry /= 10;
-    }
     return static_cast<char>('0' + (10 - sum) % 10);
 }
 

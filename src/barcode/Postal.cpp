@@ -42,7 +42,9 @@ char PostnetCheckDigit(std::string_view data) {
 } // namespace postal
 
 const char* ValidatePostnet(std::string_view data) {
-    const size_t n = postal::PostnetDigits(data).size();
+    size_t n = 0;
+    for (const char c : data)
+        n += c >= '0' && c <= '9';
     return n == 5 || n == 9 || n == 11 ? nullptr : "Postnet bar codes must be 5, 9 or 11 digits long";
 }
 
@@ -53,13 +55,13 @@ const char* ValidateFim(std::string_view data) {
 }
 
 std::string EncodePostnet(std::string_view data) {
-    std::string digits = postal::PostnetDigits(data);
-    digits.push_back(postal::PostnetCheckDigit(data));
     std::string out;
-    out.reserve(digits.size() * 5 + 2);
+    out.reserve(data.size() * 5 + 7);
     out.push_back('1');
-    for (const char c : digits)
-        out.append(postal::kDigits[c - '0']);
+    for (const char c : data)
+        if (c >= '0' && c <= '9')
+            out.append(postal::kDigits[c - '0']);
+    out.append(postal::kDigits[postal::PostnetCheckDigit(data) - '0']);
     out.push_back('1');
     return out;
 }
