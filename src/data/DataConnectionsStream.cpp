@@ -3,7 +3,9 @@
 #include "data/DataConnections.h"
 #include "files/ValueStream.h"
 
+#include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 
 namespace zp {
 
@@ -45,6 +47,31 @@ QString StoredSQL(const QString& sql) {
     return text;
 }
 
+// The numbering AddConnection and AddDataset give a clashing name ("name_1",
+// "name_2"...), worked out ahead with a set, so that a file of many equal
+// names does not make each addition search the whole list for every number.
+class TNameNumbering {
+public:
+    QString Unique(const QString& name) {
+        if (!FTaken.contains(name)) {
+            FTaken.insert(name);
+            return name;
+        }
+        // Names are only added while loading, so numbers once taken stay taken.
+        int n = FNext.value(name, 1);
+        QString candidate;
+        while (FTaken.contains(candidate = QStringLiteral("%1_%2").arg(name).arg(n)))
+            ++n;
+        FNext.insert(name, n + 1);
+        FTaken.insert(candidate);
+        return candidate;
+    }
+
+private:
+    QSet<QString> FTaken;
+    QHash<QString, int> FNext;
+};
+
 } // namespace
 
 void TZpDataConnections::Save(TZpWriter& writer) const {
@@ -69,9 +96,10 @@ void TZpDataConnections::Load(TZpReader& reader) {
     Clear();
     if (OnChanged)
         OnChanged();
+    TNameNumbering connections, datasets;
     reader.ReadListBegin();
     while (!reader.EndOfList()) {
-        const QString name = reader.ReadString();
+        const QString name = connections.Unique(reader.ReadString());
         QString connectionString = reader.ReadString();
         if (Version >= 5 && Version <= 15) {
             reader.ReadListBegin();
@@ -86,7 +114,7 @@ void TZpDataConnections::Load(TZpReader& reader) {
         const QString added = ConnectionName(AddConnection(name, connectionString));
         reader.ReadListBegin();
         while (!reader.EndOfList()) {
-            const QString dataset = reader.ReadString();
+            const QString dataset = datasets.Unique(reader.ReadString());
             const QString sql = reader.ReadString();
             AddDataset(added, dataset, sql);
         }

@@ -492,3 +492,79 @@ TEST_F(LabelFileTest, ObjectListAtTheStreamPosition) {
 
 } // namespace
 } // namespace zp
+
+namespace zp {
+namespace {
+
+// Clashing names in the block get numbers, and datasets follow the
+// connection they were stored under.
+TEST_F(LabelFileTest, ClashingConnectionNamesAreNumbered) {
+    constexpr int kCopies = 2000;
+    const QByteArray block = Written([](TZpWriter& w) {
+        w.WriteListBegin();
+        for (int i = 0; i < kCopies; ++i) {
+            w.WriteString(QStringLiteral("Sales"));
+            w.WriteString(QStringLiteral("cs%1").arg(i));
+            w.WriteListBegin();
+            w.WriteString(QStringLiteral("Orders"));
+            w.WriteString(QStringLiteral("SELECT %1\r\n").arg(i));
+            w.WriteListEnd();
+        }
+        w.WriteListEnd();
+    });
+    TLabel label;
+    const QByteArray empty = LabelBytes(label);
+    const QByteArray emptyBlock = test::Hex("01 00");
+    // The environment's connections block is the first empty list after the guides.
+    QByteArray bytes = empty;
+    const int at = bytes.indexOf(test::Hex("01 00 01 00 01 00")) + 4;
+    bytes.replace(at, emptyBlock.size(), block);
+    ASSERT_EQ(LoadError(bytes, label), QString());
+    const TZpDataConnections& c = label.Ide.Connections();
+    ASSERT_EQ(c.ConnectionCount(), kCopies);
+    EXPECT_EQ(c.ConnectionName(0), QStringLiteral("Sales"));
+    EXPECT_EQ(c.ConnectionName(2), QStringLiteral("Sales_2"));
+    EXPECT_EQ(c.ConnectionName(kCopies - 1), QStringLiteral("Sales_%1").arg(kCopies - 1));
+    EXPECT_EQ(c.ConnectionString(2), QStringLiteral("cs2"));
+    EXPECT_EQ(c.DatasetName(1), QStringLiteral("Orders_1"));
+    EXPECT_EQ(c.DatasetConnectionName(1), QStringLiteral("Sales_1"));
+    EXPECT_EQ(c.DatasetSQL(1), QStringLiteral("SELECT 1\r\n"));
+}
+
+TEST_F(LabelFileTest, QueryTextIsStoredLineByLine) {
+    const struct {
+        QString sql;
+        QString stored;
+    } cases[] = {
+        {QStringLiteral("SELECT *\nFROM t"), QStringLiteral("SELECT *\r\nFROM t\r\n")},
+        {QStringLiteral("SELECT 1\r\n"), QStringLiteral("SELECT 1\r\n")},
+        {QStringLiteral("A\r\n\r\n"), QStringLiteral("A\r\n\r\n")},
+        {QString(), QString()},
+    };
+    for (const auto& c : cases) {
+        TZpDataConnections connections;
+        connections.AddConnection(QStringLiteral("C"), QStringLiteral("x"));
+        connections.AddDataset(QStringLiteral("C"), QStringLiteral("D"), c.sql);
+        const QByteArray bytes = Written([&](TZpWriter& w) { connections.Save(w); });
+        EXPECT_TRUE(bytes.contains(Written([&](TZpWriter& w) { w.WriteString(c.stored); })))
+            << c.sql.toStdString();
+    }
+}
+
+// The settings of a bar code are label lengths too.
+TEST_F(LabelFileTest, RescaleTakesBarCodeLengthsAlong) {
+    test::TLabelDpiGuard dpi(300);
+    TZpIDEProperties ide;
+    ide.SetDPIExact(1440);
+    auto bc = std::make_shared<TZpBarcodeObject>();
+    bc->Density = 144;
+    bc->Height = 720;
+    bc->HRSpacing = 48;
+    RescaleLabel(300, ide, {bc});
+    EXPECT_EQ(bc->Density, 30);
+    EXPECT_EQ(bc->Height, 150);
+    EXPECT_EQ(bc->HRSpacing, 10);
+}
+
+} // namespace
+} // namespace zp

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/layout/LabelRoutines.h"
 
+#include "barcode/BarcodeObject.h"
 #include "model/base/LabelDpi.h"
 #include "model/base/LabelMapping.h"
 #include "model/base/Rounding.h"
@@ -22,6 +23,11 @@ void RescaleLabel(int32_t newDpi, TZpIDEProperties& ide, const TZpObjectList& ob
         obj->SetBounds(TRect{scale(b.Left), scale(b.Top), scale(b.Right), scale(b.Bottom)});
         if (auto* line = Supports<IZpLineStyle>(obj))
             line->SetWidth(scale(line->GetWidth()));
+        if (auto* barcode = dynamic_cast<TZpBarcodeObject*>(obj.get())) {
+            barcode->Density = scale(barcode->Density);
+            barcode->Height = scale(barcode->Height);
+            barcode->HRSpacing = scale(barcode->HRSpacing);
+        }
     }
     SetLabelDPI(newDpi);
 }
