@@ -122,7 +122,8 @@ void DrawInvalidBarcode(QPainter& painter, const TRect& rect) {
 
 void FitFontToWidth(QPainter& painter, QFont& font, int32_t width, const QString& text) {
     (void)painter;
-    if (width <= 0)
+    // Empty text would be narrower than any width for ever.
+    if (width <= 0 || text.isEmpty())
         return;
     auto measure = [&](int height) {
         QFont f = font;

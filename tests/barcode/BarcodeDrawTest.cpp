@@ -202,5 +202,45 @@ TEST(BarcodeDraw, PostnetShortBarsAreTheLowerHalf) {
     EXPECT_EQ(test::ScanRow(image, 59, 0, 44), test::Widen("1010", 11));
 }
 
+/// The fitting loop as the program always ran it, one measurement per step.
+int LiteralFit(const QFont& base, int width, const QString& text) {
+    auto measure = [&](int height) {
+        QFont f = base;
+        f.setPixelSize(height);
+        return QFontMetrics(f).horizontalAdvance(text);
+    };
+    int height = 1;
+    while (measure(height) < width)
+        height += 10;
+    int unchanged = 0;
+    int last = measure(height);
+    while (height > 1 && last > width) {
+        const int now = measure(--height);
+        unchanged = now == last ? unchanged + 1 : 0;
+        last = now;
+        if (unchanged > 10)
+            break;
+    }
+    return height;
+}
+
+TEST(BarcodeDraw, FitFontToWidthMatchesTheStepwiseFit) {
+    QImage image = test::LabelImage(10, 10);
+    QPainter painter(&image);
+    QFont base(QStringLiteral("Arial"));
+    for (const QString& text : {QStringLiteral("0"), QStringLiteral("000000"), QStringLiteral("ISBN 0-306-40615-2")}) {
+        for (int width : {3, 21, 95, 240, 1000}) {
+            QFont font = base;
+            FitFontToWidth(painter, font, width, text);
+            EXPECT_EQ(font.pixelSize(), LiteralFit(base, width, text)) << text.toStdString() << " in " << width;
+        }
+    }
+    QFont unchanged = base;
+    unchanged.setPixelSize(17);
+    FitFontToWidth(painter, unchanged, 0, QStringLiteral("0"));
+    FitFontToWidth(painter, unchanged, 100, QString());
+    EXPECT_EQ(unchanged.pixelSize(), 17);
+}
+
 } // namespace
 } // namespace zp
