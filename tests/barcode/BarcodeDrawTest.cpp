@@ -175,6 +175,29 @@ TEST(BarcodeDraw, UpcDescendersAndSupplement) {
     EXPECT_EQ(DarkSpan(image, supplement, 0, r.Bottom).second, r.Bottom);
 }
 
+TEST(BarcodeDraw, BooklandIsbnLineMakesRoomAboveTheBars) {
+    test::TLabelDpiGuard dpi(300);
+    TBarcodeOptions o = BarcodeOptions(bcBookland, 3);
+    o.Height = 100;
+    o.Descenders = true;
+    o.ShowHumanReadable = true;
+    TRect plain{0, 0, 1, 1};
+    const QImage withoutLine = test::DrawToImage("030640615", plain, o, 0, 500, 300);
+    o.ShowISBN = true;
+    TRect r{0, 0, 1, 1};
+    const QImage withLine = test::DrawToImage("030640615", r, o, 0, 500, 300);
+    const int th = r.Height() - plain.Height();
+    ASSERT_GT(th, 10);
+    EXPECT_EQ(r.Width(), plain.Width());
+    // The start guard (after the 7-module digit margin) moves down by th.
+    const int guard = 7 * 3 + 1;
+    EXPECT_EQ(DarkSpan(withoutLine, guard, 0, plain.Bottom), std::make_pair(0, 100));
+    EXPECT_EQ(DarkSpan(withLine, guard, th - 1, r.Bottom), std::make_pair(th, th + 100));
+    // The ISBN line is drawn above the bars, over the symbol's width.
+    EXPECT_NE(test::ScanRow(withLine, th / 2, 0, r.Right).find('1'), std::string::npos);
+    EXPECT_EQ(test::ScanRow(withoutLine, 2, 0, plain.Right).find('0'), 0u);
+}
+
 TEST(BarcodeDraw, BearerBarsSpanTheSymbol) {
     test::TLabelDpiGuard dpi(300);
     TBarcodeOptions o = BarcodeOptions(bcITF14, 2);
