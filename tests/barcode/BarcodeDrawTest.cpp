@@ -175,6 +175,77 @@ TEST(BarcodeDraw, UpcDescendersAndSupplement) {
     EXPECT_EQ(DarkSpan(image, supplement, 0, r.Bottom).second, r.Bottom);
 }
 
+/// Dark pixels of a region: {left, top, right, bottom} of their extent.
+QRect DarkExtent(const QImage& image, const QRect& region) {
+    QRect extent;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                extent |= QRect(x, y, 1, 1);
+    return extent;
+}
+
+TEST(BarcodeDraw, UpcSmallDigitsKeepTheirHeightWithoutTheNumberSystem) {
+    test::TLabelDpiGuard dpi(300);
+    TBarcodeOptions o = BarcodeOptions(bcUPCA, 3);
+    o.Height = 100;
+    o.Descenders = true;
+    o.ShowHumanReadable = true;
+    o.ShowCheckDigit = true;
+    o.ShowNumberSystem = true;
+    TRect with{0, 0, 1, 1};
+    const QImage withSystem = test::DrawToImage("03600029145", with, o, 0, 500, 300);
+    o.ShowNumberSystem = false;
+    TRect without{0, 0, 1, 1};
+    const QImage withoutSystem = test::DrawToImage("03600029145", without, o, 0, 500, 300);
+    // The check digit stands in the right margin of 9 modules.
+    const int g = 9 * 3;
+    const QRect a = DarkExtent(withSystem, QRect(with.Right - g, 0, g, with.Bottom));
+    const QRect b = DarkExtent(withoutSystem, QRect(without.Right - g, 0, g, without.Bottom));
+    ASSERT_FALSE(a.isEmpty());
+    EXPECT_EQ(a.top(), b.top());
+    EXPECT_EQ(a.bottom(), b.bottom());
+    EXPECT_EQ(with.Width() - without.Width(), g);
+}
+
+struct TAlignmentCase {
+    const char* Name;
+    uint8_t Alignment;
+};
+
+class AlignmentCases : public testing::TestWithParam<TAlignmentCase> {};
+
+// Text narrower than the bars lines up with the rectangle's left edge, its
+// right edge, or its middle.
+TEST_P(AlignmentCases, TextFollowsTheAlignment) {
+    test::TLabelDpiGuard dpi(300);
+    TBarcodeOptions o = BarcodeOptions(bcCode39, 3);
+    o.ShowHumanReadable = true;
+    o.FontSize = 6;
+    o.FontAlignment = GetParam().Alignment;
+    TRect r{20, 20, 21, 21};
+    const QImage image = test::DrawToImage("WIDE-SYMBOL", r, o, 0, 800, 200);
+    const QRect text = DarkExtent(image, QRect(0, r.Top + o.Height + 1, 800, r.Bottom - r.Top - o.Height - 1));
+    ASSERT_FALSE(text.isEmpty());
+    const int tolerance = 4; // side bearings of the first and last glyph
+    switch (o.FontAlignment) {
+    case 0:
+        EXPECT_NEAR(text.left(), r.Left, tolerance);
+        break;
+    case 1:
+        EXPECT_NEAR(text.right() + 1, r.Right, tolerance);
+        break;
+    default:
+        EXPECT_NEAR((text.left() + text.right() + 1) / 2, (r.Left + r.Right) / 2, tolerance);
+        break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BarcodeDraw, AlignmentCases,
+                         testing::Values(TAlignmentCase{"Left", 0}, TAlignmentCase{"Right", 1},
+                                         TAlignmentCase{"Centre", 2}),
+                         [](const testing::TestParamInfo<TAlignmentCase>& info) { return info.param.Name; });
+
 TEST(BarcodeDraw, BooklandIsbnLineMakesRoomAboveTheBars) {
     test::TLabelDpiGuard dpi(300);
     TBarcodeOptions o = BarcodeOptions(bcBookland, 3);
