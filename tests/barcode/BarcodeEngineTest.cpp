@@ -121,6 +121,17 @@ TEST_P(ValidationCases, RuleAndMessage) {
 INSTANTIATE_TEST_SUITE_P(Barcode, ValidationCases, testing::ValuesIn(kValidation),
                          [](const testing::TestParamInfo<TValidationCase>& info) { return info.param.Name; });
 
+TEST(BarcodeValidation, EmptyDataIsInvalidForEverySymbologyWithoutAMessage) {
+    TZpScriptedDialogsGuard dialogs;
+    test::TLabelDpiGuard dpi(300);
+    for (int code = 0; code < 256; ++code) {
+        TBarcodeOptions o = BarcodeOptions(static_cast<uint8_t>(code));
+        EXPECT_FALSE(ValidateBarcodeData(o, "", true)) << code;
+        EXPECT_EQ(BarcodeWidth("", o), 600) << code;
+    }
+    EXPECT_TRUE(dialogs->Questions().empty());
+}
+
 TEST(BarcodeValidation, IgnoreAcceptsTheData) {
     TZpScriptedDialogsGuard dialogs;
     dialogs->Queue(TZpAnswer::Ignore);
