@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "app/Demo.h"
 
+#include "barcode/BarcodeObject.h"
+#include "files/LabelFile.h"
+#include "model/base/Errors.h"
 #include "model/base/LabelDpi.h"
+#include "model/base/LabelMapping.h"
 #include "model/document/LabelDocument.h"
 #include "model/objects/ShapeObjects.h"
+#include "platform/printing/Printer.h"
 
 #include <QDir>
 #include <QImage>
@@ -14,6 +19,8 @@ namespace zp {
 
 namespace {
 
+const QString kSampleLabel = QStringLiteral("product-label.zp3");
+
 template <class T>
 std::shared_ptr<T> Add(TZpLabelDocument& doc, TRect bounds) {
     auto obj = std::make_shared<T>();
@@ -22,72 +29,165 @@ std::shared_ptr<T> Add(TZpLabelDocument& doc, TRect bounds) {
     return obj;
 }
 
+// Until data sources produce their own text, the demo gives each object bound
+// to database fields the current record's values.
+void FillFromRecord(const TZpObjectList& objects, const TZpDataConnections& connections) {
+    for (const TZpObjectPtr& obj : objects) {
+        IZpData* data = Supports<IZpData>(obj);
+        if (!data || data->GetKind() != dkDatabaseField)
+            continue;
+        QString text;
+        for (int i = 0; i < data->GetFieldCount(); ++i) {
+            const TZpFieldDef* f = data->GetField(i);
+            text += f->Prefix + connections.FieldValue(f->Dataset, f->Field) + f->Suffix;
+        }
+        data->SetText(text);
+    }
+}
+
+void DrawObjects(const TZpObjectList& objects, QPainter& painter) {
+    for (const TZpObjectPtr& obj : objects)
+        if (IZpPaint* paint = Supports<IZpPaint>(obj); paint && obj->GetPrintObject())
+            paint->Draw(painter);
+}
+
+void Fail(const QString& message) { std::fprintf(stderr, "zentaprint: %s\n", message.toUtf8().constData()); }
+
 } // namespace
 
 void BuildSampleLabel(TZpLabelDocument& doc) {
-    // A 4 x 2 inch shipping label at 300 label pixels per inch.
+    SetLabelDPI(300);
     TLabelProperties& layout = doc.Layout();
-    layout.Width = 4.0f;
-    layout.Height = 2.0f;
+    layout.Manufacturer = QStringLiteral("Generic");
+    layout.Product = QStringLiteral("Address labels, 30 per sheet");
+    layout.PageType = QStringLiteral("Letter");
+    layout.PageWidth = 8.5f;
+    layout.PageHeight = 11.0f;
+    layout.Columns = 3;
+    layout.Rows = 10;
+    layout.LeftMargin = 0.1875f;
+    layout.TopMargin = 0.5f;
+    layout.Width = 2.625f;
+    layout.Height = 1.0f;
+    layout.HorizontalPitch = 2.75f;
+    layout.VerticalPitch = 1.0f;
     layout.LabelShape = lsRoundRect;
-    layout.EllipseWidth = 0.25f;
-    layout.EllipseHeight = 0.25f;
+    layout.EllipseWidth = 0.125f;
+    layout.EllipseHeight = 0.125f;
 
-    auto frame = Add<TZpRoundRectObject>(doc, {15, 15, 1185, 585});
-    frame->SetEllipseSize(0.15f);
-    frame->LineStyle().SetWidth(6);
+    auto frame = Add<TZpRoundRectObject>(doc, {10, 10, 778, 290});
+    frame->SetEllipseSize(0.1f);
+    frame->LineStyle().SetWidth(4);
 
-    auto logo = Add<TZpCircleObject>(doc, {45, 45, 195, 195});
-    logo->FillStyle().SetStyle(bsSolid);
-    logo->FillStyle().SetColor(0x6F4A2B);
-    logo->LineStyle().SetStyle(psClear);
+    auto mark = Add<TZpCircleObject>(doc, {36, 36, 126, 126});
+    mark->FillStyle().SetStyle(bsSolid);
+    mark->FillStyle().SetColor(0x6F4A2B);
+    mark->LineStyle().SetStyle(psClear);
 
-    auto band = Add<TZpRectangleObject>(doc, {225, 60, 1155, 180});
+    auto band = Add<TZpRectangleObject>(doc, {36, 150, 126, 264});
     band->FillStyle().SetStyle(bsFDiagonal);
-    band->FillStyle().SetColor(0x808080);
+    band->FillStyle().SetColor(0x6F4A2B);
     band->LineStyle().SetWidth(2);
 
-    auto divider = Add<TZpLineConstraint>(doc, {30, 225, 1170, 225});
-    divider->LineStyle().SetWidth(4);
+    auto rule = Add<TZpLineConstraint>(doc, {150, 24, 150, 276});
+    rule->LineStyle().SetWidth(3);
 
-    auto box = Add<TZpRectangleObject>(doc, {60, 270, 540, 555});
-    box->FillStyle().SetStyle(bsCross);
-    box->FillStyle().SetColor(0xC0C0C0);
-    box->FillStyle().SetTransparent(false);
+    auto code = Add<TZpBarcodeObject>(doc, {190, 40, 750, 260});
+    code->Symbology = bcEAN13;
+    code->Density = 4; // 0.013 inch modules at 300 pixels per inch
+    code->Height = 170;
+    code->HRSpacing = 4;
+    code->ShowHumanReadable = true;
+    code->Descenders = true;
+    code->Font().SetName(QStringLiteral("Arial"));
+    code->Font().SetSize(10);
+    code->Data().SetKind(dkDatabaseField);
+    auto field = std::make_unique<TZpFieldDef>();
+    field->Connection = QStringLiteral("Sample");
+    field->Dataset = QStringLiteral("Products");
+    field->Field = QStringLiteral("EAN13");
+    code->Data().AddField(std::move(field));
+    code->Data().SetText(QStringLiteral("4006381333931"));
 
-    auto check = Add<TZpLineObject>(doc, {600, 540, 1140, 270});
-    check->LineStyle().SetWidth(8);
-    check->LineStyle().SetColor(0x0000C0);
-
+    doc.Environment().SetDPI(300);
     doc.SetModified(false);
 }
 
 int RunDemo(const QStringList& arguments) {
+    const QDir sampleDir(arguments.value(0, QDir::currentPath()));
     const QString outDir = arguments.value(1, QDir::currentPath());
     if (!QDir().mkpath(outDir)) {
-        std::fprintf(stderr, "zentaprint: cannot create the folder \"%s\"\n", outDir.toUtf8().constData());
+        Fail(QStringLiteral("cannot create the folder \"%1\"").arg(outDir));
         return 1;
     }
-    SetLabelDPI(300);
+    const QString pdfPath = QDir(outDir).absoluteFilePath(QStringLiteral("product-labels.pdf"));
+    const QString pngPath = QDir(outDir).absoluteFilePath(QStringLiteral("product-label.png"));
+
     TZpLabelDocument doc;
-    BuildSampleLabel(doc);
+    int labels = 0;
+    try {
+        // Loading selects the label's printer (the PDF device) and re-expresses
+        // the label in its resolution.
+        LoadLabelDocument(doc, sampleDir.absoluteFilePath(kSampleLabel), false);
 
-    constexpr int kDpi = 300;
-    QImage image(int(doc.Layout().Width * kDpi), int(doc.Layout().Height * kDpi), QImage::Format_ARGB32);
-    image.setDotsPerMeterX(qRound(kDpi / 0.0254));
-    image.setDotsPerMeterY(qRound(kDpi / 0.0254));
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    DrawLabelThumbnail(doc.Objects(), doc.Environment(), doc.Layout(), painter);
-    painter.end();
+        TZpDataConnections& data = doc.Environment().Connections();
+        data.AddConnection(QStringLiteral("Sample"),
+                           QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1")
+                               .arg(sampleDir.absoluteFilePath(QStringLiteral("sample.db"))));
+        data.AddDataset(QStringLiteral("Sample"), QStringLiteral("Products"),
+                        QStringLiteral("SELECT * FROM [Products] ORDER BY [SKU]"));
+        data.Open();
+        if (data.RecordCount() <= 0)
+            throw EZpError(QStringLiteral("the sample database \"%1\" has no products")
+                               .arg(sampleDir.absoluteFilePath(QStringLiteral("sample.db"))));
 
-    const QString path = QDir(outDir).absoluteFilePath(QStringLiteral("sample-label.png"));
-    if (!image.save(path, "PNG")) {
-        std::fprintf(stderr, "zentaprint: cannot write \"%s\"\n", path.toUtf8().constData());
+        TZpPrinter& printer = ZpPrinter();
+        printer.SetPrinterIndex(printer.IndexOfPrinter(QStringLiteral("PDF")));
+        printer.SetOutputFileName(pdfPath);
+        printer.SetTitle(QStringLiteral("Product labels"));
+        printer.StartJob();
+        const TLabelProperties& layout = doc.Layout();
+        const TPoint dpi = printer.DotsPerInch();
+        const TPoint offset = printer.PhysicalOffset();
+        const int perPage = std::max(1, layout.LabelsPerPage());
+        for (data.First(); !data.AtEnd(); data.Next(), ++labels) {
+            if (labels > 0 && labels % perPage == 0)
+                printer.NextPage();
+            const int position = labels % perPage;
+            const int column = position % std::max(1, int(layout.Columns)) + 1;
+            const int row = position / std::max(1, int(layout.Columns)) + 1;
+            const QPointF origin(layout.LabelLeft(column) * dpi.X - offset.X, layout.LabelTop(row) * dpi.Y - offset.Y);
+            FillFromRecord(doc.Objects(), data);
+            QPainter& painter = printer.Canvas().Painter();
+            painter.save();
+            ApplyLabelMapping(painter, origin);
+            DrawObjects(doc.Objects(), painter);
+            painter.restore();
+            if (labels == 0) {
+                QImage image(qRound(layout.Width * LabelDPI()), qRound(layout.Height * LabelDPI()),
+                             QImage::Format_ARGB32);
+                image.setDotsPerMeterX(qRound(LabelDPI() / 0.0254));
+                image.setDotsPerMeterY(qRound(LabelDPI() / 0.0254));
+                image.fill(Qt::transparent);
+                QPainter thumbnail(&image);
+                DrawLabelThumbnail(doc.Objects(), doc.Environment(), layout, thumbnail);
+                thumbnail.end();
+                if (!image.save(pngPath, "PNG"))
+                    throw EZpError(QStringLiteral("cannot write \"%1\"").arg(pngPath));
+            }
+        }
+        printer.EndJob();
+    } catch (const EZpAbort&) {
+        return 1;
+    } catch (const EZpError& e) {
+        if (ZpPrinter().Printing())
+            ZpPrinter().AbortJob();
+        Fail(e.Message());
         return 1;
     }
-    std::printf("Rendered the sample label (%zu objects, %dx%d dots at %d dpi) to %s\n", doc.Objects().size(),
-                image.width(), image.height(), kDpi, path.toUtf8().constData());
+    std::printf("Printed %d product labels from the sample database on the \"PDF\" device to %s\n", labels,
+                pdfPath.toUtf8().constData());
+    std::printf("The first label at %d dots per inch: %s\n", LabelDPI(), pngPath.toUtf8().constData());
     return 0;
 }
 

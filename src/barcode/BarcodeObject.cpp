@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "barcode/BarcodeObject.h"
 
+#include "barcode/Barcode.h"
+
 #include "files/ValueStream.h"
 #include "model/base/LabelDpi.h"
 #include "model/base/Rounding.h"
@@ -64,7 +66,52 @@ void* TZpBarcodeObject::QueryInterface(const std::type_info& iid) {
         return static_cast<IZpScript*>(&FScript);
     if (iid == typeid(IZpRotation))
         return static_cast<IZpRotation*>(this);
+    if (iid == typeid(IZpPaint))
+        return static_cast<IZpPaint*>(this);
     return TZpObject::QueryInterface(iid);
+}
+
+TBarcodeOptions TZpBarcodeObject::GetOptions() const {
+    TBarcodeOptions o;
+    o.Symbology = Symbology;
+    o.CheckDigit = CheckDigit;
+    o.WideToNarrow = WideToNarrow;
+    o.GuardBars = GuardBars;
+    o.Density = Density;
+    o.Height = Height;
+    o.HRSpacing = HRSpacing;
+    o.SpaceAdjust = SpaceAdjust;
+    o.BarAdjust = BarAdjust;
+    o.Preamble = BarcodeBytes(Preamble);
+    o.Postamble = BarcodeBytes(Postamble);
+    o.I25CheckDigitType = I25CheckDigitType;
+    o.CodabarStart = CodabarStart;
+    o.CodabarStop = CodabarStop;
+    o.Descenders = Descenders;
+    o.ShowNumberSystem = ShowNumberSystem;
+    o.ExtendSupplement = ExtendSupplement;
+    o.ShowMfrProdSpace = ShowMfrProdSpace;
+    o.ShowISBN = ShowISBN;
+    o.AppendGreaterThan = AppendGreaterThan;
+    o.FirstCheckMod11 = FirstCheckMod11;
+    o.UCCFormatting = UCCFormatting;
+    o.ShowHumanReadable = ShowHumanReadable;
+    o.HRPosition = HRPosition;
+    o.ShowStartStop = ShowStartStop;
+    o.ShowCheckDigit = ShowCheckDigit;
+    o.ShowCheckDigit2 = ShowCheckDigit2;
+    o.FontName = FFont.GetName();
+    o.FontSize = FFont.GetSize();
+    o.FontColor = FFont.GetColor();
+    o.FontStyle = FFont.GetStyle();
+    o.FontAlignment = FFont.GetAlignment();
+    return o;
+}
+
+void TZpBarcodeObject::Draw(QPainter& canvas) {
+    TRect r = FBounds;
+    DrawBarcode(canvas, BarcodeBytes(FData.GetText()), r, GetOptions(), Rotation);
+    FBounds = r;
 }
 
 void TZpBarcodeObject::SetRotation(int32_t degrees) {

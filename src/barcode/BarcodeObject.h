@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "barcode/BarcodeOptions.h"
 #include "model/data/ZpData.h"
 #include "model/objects/Styles.h"
 #include "model/objects/ZpObject.h"
@@ -13,7 +14,7 @@ namespace zp {
 /// also the bar colour), the data source of the symbol's data and a
 /// script. This holds its stored state and record; sizing, drawing and
 /// editing build on it.
-class TZpBarcodeObject : public TZpObject, public IZpRotation {
+class TZpBarcodeObject : public TZpObject, public IZpPaint, public IZpRotation {
 public:
     /// Defaults from the store's "Bar Code Settings".
     TZpBarcodeObject();
@@ -23,6 +24,13 @@ public:
 
     void LoadFromStream(TZpReader& reader) override;
     void SaveToStream(TZpWriter& writer) override;
+
+    /// The engine's options record: every setting under its own name, and
+    /// the font's name, size, colour, style and alignment.
+    [[nodiscard]] TBarcodeOptions GetOptions() const;
+    /// Draws the symbol of the data source's current text into the bounds;
+    /// the bounds then sit exactly around what was drawn.
+    void Draw(QPainter& canvas) override;
 
     [[nodiscard]] int32_t GetRotation() const override { return Rotation; }
     /// Turns the bounds about the top-left corner; refused with a message

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+// The demo job end to end: the shipped label and database, printed through
+// the PDF device, and the printed bar codes read back from the page.
+#include "app/Demo.h"
+#include "files/LabelFile.h"
+#include "model/base/LabelDpi.h"
+#include "model/document/LabelDocument.h"
+#include "support/TestSupport.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace zp {
+namespace {
+
+const QString kSampleDir = QStringLiteral(ZP_SAMPLE_DIR);
+
+QString RunTool(const QString& program, const QStringList& args) {
+    QProcess process;
+    process.start(program, args);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The shipped file is what BuildSampleLabel saves, so the two never drift
+// apart. ZP_WRITE_SAMPLE_LABEL=1 writes it anew after a deliberate change.
+TEST(DemoTest, TheShippedSampleLabelIsTheBuiltOne) {
+    const int dpi = LabelDPI();
+    TZpLabelDocument doc;
+    BuildSampleLabel(doc);
+    QBuffer built;
+    built.open(QIODevice::WriteOnly);
+    WriteLabel(built, doc.Objects(), doc.Environment(), doc.Layout());
+    const QString path = kSampleDir + QStringLiteral("/product-label.zp3");
+    if (qEnvironmentVariableIsSet("ZP_WRITE_SAMPLE_LABEL"))
+        SaveLabelFile(path, doc.Objects(), doc.Environment(), doc.Layout());
+    QFile shipped(path);
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly)) << path.toStdString();
+    EXPECT_EQ(test::ToHex(shipped.readAll()), test::ToHex(built.data()));
+    SetLabelDPI(dpi);
+}
+
+TEST(DemoTest, PrintsOneReadableLabelPerProduct) {
+    for (const char* tool : {"pdfinfo", "pdftoppm", "zbarimg"})
+        ASSERT_FALSE(QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            << tool << " is missing: ./zp deps installs it";
+    const int dpi = LabelDPI();
+    QTemporaryDir out;
+    ASSERT_EQ(RunDemo({kSampleDir, out.path()}), 0);
+    SetLabelDPI(dpi);
+
+    const QString pdf = out.filePath(QStringLiteral("product-labels.pdf"));
+    const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QStringLiteral("612 x 792 pts"))) << info.toStdString();
+    EXPECT_TRUE(QFile::exists(out.filePath(QStringLiteral("product-label.png"))));
+
+    // Every product's code, read off the printed page by a real reader.
+    RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"), pdf,
+                                     out.filePath(QStringLiteral("page"))});
+    const QStringList pages = QDir(out.path()).entryList({QStringLiteral("page*.png")});
+    ASSERT_EQ(pages.size(), 1);
+    QStringList read = RunTool(QStringLiteral("zbarimg"), {QStringLiteral("--nodbus"), QStringLiteral("-q"),
+                                                      QStringLiteral("--raw"), out.filePath(pages.first())})
+                           .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    read.sort();
+    const QStringList expected = {QStringLiteral("0012345678905"), QStringLiteral("4006381333931"),
+                                  QStringLiteral("4902030283513"), QStringLiteral("5012345678900"),
+                                  QStringLiteral("7622210449283"), QStringLiteral("9780201379624")};
+    EXPECT_EQ(read, expected);
+}
+
+TEST(DemoTest, AMissingSampleFolderEndsWithAnError) {
+    QTemporaryDir out;
+    EXPECT_EQ(RunDemo({out.filePath(QStringLiteral("nowhere")), out.path()}), 1);
+    EXPECT_FALSE(QFile::exists(out.filePath(QStringLiteral("product-labels.pdf"))));
+}
+
+} // namespace
+} // namespace zp
