@@ -134,10 +134,10 @@ TEST(StartUpTest, WithoutADisplayTheProgramRunsHeadless) {
     EXPECT_EQ(program.exitCode(), 0);
     EXPECT_TRUE(program.readAllStandardError().contains("no display"));
 
-    program.start(QStringLiteral(ZP_EXECUTABLE), {QStringLiteral("--demo"), QString(), home.path()});
+    program.start(QStringLiteral(ZP_EXECUTABLE), {QStringLiteral("--demo"), QStringLiteral(ZP_SAMPLE_DIR), home.path()});
     ASSERT_TRUE(program.waitForFinished(30000));
-    EXPECT_EQ(program.exitCode(), 0);
-    EXPECT_TRUE(QFile::exists(home.filePath(QStringLiteral("sample-label.png"))));
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    EXPECT_TRUE(QFile::exists(home.filePath(QStringLiteral("product-labels.pdf"))));
 }
 
 } // namespace
