@@ -47,6 +47,9 @@ void InitializeModules() {
     AppOptions().LoadFromRegistry(ZpStore());
     ZpPrinter().SetBackend(MakeSystemPrinterBackend());
     SelectStartUpPrinter(ZpPrinter(), AppOptions().PrinterMode, ZpStore());
+    // After the choice: choosing another printer loads its driver's defaults,
+    // which would lose the stored orientation.
+    ApplyStartUpOrientation(ZpPrinter(), ZpStore());
     SetLabelDPI(PrinterLabelDPI(ZpPrinter()));
     RegisterObjectCursors();
 }

@@ -10,6 +10,8 @@ namespace zp {
 namespace {
 const QString kLastUsed = QStringLiteral("Last Used");
 const QString kPrinter = QStringLiteral("Printer");
+const QString kLabelProperties = QStringLiteral("Label Properties");
+const QString kOrientation = QStringLiteral("Orientation");
 } // namespace
 
 void SelectStartUpPrinter(TZpPrinter& printer, TZpPrinterMode mode, const TZpSettingsStore& store) {
@@ -24,6 +26,18 @@ void SelectStartUpPrinter(TZpPrinter& printer, TZpPrinterMode mode, const TZpSet
         printer.SetPrinterIndex(printer.IndexOfPrinter(name));
     } catch (const EZpError&) {
         // A printer that cannot be selected now is reported where it is used.
+    }
+}
+
+void ApplyStartUpOrientation(TZpPrinter& printer, const TZpSettingsStore& store) {
+    try {
+        if (printer.Printers().isEmpty())
+            return;
+        const int stored = store.ReadInteger(kLabelProperties, kOrientation, 0);
+        printer.SetOrientation(stored == 0 ? poPortrait : poLandscape);
+    } catch (const EZpError&) {
+        // No settings block or no printer to select: the label adopts what
+        // the printer has.
     }
 }
 

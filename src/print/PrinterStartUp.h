@@ -14,6 +14,12 @@ class TZpSettingsStore;
 /// leave the selection to the first use.
 void SelectStartUpPrinter(TZpPrinter& printer, TZpPrinterMode mode, const TZpSettingsStore& store);
 
+/// Start-up, after the printer is chosen: with printers installed, the
+/// orientation of the stored default label format ("Label Properties"/
+/// "Orientation", 0 portrait, else landscape) becomes the printer's. A
+/// printer without orientation settings keeps its own.
+void ApplyStartUpOrientation(TZpPrinter& printer, const TZpSettingsStore& store);
+
 /// Exit: in pmLastPrinter mode, with printers installed, writes the current
 /// printer's display name to "Last Used"/"Printer".
 void SaveLastPrinter(TZpPrinter& printer, TZpPrinterMode mode, TZpSettingsStore& store);

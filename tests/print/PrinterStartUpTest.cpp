@@ -48,6 +48,38 @@ INSTANTIATE_TEST_SUITE_P(
                       TModeCase{"StoredPrinterGone", pmSelectedPrinter, "Removed", "Office"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+TEST(StartUpPrinter, TheStoredLabelOrientationIsGivenToTheChosenPrinter) {
+    struct TCase {
+        const char* Stored; // "Label Properties"/"Orientation", null when absent
+        TPrinterOrientation Expected;
+    };
+    for (const TCase& c : {TCase{nullptr, poPortrait}, TCase{"0", poPortrait}, TCase{"1", poLandscape},
+                           TCase{"abc", poPortrait}}) {
+        QTemporaryDir dir;
+        TZpSettingsStore store(dir.filePath(QStringLiteral("store.ini")));
+        store.WriteString(QStringLiteral("Last Used"), QStringLiteral("Printer"), QStringLiteral("Labels"));
+        if (c.Stored)
+            store.WriteString(QStringLiteral("Label Properties"), QStringLiteral("Orientation"),
+                              QString::fromUtf8(c.Stored));
+        TZpPrinter printer(std::make_unique<TFakeBackend>(TFakeBackend::WithQueues({"Office", "Labels"})));
+        SelectStartUpPrinter(printer, pmLastPrinter, store);
+        ApplyStartUpOrientation(printer, store);
+        EXPECT_EQ(printer.PrinterName(), QStringLiteral("Labels"));
+        EXPECT_EQ(printer.Orientation(), c.Expected) << (c.Stored ? c.Stored : "(absent)");
+    }
+
+    QTemporaryDir dir;
+    TZpSettingsStore store(dir.filePath(QStringLiteral("store.ini")));
+    store.WriteInteger(QStringLiteral("Label Properties"), QStringLiteral("Orientation"), 1);
+    TZpPrinter none(std::make_unique<TZpNoPrinterBackend>());
+    ApplyStartUpOrientation(none, store); // nothing to give it to, and no error
+    TFakeBackend plain = TFakeBackend::WithQueues({"Plain"});
+    plain.NoSettings = {"Plain"};
+    TZpPrinter withoutSettings(std::make_unique<TFakeBackend>(std::move(plain)));
+    ApplyStartUpOrientation(withoutSettings, store);
+    EXPECT_EQ(withoutSettings.Capabilities(), 0) << "a printer without settings keeps its own";
+}
+
 TEST(StartUpPrinter, OnlyTheLastPrinterModeRemembersThePrinterAtExit) {
     QTemporaryDir dir;
     TZpSettingsStore store(dir.filePath(QStringLiteral("store.ini")));
