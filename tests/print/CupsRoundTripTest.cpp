@@ -49,20 +49,23 @@ void RequirePrintServer() {
     GTEST_SKIP() << "CUPS round trip skipped: " << missing.toStdString();
 }
 
-/// The file cups-pdf wrote for the job whose title holds token.
+/// The file cups-pdf wrote for the job whose title holds token: in the folder
+/// that prepare.sh configures, or in cups-pdf's own default folder when its
+/// confinement (AppArmor's profile for it) keeps it from reading that setting.
 QString WaitForOutput(const QString& token) {
     const passwd* pw = getpwuid(getuid());
-    const QDir dir(kOutputRoot + QLatin1Char('/') + QString::fromLocal8Bit(pw ? pw->pw_name : "root"));
+    const QString user = QString::fromLocal8Bit(pw ? pw->pw_name : "root");
+    const QList<QDir> dirs{QDir(kOutputRoot + QLatin1Char('/') + user),
+                           QDir(QStringLiteral("/var/spool/cups-pdf/") + user)};
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < 90000) {
-        const QStringList found =
-            dir.entryList({QLatin1Char('*') + token + QStringLiteral("*.pdf")}, QDir::Files);
-        if (!found.isEmpty()) {
+        for (const QDir& dir : dirs) {
+            const QStringList found =
+                dir.entryList({QLatin1Char('*') + token + QStringLiteral("*.pdf")}, QDir::Files);
             // cups-pdf writes the file in place: wait until it is a whole PDF.
-            const QString file = dir.filePath(found.first());
-            if (test::ReadPdfInfo(file).Pages > 0)
-                return file;
+            if (!found.isEmpty() && test::ReadPdfInfo(dir.filePath(found.first())).Pages > 0)
+                return dir.filePath(found.first());
         }
         QThread::msleep(250);
     }
