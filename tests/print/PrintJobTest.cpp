@@ -112,13 +112,15 @@ TEST_F(PrintJob, AJobLeftOpenIsThrownAwayWithThePrinter) {
 
 TEST_F(PrintJob, AnUnwritableOutputNamesTheFile) {
     WriteFile(Path("plain"), "a file, not a folder");
-    for (const QString& target : {Path("missing/out.pdf"), Path("plain/out.pdf")}) {
+    ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("folder")));
+    for (const QString& target : {Path("missing/out.pdf"), Path("plain/out.pdf"), Path("folder")}) {
         Printer.SetOutputFileName(target);
         const QString message = MessageOf([&] { Printer.StartJob(); });
         EXPECT_TRUE(message.contains(target)) << message.toStdString();
         EXPECT_FALSE(Printer.Printing());
-        EXPECT_FALSE(QFile::exists(target));
+        EXPECT_FALSE(QFileInfo(target).isFile());
     }
+    EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files), QStringList{"plain"}) << "no temporary file is left";
 }
 
 TEST_F(PrintJob, ThePdfIsVectorWithTextAsText) {
