@@ -22,8 +22,13 @@ void SelectStartUpPrinter(TZpPrinter& printer, TZpPrinterMode mode, const TZpSet
             printer.SetPrinterIndex(-1);
             return;
         }
-        const QString name = store.ReadString(kLastUsed, kPrinter, printer.PrinterName());
-        printer.SetPrinterIndex(printer.IndexOfPrinter(name));
+        // The default is asked only when nothing is stored: a stored printer
+        // is selected even when the system has no default.
+        if (!store.ValueExists(kLastUsed, kPrinter)) {
+            (void)printer.PrinterIndex();
+            return;
+        }
+        printer.SetPrinterIndex(printer.IndexOfPrinter(store.ReadString(kLastUsed, kPrinter, {})));
     } catch (const EZpError&) {
         // A printer that cannot be selected now is reported where it is used.
     }

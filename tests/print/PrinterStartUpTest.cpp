@@ -21,6 +21,7 @@ struct TModeCase {
     TZpPrinterMode Mode;
     const char* Stored; // "Last Used"/"Printer", null when absent
     const char* Expected;
+    bool NoSystemDefault = false;
 };
 
 class StartUpPrinter : public ::testing::TestWithParam<TModeCase> {};
@@ -34,6 +35,8 @@ TEST_P(StartUpPrinter, FollowsThePrinterMode) {
                           QString::fromUtf8(c.Stored));
     TFakeBackend b = TFakeBackend::WithQueues({"Office", "Labels"});
     b.Default = b.Queues[0];
+    if (c.NoSystemDefault)
+        b.Default.reset();
     TZpPrinter printer(std::make_unique<TFakeBackend>(std::move(b)));
     SelectStartUpPrinter(printer, c.Mode, store);
     EXPECT_EQ(printer.PrinterName(), QString::fromUtf8(c.Expected));
@@ -45,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TModeCase{"SelectedPrinter", pmSelectedPrinter, "Labels", "Labels"},
                       TModeCase{"SystemDefault", pmWindowsDefault, "Labels", "Office"},
                       TModeCase{"NothingStored", pmLastPrinter, nullptr, "Office"},
-                      TModeCase{"StoredPrinterGone", pmSelectedPrinter, "Removed", "Office"}),
+                      TModeCase{"StoredPrinterGone", pmSelectedPrinter, "Removed", "Office"},
+                      TModeCase{"StoredWithoutSystemDefault", pmLastPrinter, "Labels", "Labels", true}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(StartUpPrinter, TheStoredLabelOrientationIsGivenToTheChosenPrinter) {
