@@ -216,6 +216,62 @@ TEST_F(ShapeDrawingTest, LinesDrawBetweenTheirEndPoints) {
     EXPECT_EQ(At(10, 200), QColor(Qt::white));
 }
 
+// The gaps of a dashed outline take the background: the fill colour of an
+// opaque solid fill, white for other opaque fills, nothing for a line.
+TEST_F(ShapeDrawingTest, DashGapsTakeTheFillColourOfAnOpaqueSolidFill) {
+    Underlay(Qt::blue);
+    TZpRectangleObject rect;
+    rect.SetBoundsExact({100, 100, 200, 200});
+    rect.FillStyle().SetStyle(bsSolid);
+    rect.FillStyle().SetColor(clRed);
+    rect.FillStyle().SetTransparent(false);
+    rect.LineStyle().SetStyle(psDash);
+    rect.LineStyle().SetWidth(1);
+    rect.LineStyle().SetColor(clBlack);
+    Draw(rect);
+    const QRect topEdge(110, 100, 80, 1);
+    EXPECT_GT(Count(Qt::black, topEdge), 20);
+    EXPECT_GT(Count(Qt::red, topEdge), 10);
+    EXPECT_EQ(Count(Qt::white, topEdge) + Count(Qt::blue, topEdge), 0);
+
+    rect.FillStyle().SetStyle(bsClear);
+    Underlay(Qt::blue);
+    Draw(rect);
+    EXPECT_GT(Count(Qt::white, topEdge), 10);
+    EXPECT_EQ(At(150, 150), QColor(Qt::blue));
+}
+
+TEST_F(ShapeDrawingTest, DashedLinesLeaveTheGapsUntouched) {
+    Underlay(Qt::blue);
+    TZpLineObject line;
+    line.SetBoundsExact({20, 200, 300, 200});
+    line.LineStyle().SetStyle(psDash);
+    line.LineStyle().SetWidth(1);
+    line.LineStyle().SetColor(clBlack);
+    QPainter p(&image);
+    ApplyLabelMapping(p);
+    p.setBackgroundMode(Qt::OpaqueMode); // whatever the caller left behind
+    line.Draw(p);
+    p.end();
+    const QRect row(40, 200, 200, 1);
+    EXPECT_GT(Count(Qt::black, row), 50);
+    EXPECT_GT(Count(Qt::blue, row), 20);
+    EXPECT_EQ(Count(Qt::white, row), 0);
+}
+
+TEST_F(ShapeDrawingTest, ReversedBoundsDrawTheSameRectangle) {
+    TZpRectangleObject rect;
+    rect.LineStyle().SetWidth(10);
+    rect.LineStyle().SetColor(clBlack);
+    rect.SetBoundsExact({200, 160, 100, 100});
+    Draw(rect);
+    EXPECT_EQ(At(100, 100), QColor(Qt::black));
+    EXPECT_EQ(At(109, 130), QColor(Qt::black));
+    EXPECT_EQ(At(110, 130), QColor(Qt::white));
+    EXPECT_EQ(At(95, 130), QColor(Qt::white));
+    EXPECT_EQ(At(204, 130), QColor(Qt::white));
+}
+
 TEST(ShapeDrawingScaleTest, TheLabelMappingScalesToTheDevice) {
     TLabelDpiGuard dpi(300);
     QImage image(150, 150, QImage::Format_RGB32); // 150 dpi: half a label pixel each

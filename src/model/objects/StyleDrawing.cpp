@@ -49,8 +49,10 @@ void DrawClosedShape(QPainter& painter, const IZpFillStyle& fill, const IZpLineS
     const bool solid = fill.GetStyle() == bsSolid;
     const QColor fillColor = ToQColor(fill.GetColor());
 
-    // The gaps of a hatch take the background: white, or nothing when transparent.
-    painter.setBackground(QColor(Qt::white));
+    // The background fills the gaps of a hatch and of a dashed outline: the
+    // fill colour for an opaque solid fill, white otherwise, and nothing at
+    // all for a transparent hatch.
+    painter.setBackground(solid && !fill.GetTransparent() ? fillColor : QColor(Qt::white));
     painter.setBackgroundMode(fill.GetTransparent() && !solid ? Qt::TransparentMode : Qt::OpaqueMode);
 
     QPen pen = MakePen(line);
@@ -68,9 +70,12 @@ void DrawClosedShape(QPainter& painter, const IZpFillStyle& fill, const IZpLineS
     const double width = pen.style() == Qt::NoPen ? 0.0 : std::max(1, line.GetWidth());
     const bool insideFrame = line.GetStyle() == psSolid || line.GetStyle() == psInsideFrame;
     const double inset = insideFrame ? width / 2.0 : 0.5;
-    QRectF r(bounds.Left + inset, bounds.Top + inset, bounds.Width() - 2 * inset, bounds.Height() - 2 * inset);
+    // Bounds stored with Right < Left or Bottom < Top (a loaded file may hold
+    // them) draw as the same rectangle put the right way round.
+    const QRectF box = QRectF(QPointF(bounds.Left, bounds.Top), QPointF(bounds.Right, bounds.Bottom)).normalized();
+    QRectF r = box.adjusted(inset, inset, -inset, -inset);
     if (pen.style() == Qt::NoPen)
-        r = QRectF(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+        r = box;
 
     switch (kind) {
     case TZpShapeKind::Rectangle: painter.drawRect(r); break;
@@ -88,6 +93,8 @@ void DrawLineShape(QPainter& painter, const IZpLineStyle& line, TPoint from, TPo
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
+    // With no brush the gaps of a dashed line show what lies underneath.
+    painter.setBackgroundMode(Qt::TransparentMode);
     painter.setPen(MakePen(line));
     painter.drawLine(QPointF(from.X, from.Y), QPointF(to.X, to.Y));
     painter.restore();
