@@ -100,5 +100,26 @@ TEST_F(SettingsStoreTest, NamesWithSpacesAndOddCharacters) {
     EXPECT_EQ(store.ReadSection(s), QStringList{QStringLiteral("My data = 1; #2")});
 }
 
+// Value names are free text: separators of the backing store and the escape
+// character come back as they were written.
+TEST_F(SettingsStoreTest, NamesWithSlashesBackslashesAndPercentSigns) {
+    const QString s = QStringLiteral("Database Connection Strings");
+    const QStringList names = {QStringLiteral("Orders/Invoices"), QStringLiteral("C:\\Data"),
+                               QStringLiteral("100% %2F")};
+    for (const QString& name : names)
+        store.WriteString(s, name, name + QStringLiteral(" value"));
+    for (const QString& name : names)
+        EXPECT_EQ(store.ReadString(s, name, {}), name + QStringLiteral(" value")) << name.toStdString();
+    QStringList listed = store.ReadSection(s);
+    listed.sort();
+    QStringList sorted = names;
+    sorted.sort();
+    EXPECT_EQ(listed, sorted);
+    EXPECT_TRUE(store.ReadSectionValues(s).contains(QStringLiteral("Orders/Invoices=Orders/Invoices value")));
+    store.DeleteValue(s, names[0]);
+    EXPECT_FALSE(store.ReadSection(s).contains(names[0]));
+    EXPECT_EQ(store.ReadSection(s).size(), 2);
+}
+
 } // namespace
 } // namespace zp

@@ -17,8 +17,44 @@ TZpSettingsStore::TZpSettingsStore(const QString& iniFile)
 
 TZpSettingsStore::~TZpSettingsStore() = default;
 
+namespace {
+// A value name is free text (a stored connection's name is the user's), but
+// the backing store reads '/' and '\\' as group separators: those two and the
+// escape character itself are kept as %2F, %5C and %25.
+QString EscapeName(const QString& name) {
+    QString escaped;
+    escaped.reserve(name.size());
+    for (const QChar c : name) {
+        if (c == u'%')
+            escaped += QLatin1String("%25");
+        else if (c == u'/')
+            escaped += QLatin1String("%2F");
+        else if (c == u'\\')
+            escaped += QLatin1String("%5C");
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+QString UnescapeName(const QString& key) {
+    QString name;
+    name.reserve(key.size());
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const QStringView code = QStringView(key).mid(i, 3);
+        if (code == QLatin1String("%25") || code == QLatin1String("%2F") || code == QLatin1String("%5C")) {
+            name += code == QLatin1String("%25") ? u'%' : code == QLatin1String("%2F") ? u'/' : u'\\';
+            i += 2;
+        } else {
+            name += key[i];
+        }
+    }
+    return name;
+}
+} // namespace
+
 QString TZpSettingsStore::Key(const QString& section, const QString& name) const {
-    return section + QLatin1Char('/') + name;
+    return section + QLatin1Char('/') + EscapeName(name);
 }
 
 QString TZpSettingsStore::ReadString(const QString& section, const QString& name, const QString& def) const {
@@ -85,17 +121,19 @@ void TZpSettingsStore::WriteFloat(const QString& section, const QString& name, f
 }
 
 QStringList TZpSettingsStore::ReadSection(const QString& section) const {
+    QStringList names;
     FSettings->beginGroup(section);
-    const QStringList keys = FSettings->childKeys();
+    for (const QString& key : FSettings->childKeys())
+        names << UnescapeName(key);
     FSettings->endGroup();
-    return keys;
+    return names;
 }
 
 QStringList TZpSettingsStore::ReadSectionValues(const QString& section) const {
     QStringList pairs;
     FSettings->beginGroup(section);
     for (const QString& key : FSettings->childKeys())
-        pairs << key + QLatin1Char('=') + FSettings->value(key).toString();
+        pairs << UnescapeName(key) + QLatin1Char('=') + FSettings->value(key).toString();
     FSettings->endGroup();
     return pairs;
 }
