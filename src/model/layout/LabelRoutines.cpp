@@ -19,13 +19,18 @@ void RescaleLabel(int32_t newDpi, TZpIDEProperties& ide, const TZpObjectList& ob
     auto scale = [r](int32_t v) { return Round(double(v / r)); };
     ide.SetDPI(newDpi);
     for (const TZpObjectPtr& obj : objects) {
+        // A bar code's module width and bar height are taken before its
+        // bounds change, since setting the bounds may resize the symbol.
+        auto* barcode = dynamic_cast<TZpBarcodeObject*>(obj.get());
+        const int32_t density = barcode ? barcode->Density : 0;
+        const int32_t height = barcode ? barcode->Height : 0;
         const TRect b = obj->GetBounds();
         obj->SetBounds(TRect{scale(b.Left), scale(b.Top), scale(b.Right), scale(b.Bottom)});
         if (auto* line = Supports<IZpLineStyle>(obj))
             line->SetWidth(scale(line->GetWidth()));
-        if (auto* barcode = dynamic_cast<TZpBarcodeObject*>(obj.get())) {
-            barcode->Density = scale(barcode->Density);
-            barcode->Height = scale(barcode->Height);
+        if (barcode) {
+            barcode->Density = scale(density);
+            barcode->Height = scale(height);
             barcode->HRSpacing = scale(barcode->HRSpacing);
         }
     }
