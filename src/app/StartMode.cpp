@@ -27,12 +27,4 @@ TZpStartMode ParseStartMode(const QStringList& arguments) {
     return TZpStartMode::StandAlone;
 }
 
-QStringList CommandLineWithoutStartSwitches(const QStringList& arguments) {
-    QStringList rest;
-    for (const QString& arg : arguments)
-        if (!SwitchMode(arg))
-            rest << arg;
-    return rest;
-}
-
 } // namespace zp

@@ -17,7 +17,4 @@ enum class TZpStartMode {
 /// switches are accepted with "/" or "-" in any letter case.
 [[nodiscard]] TZpStartMode ParseStartMode(const QStringList& arguments);
 
-/// The arguments that are not start-mode switches.
-[[nodiscard]] QStringList CommandLineWithoutStartSwitches(const QStringList& arguments);
-
 } // namespace zp
