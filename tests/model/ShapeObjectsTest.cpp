@@ -120,6 +120,16 @@ protected:
         QPainter p(&image);
         p.fillRect(0, 0, 400, 300, color);
     }
+    /// A red fill of the given style on (100, 100, 200, 200) and the given outline.
+    static void RedFill(TZpClosedShape& shape, uint8_t fillStyle, bool transparent, uint8_t lineStyle) {
+        shape.SetBoundsExact({100, 100, 200, 200});
+        shape.FillStyle().SetStyle(fillStyle);
+        shape.FillStyle().SetColor(clRed);
+        shape.FillStyle().SetTransparent(transparent);
+        shape.LineStyle().SetStyle(lineStyle);
+        shape.LineStyle().SetWidth(1);
+        shape.LineStyle().SetColor(clBlack);
+    }
     [[nodiscard]] QColor At(int x, int y) const { return image.pixelColor(x, y); }
     int Count(QColor c, QRect area) const {
         int n = 0;
@@ -135,11 +145,7 @@ protected:
 TEST_F(ShapeDrawingTest, TransparentHatchLeavesWhatLayUnderneath) {
     Underlay(Qt::blue);
     TZpRectangleObject rect;
-    rect.SetBoundsExact({100, 100, 200, 200});
-    rect.FillStyle().SetStyle(bsFDiagonal);
-    rect.FillStyle().SetColor(clRed);
-    rect.FillStyle().SetTransparent(true);
-    rect.LineStyle().SetStyle(psClear);
+    RedFill(rect, bsFDiagonal, true, psClear);
     Draw(rect);
     const QRect inside(110, 110, 80, 80);
     EXPECT_GT(Count(Qt::red, inside), 200);
@@ -151,11 +157,7 @@ TEST_F(ShapeDrawingTest, TransparentHatchLeavesWhatLayUnderneath) {
 TEST_F(ShapeDrawingTest, OpaqueHatchPaintsTheGapsWhite) {
     Underlay(Qt::blue);
     TZpRectangleObject rect;
-    rect.SetBoundsExact({100, 100, 200, 200});
-    rect.FillStyle().SetStyle(bsCross);
-    rect.FillStyle().SetColor(clRed);
-    rect.FillStyle().SetTransparent(false);
-    rect.LineStyle().SetStyle(psClear);
+    RedFill(rect, bsCross, false, psClear);
     Draw(rect);
     const QRect inside(110, 110, 80, 80);
     EXPECT_GT(Count(Qt::red, inside), 200);
@@ -166,10 +168,7 @@ TEST_F(ShapeDrawingTest, OpaqueHatchPaintsTheGapsWhite) {
 TEST_F(ShapeDrawingTest, SolidFillPaintsTheFillColourEvenWhenTransparent) {
     Underlay(Qt::blue);
     TZpCircleObject circle;
-    circle.SetBoundsExact({100, 100, 200, 200});
-    circle.FillStyle().SetStyle(bsSolid);
-    circle.FillStyle().SetColor(clRed);
-    circle.FillStyle().SetTransparent(true);
+    RedFill(circle, bsSolid, true, psSolid);
     Draw(circle);
     EXPECT_EQ(At(150, 150), QColor(Qt::red));
     EXPECT_EQ(At(101, 101), QColor(Qt::blue)); // outside the ellipse, inside the bounds
@@ -221,13 +220,7 @@ TEST_F(ShapeDrawingTest, LinesDrawBetweenTheirEndPoints) {
 TEST_F(ShapeDrawingTest, DashGapsTakeTheFillColourOfAnOpaqueSolidFill) {
     Underlay(Qt::blue);
     TZpRectangleObject rect;
-    rect.SetBoundsExact({100, 100, 200, 200});
-    rect.FillStyle().SetStyle(bsSolid);
-    rect.FillStyle().SetColor(clRed);
-    rect.FillStyle().SetTransparent(false);
-    rect.LineStyle().SetStyle(psDash);
-    rect.LineStyle().SetWidth(1);
-    rect.LineStyle().SetColor(clBlack);
+    RedFill(rect, bsSolid, false, psDash);
     Draw(rect);
     const QRect topEdge(110, 100, 80, 1);
     EXPECT_GT(Count(Qt::black, topEdge), 20);
