@@ -9,19 +9,11 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <algorithm>
 
 namespace zp {
 
 namespace {
-
-int IndexOfName(const auto& list, const QString& name) {
-    for (int i = 0; i < list.size(); ++i) {
-        if (list[i].Name == name) {
-            return i;
-        }
-    }
-    return -1;
-}
 
 // The hourglass while a long operation runs, when there is a screen to show it.
 class TWaitCursor {
@@ -55,22 +47,36 @@ TZpDataConnections::TZpDataConnections() = default;
 
 TZpDataConnections::~TZpDataConnections() { Clear(); }
 
-QString TZpDataConnections::UniqueName(const QList<TEntry>& list, const QString& name) {
-    if (IndexOfName(list, name) < 0) {
+QString TZpDataConnections::UniqueName(TNameIndex& names, const QString& name) {
+    if (!names.Positions.contains(name)) {
         return name;
     }
-    for (int n = 1;; ++n) {
-        const QString candidate = QStringLiteral("%1_%2").arg(name).arg(n);
-        if (IndexOfName(list, candidate) < 0) {
+    // Numbers below the remembered one are taken; only a deletion frees one,
+    // and Reindex then forgets what was remembered.
+    int& next = names.NextNumber[name];
+    for (int n = std::max(next, 1);; ++n) {
+        QString candidate = QStringLiteral("%1_%2").arg(name).arg(n);
+        if (!names.Positions.contains(candidate)) {
+            next = n + 1;
             return candidate;
         }
+    }
+}
+
+void TZpDataConnections::Reindex(TNameIndex& names, const QList<TEntry>& list) {
+    names.Positions.clear();
+    names.NextNumber.clear();
+    for (int i = 0; i < list.size(); ++i) {
+        names.Positions.insert(list[i].Name, i);
     }
 }
 
 int TZpDataConnections::AddConnection(const QString& name, const QString& connectionString) {
     auto connection = std::make_shared<TZpConnection>(connectionString);
     connection->ReadOnly = true;
-    FConnections.append(TEntry{UniqueName(FConnections, name), std::move(connection), nullptr, {}});
+    QString unique = UniqueName(FConnectionNames, name);
+    FConnectionNames.Positions.insert(unique, static_cast<int>(FConnections.size()));
+    FConnections.append(TEntry{std::move(unique), std::move(connection), nullptr, {}});
     return static_cast<int>(FConnections.size()) - 1;
 }
 
@@ -87,6 +93,7 @@ void TZpDataConnections::DeleteConnection(int index) {
     }
     FConnections[index].Connection->Close();
     FConnections.removeAt(index);
+    Reindex(FConnectionNames, FConnections);
 }
 
 QString TZpDataConnections::ConnectionName(int index) const {
@@ -102,7 +109,9 @@ QString TZpDataConnections::ConnectionString(int index) const {
     return connection ? connection->ConnectionString() : QString();
 }
 
-int TZpDataConnections::IndexOfConnection(const QString& name) const { return IndexOfName(FConnections, name); }
+int TZpDataConnections::IndexOfConnection(const QString& name) const {
+    return FConnectionNames.Positions.value(name, -1);
+}
 
 int TZpDataConnections::AddDataset(const QString& connectionName, const QString& datasetName,
                                    const QString& sql) {
@@ -111,7 +120,9 @@ int TZpDataConnections::AddDataset(const QString& connectionName, const QString&
         throw EZpError(QStringLiteral("Invalid connection \"%1\"!").arg(connectionName));
     }
     auto query = std::make_shared<TZpQuery>(FConnections[connection].Connection.get(), sql);
-    FDatasets.append(TEntry{UniqueName(FDatasets, datasetName), nullptr, std::move(query), connectionName});
+    QString unique = UniqueName(FDatasetNames, datasetName);
+    FDatasetNames.Positions.insert(unique, static_cast<int>(FDatasets.size()));
+    FDatasets.append(TEntry{std::move(unique), nullptr, std::move(query), connectionName});
     return static_cast<int>(FDatasets.size()) - 1;
 }
 
@@ -121,6 +132,7 @@ void TZpDataConnections::DeleteDataset(int index) {
     }
     FDatasets[index].Query->Close();
     FDatasets.removeAt(index);
+    Reindex(FDatasetNames, FDatasets);
 }
 
 QString TZpDataConnections::DatasetName(int index) const {
@@ -146,12 +158,16 @@ void TZpDataConnections::SetDatasetSQL(int index, const QString& sql) {
     }
 }
 
-int TZpDataConnections::IndexOfDataset(const QString& name) const { return IndexOfName(FDatasets, name); }
+int TZpDataConnections::IndexOfDataset(const QString& name) const {
+    return FDatasetNames.Positions.value(name, -1);
+}
 
 void TZpDataConnections::Clear() {
     Close();
     FDatasets.clear();
     FConnections.clear();
+    Reindex(FDatasetNames, FDatasets);
+    Reindex(FConnectionNames, FConnections);
 }
 
 void TZpDataConnections::Open() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -111,11 +112,21 @@ private:
         std::shared_ptr<TZpQuery> Query;           // datasets only
         QString ConnectionName;                    // datasets only
     };
-    [[nodiscard]] static QString UniqueName(const QList<TEntry>& list, const QString& name);
+    // Each list's names by position, and per clashing name the first number
+    // not yet known to be taken, so that adding many equal names (a damaged
+    // label file) costs linear time.
+    struct TNameIndex {
+        QHash<QString, int> Positions;
+        QHash<QString, int> NextNumber;
+    };
+    [[nodiscard]] static QString UniqueName(TNameIndex& names, const QString& name);
+    static void Reindex(TNameIndex& names, const QList<TEntry>& list);
     [[nodiscard]] TZpQuery* OpenDataset(const QString& name) const;
 
     QList<TEntry> FConnections;
     QList<TEntry> FDatasets;
+    TNameIndex FConnectionNames;
+    TNameIndex FDatasetNames;
     QList<bool> FMarks;
     int FRecordIndex = 0;
 };

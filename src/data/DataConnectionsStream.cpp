@@ -4,8 +4,8 @@
 #include "files/ValueStream.h"
 
 #include <QHash>
+#include <QList>
 #include <QRegularExpression>
-#include <QSet>
 
 namespace zp {
 
@@ -47,43 +47,20 @@ QString StoredSQL(const QString& sql) {
     return text;
 }
 
-// The numbering AddConnection and AddDataset give a clashing name ("name_1",
-// "name_2"...), worked out ahead with a set, so that a file of many equal
-// names does not make each addition search the whole list for every number.
-class TNameNumbering {
-public:
-    QString Unique(const QString& name) {
-        if (!FTaken.contains(name)) {
-            FTaken.insert(name);
-            return name;
-        }
-        // Names are only added while loading, so numbers once taken stay taken.
-        int n = FNext.value(name, 1);
-        QString candidate;
-        while (FTaken.contains(candidate = QStringLiteral("%1_%2").arg(name).arg(n)))
-            ++n;
-        FNext.insert(name, n + 1);
-        FTaken.insert(candidate);
-        return candidate;
-    }
-
-private:
-    QSet<QString> FTaken;
-    QHash<QString, int> FNext;
-};
-
 } // namespace
 
 void TZpDataConnections::Save(TZpWriter& writer) const {
+    // Grouped in one pass: a label of many connections and datasets saves in linear time.
+    QHash<QString, QList<int>> datasetsOf;
+    for (int d = 0; d < DatasetCount(); ++d)
+        datasetsOf[DatasetConnectionName(d)].append(d);
     writer.WriteListBegin();
     for (int c = 0; c < ConnectionCount(); ++c) {
         const QString name = ConnectionName(c);
         writer.WriteString(name);
         writer.WriteString(ConnectionString(c));
         writer.WriteListBegin();
-        for (int d = 0; d < DatasetCount(); ++d) {
-            if (DatasetConnectionName(d) != name)
-                continue;
+        for (int d : datasetsOf.value(name)) {
             writer.WriteString(DatasetName(d));
             writer.WriteString(StoredSQL(DatasetSQL(d)));
         }
@@ -96,10 +73,9 @@ void TZpDataConnections::Load(TZpReader& reader) {
     Clear();
     if (OnChanged)
         OnChanged();
-    TNameNumbering connections, datasets;
     reader.ReadListBegin();
     while (!reader.EndOfList()) {
-        const QString name = connections.Unique(reader.ReadString());
+        const QString name = reader.ReadString();
         QString connectionString = reader.ReadString();
         if (Version >= 5 && Version <= 15) {
             reader.ReadListBegin();
@@ -114,7 +90,7 @@ void TZpDataConnections::Load(TZpReader& reader) {
         const QString added = ConnectionName(AddConnection(name, connectionString));
         reader.ReadListBegin();
         while (!reader.EndOfList()) {
-            const QString dataset = datasets.Unique(reader.ReadString());
+            const QString dataset = reader.ReadString();
             const QString sql = reader.ReadString();
             AddDataset(added, dataset, sql);
         }

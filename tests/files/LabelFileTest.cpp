@@ -531,6 +531,33 @@ TEST_F(LabelFileTest, ClashingConnectionNamesAreNumbered) {
     EXPECT_EQ(c.DatasetSQL(1), QStringLiteral("SELECT 1\r\n"));
 }
 
+// The name index behind the numbering follows deletions: a freed number is
+// given again and every name is still found at its new position.
+TEST_F(LabelFileTest, NumberingAfterDeletionReusesTheFreedName) {
+    TZpDataConnections c;
+    for (int i = 0; i < 4; ++i)
+        c.AddConnection(QStringLiteral("Sales"), QStringLiteral("cs%1").arg(i));
+    c.AddConnection(QStringLiteral("Sales_1_1"), QStringLiteral("x"));
+    c.DeleteConnection(1); // Sales_1
+    EXPECT_EQ(c.IndexOfConnection(QStringLiteral("Sales_1")), -1);
+    EXPECT_EQ(c.IndexOfConnection(QStringLiteral("Sales_3")), 2);
+    EXPECT_EQ(c.ConnectionName(c.AddConnection(QStringLiteral("Sales"), QString())),
+              QStringLiteral("Sales_1"));
+    EXPECT_EQ(c.ConnectionName(c.AddConnection(QStringLiteral("Sales"), QString())),
+              QStringLiteral("Sales_4"));
+    EXPECT_EQ(c.ConnectionName(c.AddConnection(QStringLiteral("Sales_1"), QString())),
+              QStringLiteral("Sales_1_2"));
+    for (int i = 0; i < 3; ++i)
+        c.AddDataset(QStringLiteral("Sales_4"), QStringLiteral("Orders"), QString());
+    c.DeleteDataset(0);
+    EXPECT_EQ(c.IndexOfDataset(QStringLiteral("Orders_2")), 1);
+    EXPECT_EQ(c.DatasetName(c.AddDataset(QStringLiteral("Sales"), QStringLiteral("Orders"), QString())),
+              QStringLiteral("Orders"));
+    c.Clear();
+    EXPECT_EQ(c.IndexOfConnection(QStringLiteral("Sales")), -1);
+    EXPECT_EQ(c.ConnectionName(c.AddConnection(QStringLiteral("Sales"), QString())), QStringLiteral("Sales"));
+}
+
 TEST_F(LabelFileTest, QueryTextIsStoredLineByLine) {
     const struct {
         QString sql;
