@@ -128,10 +128,11 @@ TEST_F(ValueReadTest, ListEndIsSeenWithoutConsumingIt) {
 }
 
 TEST_F(ValueReadTest, StringsDecodeUtf8ElseWindows1252) {
-    TZpReader& r = Open("06 02 C3 A9 06 02 E9 80 0C 01 00 00 00 41");
+    TZpReader& r = Open("06 02 C3 A9 06 02 E9 80 0C 01 00 00 00 41 06 04 EF BB BF 41");
     EXPECT_EQ(r.ReadString(), QStringLiteral("\u00e9"));
     EXPECT_EQ(r.ReadString(), QStringLiteral("\u00e9\u20ac"));
     EXPECT_EQ(r.ReadString(), QStringLiteral("A"));
+    EXPECT_EQ(r.ReadString(), QStringLiteral("\ufeffA")); // kept, so the text saves back unchanged
 }
 
 struct ReadErrorCase {
