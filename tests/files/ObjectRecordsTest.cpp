@@ -311,6 +311,7 @@ TEST(PictureRecordTest, DamagedBitmapIsRefused) {
         {"OffsetBeyondEnd", good.left(10) + test::Hex("FF 00 00 00") + good.mid(14)},
         {"HeaderLargerThanOffset", good.left(14) + test::Hex("FF 00 00 00") + good.mid(18)},
         {"HugeHeight", good.left(22) + test::Hex("FF FF FF 7F") + good.mid(26)},
+        {"NoWidthLowestHeight", good.left(18) + test::Hex("00 00 00 00 00 00 00 80") + good.mid(26)},
         {"TooShort", good.left(20)},
     };
     for (const auto& c : cases) {

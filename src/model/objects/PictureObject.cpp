@@ -5,6 +5,7 @@
 #include "model/base/Errors.h"
 
 #include <QtEndian>
+#include <cstdint>
 #include <cstdlib>
 
 namespace zp {
@@ -67,7 +68,8 @@ void TZpPictureObject::SetImageFromBitmapFile(const QByteArray& file) {
         bitCount = U16(file, kFileHeaderSize + 14);
         compression = U32(file, kFileHeaderSize + 16);
     }
-    if (width < 0 || bitCount == 0 || bitCount > 32)
+    // A top-down image has a negative height, but the lowest one has no positive counterpart.
+    if (width < 0 || height < -INT32_MAX || bitCount == 0 || bitCount > 32)
         InvalidImage();
     const int64_t bitsSize = file.size() - bitsOffset;
     // Uncompressed rows are padded to whole 32-bit words.
