@@ -26,6 +26,7 @@ struct TReaderCase {
     int Readers = kBoth;
     bool CheckDigit = false;
     std::string ZxingDecoded = {}; // when ZXingReader gives something else
+    void (*Options)(TBarcodeOptions&) = nullptr; // further options of the case
 };
 
 void PrintTo(const TReaderCase& c, std::ostream* os) { *os << c.Name; }
@@ -64,10 +65,28 @@ const TReaderCase kCases[] = {
     {"Int2of5OddLength", bcInt2of5, "12345", "012345"},
     // Counted as 012345: 3 + 2 + 9 + 4 + 15 = 33, check 7.
     {"Int2of5Check", bcInt2of5, "12345", "123457", {}, kBoth, true},
+    // OPCC from the right: 5·2 counts 1, 4, 3·2, 2, 1·2: 15, check 5.
+    {"Int2of5Opcc", bcInt2of5, "12345", "123455", {}, kBoth, true, {},
+     [](TBarcodeOptions& o) { o.I25CheckDigitType = 1; }},
+    {"Int2of5BearerBars", bcInt2of5, "123456", "123456", {}, kBoth, false, {},
+     [](TBarcodeOptions& o) { o.GuardBars = true; }},
     {"Itf14", bcITF14, "1234567890123", "12345678901231"},
+    {"Itf14BearerBars", bcITF14, "1234567890123", "12345678901231", {}, kBoth, false, {},
+     [](TBarcodeOptions& o) { o.GuardBars = true; }},
     // ZXingReader leaves out the start and stop characters.
     {"Codabar", bcCodabar, "31117013206375", "A31117013206375A", {}, kBoth, false, "31117013206375"},
+    {"CodabarStartBStopD", bcCodabar, "40156", "B40156D", {}, kBoth, false, "40156",
+     [](TBarcodeOptions& o) {
+         o.CodabarStart = 1;
+         o.CodabarStop = 3;
+     }},
     {"CodabarClsi", bcCodabarCLSI, "1234567890123", "A12345678901237A", {}, kBoth, false, "12345678901237"},
+    {"CodabarClsiStartCStopB", bcCodabarCLSI, "1234567890123", "C12345678901237B", {}, kBoth, false,
+     "12345678901237",
+     [](TBarcodeOptions& o) {
+         o.CodabarStart = 2;
+         o.CodabarStop = 1;
+     }},
     {"Code93", bcCode93, "TEST93", "TEST93"},
     {"Code93FullAscii", bcCode93, "Hello, World!", "Hello, World!"},
     {"Code93Punctuation", bcCode93, "a~{|}`@[]^_;<=>?:,*&'()\"!#\\009", "a~{|}`@[]^_;<=>?:,*&'()\"!#\t"},
@@ -188,6 +207,8 @@ TEST_P(ReaderCases, DecodesToTheData) {
         o.ShowNumberSystem = true;
         o.ShowCheckDigit = true;
         o.FontSize = 8;
+        if (c.Options)
+            c.Options(o);
         const int32_t width = BarcodeWidth(c.Data, o);
         ASSERT_NE(width, 2 * 300) << "data not valid";
         const int side = width + 160;
