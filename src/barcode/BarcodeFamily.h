@@ -4,8 +4,10 @@
 #include "barcode/BarcodeOptions.h"
 
 #include <QString>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace zp {
 
@@ -111,6 +113,14 @@ struct TBarcodeFamily {
 
 /// "Data must be 60 characters or less"
 [[nodiscard]] QString MsgDataTooLong();
+/// A family's verdict from its rule's message: nullptr is valid.
+[[nodiscard]] TBarcodeValidation Verdict(const char* message);
+/// Characters from..to (1-based, inclusive) of text, cut at its end.
+[[nodiscard]] std::string_view Characters(std::string_view text, size_t from, size_t to);
+/// The groups of characters from..to of text joined by single spaces (an
+/// empty group keeps its space): the grouped human-readable texts.
+[[nodiscard]] std::string Groups(std::string_view text,
+                                 std::initializer_list<std::pair<size_t, size_t>> groups);
 /// True when every character is "0".."9".
 [[nodiscard]] bool AllDigits(std::string_view text);
 /// Modulo 10 check digit with weight 3 on the rightmost digit (EAN/UPC,

@@ -40,6 +40,29 @@ const TBarcodeFamily& BarcodeFamily(uint8_t symbology) {
 
 QString MsgDataTooLong() { return QStringLiteral("Data must be 60 characters or less"); }
 
+TBarcodeValidation Verdict(const char* message) {
+    return message == nullptr ? TBarcodeValidation{} : TBarcodeValidation{false, QString::fromLatin1(message)};
+}
+
+std::string_view Characters(std::string_view text, size_t from, size_t to) {
+    if (from < 1 || from > text.size() || to < from)
+        return {};
+    return text.substr(from - 1, to - from + 1);
+}
+
+std::string Groups(std::string_view text, std::initializer_list<std::pair<size_t, size_t>> groups) {
+    std::string out;
+    out.reserve(text.size() + groups.size());
+    bool first = true;
+    for (const auto& [from, to] : groups) {
+        if (!first)
+            out.push_back(' ');
+        first = false;
+        out.append(Characters(text, from, to));
+    }
+    return out;
+}
+
 bool AllDigits(std::string_view text) {
     for (char c : text)
         if (c < '0' || c > '9')

@@ -59,14 +59,7 @@ std::string HumanReadable(std::string_view data, uint8_t start, uint8_t stop, bo
 
 std::string ClsiHumanReadable(std::string_view data, uint8_t start, uint8_t stop, bool showStartStop) {
     const std::string text = HumanReadable(data, start, stop, showStartStop);
-    const std::string_view t(text);
-    const auto part = [&t](size_t from, size_t to) { // characters from..to, 1-based
-        return from > t.size() ? std::string_view() : t.substr(from - 1, to - from + 1);
-    };
-    std::string out;
-    out.append(part(1, 1)).append(" ").append(part(2, 5)).append(" ").append(part(6, 10)).append(" ");
-    out.append(part(11, t.size()));
-    return out;
+    return Groups(text, {{1, 1}, {2, 5}, {6, 10}, {11, text.size()}});
 }
 
 } // namespace codabar
@@ -99,11 +92,6 @@ std::string EncodeCodabarClsi(std::string_view data, uint8_t start, uint8_t stop
 }
 
 namespace {
-
-TBarcodeValidation Verdict(const char* message) {
-    return message == nullptr ? TBarcodeValidation{}
-                              : TBarcodeValidation{false, QString::fromLatin1(message)};
-}
 
 TBarcodeValidation ValidatePlain(std::string_view prepared, const TBarcodeOptions&) {
     return Verdict(ValidateCodabar(prepared));

@@ -85,11 +85,6 @@ std::string EncodeCode11(std::string_view data, bool checkDigit) {
 
 namespace {
 
-TBarcodeValidation Verdict(const char* message) {
-    return message == nullptr ? TBarcodeValidation{}
-                              : TBarcodeValidation{false, QString::fromLatin1(message)};
-}
-
 TBarcodeValidation Validate11(std::string_view prepared, const TBarcodeOptions&) {
     return Verdict(ValidateCode11(prepared));
 }

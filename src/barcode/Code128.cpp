@@ -157,15 +157,13 @@ private:
             Emit(kCodeC);
             FSet = TSet::C;
             break;
-        case 205:
+        case 205: // CODE B, or FNC4 in set B
             Emit(kCodeB);
-            if (FSet != TSet::B)
-                FSet = TSet::B;
+            FSet = TSet::B;
             break;
-        default: // 206
+        default: // 206: CODE A, or FNC4 in set A
             Emit(kCodeA);
-            if (FSet != TSet::A)
-                FSet = TSet::A;
+            FSet = TSet::A;
             break;
         }
         return i + 1;
@@ -194,12 +192,11 @@ private:
             Emit(kCodeC);
             FSet = TSet::C;
         }
+        // 205 and 206 took their rows above; of class C only FNC1 and digits remain.
         if (c == 207 || c == 251) {
             Emit(kFnc1);
             return i + 1;
         }
-        if (c == 205 || c == 206)
-            return SwitchRow(i);
         if (i + 1 < FData.size() && IsDigit(FData[i + 1])) {
             Emit((c - '0') * 10 + (FData[i + 1] - '0'));
             return i + 2;
@@ -208,6 +205,12 @@ private:
         return EmitIn(i, toB ? TSet::B : TSet::A);
     }
 };
+
+// "\F1".."\F4" starts at data[i].
+bool IsFunctionEscape(std::string_view data, size_t i) {
+    return data[i] == '\\' && i + 2 < data.size() && data[i + 1] == 'F' && data[i + 2] >= '1' &&
+           data[i + 2] <= '4';
+}
 
 } // namespace
 
@@ -219,8 +222,7 @@ std::string ReplaceFunctionEscapes(std::string_view data) {
     std::string out;
     out.reserve(data.size());
     for (size_t i = 0; i < data.size(); ++i) {
-        if (data[i] == '\\' && i + 2 < data.size() && data[i + 1] == 'F' && data[i + 2] >= '1' &&
-            data[i + 2] <= '4') {
+        if (IsFunctionEscape(data, i)) {
             out.push_back(static_cast<char>(251 + (data[i + 2] - '1')));
             i += 2;
         } else {
@@ -246,8 +248,7 @@ std::string HumanReadable(std::string_view data) {
     std::string out;
     out.reserve(data.size());
     for (size_t i = 0; i < data.size(); ++i) {
-        if (data[i] == '\\' && i + 2 < data.size() && data[i + 1] == 'F' && data[i + 2] >= '1' &&
-            data[i + 2] <= '4') {
+        if (IsFunctionEscape(data, i)) {
             i += 2;
             continue;
         }
@@ -276,18 +277,11 @@ std::string UccHumanReadable(std::string_view data, bool checkDigit, bool uccFor
         text.push_back(Mod10Weight3(data));
     if (!uccFormatting)
         return text;
-    const std::string_view t(text);
-    const auto part = [&t](size_t from, size_t to) { // characters from..to, 1-based
-        return from > t.size() ? std::string_view() : t.substr(from - 1, to - from + 1);
-    };
-    std::string out;
-    if (eightDigits) {
-        out.append("(").append(part(1, 3)).append(") ").append(part(4, 8));
-        return out;
-    }
-    out.append("(").append(part(1, 2)).append(") ").append(part(3, 3)).append(" ");
-    out.append(part(4, 10)).append(" ").append(part(11, 19)).append(" ").append(part(20, 20));
-    return out;
+    std::string out("(");
+    if (eightDigits)
+        return out.append(Characters(text, 1, 3)).append(") ").append(Characters(text, 4, 8));
+    out.append(Characters(text, 1, 2)).append(") ");
+    return out.append(Groups(text, {{3, 3}, {4, 10}, {11, 19}, {20, 20}}));
 }
 
 } // namespace code128
@@ -313,11 +307,6 @@ std::string EncodeUcc128(std::string_view data, bool checkDigit) {
 }
 
 namespace {
-
-TBarcodeValidation Verdict(const char* message) {
-    return message == nullptr ? TBarcodeValidation{}
-                              : TBarcodeValidation{false, QString::fromLatin1(message)};
-}
 
 TBarcodeValidation Validate128(std::string_view prepared, const TBarcodeOptions&) {
     return Verdict(ValidateCode128(prepared));

@@ -139,11 +139,6 @@ std::string EncodeCode93(std::string_view data) {
 
 namespace {
 
-TBarcodeValidation Verdict(const char* message) {
-    return message == nullptr ? TBarcodeValidation{}
-                              : TBarcodeValidation{false, QString::fromLatin1(message)};
-}
-
 TBarcodeValidation Validate93(std::string_view prepared, const TBarcodeOptions&) {
     return Verdict(ValidateCode93(prepared));
 }

@@ -97,14 +97,7 @@ std::string Itf14HumanReadable(std::string_view data, bool showCheckDigit) {
     std::string text(data);
     if (showCheckDigit)
         text.push_back(Mod10Weight3(data));
-    const std::string_view t(text);
-    const auto part = [&t](size_t from, size_t to) { // characters from..to, 1-based
-        return from > t.size() ? std::string_view() : t.substr(from - 1, to - from + 1);
-    };
-    std::string out;
-    out.append(part(1, 1)).append(" ").append(part(2, 3)).append(" ").append(part(4, 8)).append(" ");
-    out.append(part(9, 13)).append(" ").append(part(14, 14));
-    return out;
+    return Groups(text, {{1, 1}, {2, 3}, {4, 8}, {9, 13}, {14, 14}});
 }
 
 } // namespace i25
@@ -128,11 +121,6 @@ std::string EncodeItf14(std::string_view data) {
 }
 
 namespace {
-
-TBarcodeValidation Verdict(const char* message) {
-    return message == nullptr ? TBarcodeValidation{}
-                              : TBarcodeValidation{false, QString::fromLatin1(message)};
-}
 
 TBarcodeValidation ValidateI25(std::string_view prepared, const TBarcodeOptions&) {
     return Verdict(ValidateInterleaved2of5(prepared));

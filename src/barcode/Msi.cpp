@@ -141,11 +141,6 @@ std::string EncodeMsiIsbn(std::string_view data) {
 
 namespace {
 
-TBarcodeValidation Verdict(const char* message) {
-    return message == nullptr ? TBarcodeValidation{}
-                              : TBarcodeValidation{false, QString::fromLatin1(message)};
-}
-
 TBarcodeValidation ValidatePlain(std::string_view prepared, const TBarcodeOptions&) {
     return Verdict(ValidateMsi(prepared));
 }

@@ -76,11 +76,6 @@ std::string EncodeFim(std::string_view data) {
 
 namespace {
 
-TBarcodeValidation Verdict(const char* message) {
-    return message == nullptr ? TBarcodeValidation{}
-                              : TBarcodeValidation{false, QString::fromLatin1(message)};
-}
-
 TBarcodeValidation ValidateP(std::string_view prepared, const TBarcodeOptions&) {
     return Verdict(ValidatePostnet(prepared));
 }
