@@ -122,6 +122,39 @@ TEST(FamilyDispatchTest, CheckCharactersMatchWhatIsEncoded) {
     EXPECT_EQ(BarcodeFamily(bcITF14).CheckCharacters("1234567890123", Options(bcITF14)), "1");
 }
 
+struct WidthCase {
+    const char* name;
+    uint8_t symbology;
+    const char* data;
+    int density;
+    float wideToNarrow;
+    int width;
+    const char* source;
+};
+
+const WidthCase kWidths[] = {
+    {"Code128", bcCode128, "ABC", 2, 3.0f, 136, "start, 3 values, check: 5 x 11 modules, stop 13"},
+    {"Code93", bcCode93, "TEST93", 1, 3.0f, 91, "start, 6 values, C, K: 8 x 9, stop 9, bar 1"},
+    {"Int2of5", bcInt2of5, "1234", 1, 3.0f, 45, "start 4, digits 2 x 3 + 3 each, stop 3 + 1 + 1; no gaps"},
+    {"Itf14", bcITF14, "1234567890123", 1, 2.0f, 106, "start 4, 14 digits of 2 x 2 + 3, stop 2 + 1 + 1"},
+    {"Codabar", bcCodabar, "-", 1, 3.0f, 40, "A 13, - 11, A 13, each followed by a gap of 1"},
+    {"CodabarWide", bcCodabar, "-", 2, 2.5f, 72,
+     "wide 5: A 3 x 5 + 4 x 2 = 23, - 2 x 5 + 5 x 2 = 20, gaps 2"},
+};
+
+class FamilyWidthTest : public ::testing::TestWithParam<WidthCase> {};
+
+TEST_P(FamilyWidthTest, SymbolWidth) {
+    const WidthCase& c = GetParam();
+    TBarcodeOptions o = Options(c.symbology);
+    o.Density = c.density;
+    o.WideToNarrow = c.wideToNarrow;
+    EXPECT_EQ(BarcodeWidth(c.data, o), c.width) << c.source;
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, FamilyWidthTest, ::testing::ValuesIn(kWidths),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // Any 8-bit data of any length, with odd option values, goes through every
 // operation of these families without faults.
 TEST(FamilyDispatchTest, AnyDataAndOptionsAreSafe) {
