@@ -28,6 +28,10 @@ const QString kOutputRoot = QStringLiteral("/var/spool/zentaprint-cups-pdf");
 /// Why the round trip cannot run here; empty when it can.
 QString MissingPrintServer() {
     QProcess lpstat;
+    // Its answer is matched as text, and CUPS translates it.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    lpstat.setProcessEnvironment(env);
     lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-r")});
     if (!lpstat.waitForFinished(10000))
         return QStringLiteral("lpstat could not be run (cups-client missing?)");

@@ -8,6 +8,8 @@
 # and the test skips (or fails under CI) with a reason.
 set -uo pipefail
 PATH="$PATH:/usr/sbin:/sbin"
+# lpstat's answers are matched as text, and CUPS translates them.
+export LC_ALL=C
 
 QUEUE=ZentaprintTest
 INSTANCE=zentaprint
