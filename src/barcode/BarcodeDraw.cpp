@@ -99,7 +99,10 @@ void DrawBarcode(QPainter& painter, std::string_view data, TRect& rect, const TB
 
 void DrawInvalidBarcode(QPainter& painter, const TRect& rect) {
     painter.save();
-    const QRect r(rect.Left, rect.Top, rect.Width(), rect.Height());
+    // A damaged file may carry any bounds: width and height in 64 bits.
+    const int32_t width = ClampLength(int64_t{rect.Right} - rect.Left);
+    const int32_t height = ClampLength(int64_t{rect.Bottom} - rect.Top);
+    const QRect r(rect.Left, rect.Top, width, height);
     painter.fillRect(r, Qt::white);
     painter.setBackgroundMode(Qt::TransparentMode);
     TBarcodeOptions font;
@@ -107,16 +110,16 @@ void DrawInvalidBarcode(QPainter& painter, const TRect& rect) {
     font.FontSize = 10;
     font.FontStyle = fsBold;
     painter.setFont(BarcodeFont(painter, font));
-    const QPen pen = painter.pen();
+    // The text is clipped to the rectangle inside whatever clip the caller set.
+    painter.save();
     painter.setPen(Qt::black);
     painter.setClipRect(r, Qt::IntersectClip);
     const QFontMetrics metrics(painter.font());
     painter.drawText(QPoint(rect.Left + 2, rect.Top + 2 + metrics.ascent()), QStringLiteral("Invalid Bar Code!"));
-    painter.setClipping(false);
-    painter.setPen(pen);
+    painter.restore();
     painter.setBrush(QBrush(Qt::red, Qt::FDiagPattern));
     // The platform's rectangle covers Left..Right-1 with its outline.
-    painter.drawRect(QRect(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1));
+    painter.drawRect(QRect(rect.Left, rect.Top, width - 1, height - 1));
     painter.restore();
 }
 

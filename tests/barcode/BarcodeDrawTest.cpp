@@ -137,6 +137,21 @@ TEST(BarcodeDraw, InvalidDataDrawsThePlaceholderAndKeepsTheRectangle) {
                 FAIL() << "hatch line breaks at " << x << "," << y;
 }
 
+// The placeholder clips its text to its rectangle without lifting the clip
+// the caller painted under (a design area repainting one region).
+TEST(BarcodeDraw, PlaceholderStaysInsideTheCallersClip) {
+    test::TLabelDpiGuard dpi(300);
+    QImage image = test::LabelImage(300, 200);
+    QPainter painter(&image);
+    painter.setClipRect(QRect(0, 0, 100, 200));
+    DrawInvalidBarcode(painter, TRect{10, 10, 210, 110});
+    painter.end();
+    EXPECT_NE(test::ScanRow(image, 50, 10, 100).find('1'), std::string::npos);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 100; x < 300; ++x)
+            ASSERT_EQ(image.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+}
+
 /// The rows of a column that are dark, as first..last+1; {-1, -1} for none.
 std::pair<int, int> DarkSpan(const QImage& image, int x, int from, int to) {
     const std::string column = test::ScanColumn(image, x, from, to);

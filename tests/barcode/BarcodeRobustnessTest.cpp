@@ -105,6 +105,27 @@ TEST(BarcodeRobustness, ValidDataWithExtremeOptions) {
                 Exercise(d, RandomOptions(rng, static_cast<uint8_t>(code)), round * 45);
 }
 
+TEST(BarcodeRobustness, ExtremeRectangles) {
+    test::TLabelDpiGuard dpi(300);
+    constexpr int32_t lo = std::numeric_limits<int32_t>::min();
+    constexpr int32_t hi = std::numeric_limits<int32_t>::max();
+    const TRect rects[] = {{lo, lo, hi, hi}, {hi, hi, lo, lo}, {lo, 0, 0, hi}, {-5, 3, -5, 3}};
+    const TBarcodeOptions o = test::BarcodeOptions(bcCode39, 2);
+    for (const TRect& given : rects) {
+        for (const char* data : {"ABC", "abc"}) {
+            for (int rotation : {0, 90, 180, 270}) {
+                QImage image = test::LabelImage(64, 64);
+                QPainter painter(&image);
+                TRect r = given;
+                DrawBarcode(painter, data, r, o, rotation);
+            }
+        }
+        QImage image = test::LabelImage(64, 64);
+        QPainter painter(&image);
+        DrawInvalidBarcode(painter, given);
+    }
+}
+
 TEST(BarcodeRobustness, DrawsIntoAPicture) {
     test::TLabelDpiGuard dpi(300);
     QPicture picture;
