@@ -46,6 +46,10 @@ inline constexpr std::array<const char*, kBarcodeTypeCount> BarcodeTypeNames = {
     "Code 93",          "Code 11",              "Postnet",          "FIM",                "ITF14 (SCS)",
 };
 
+/// Module width, in inches, that new UPC and EAN symbols start from
+/// (Round(LabelDPI x 0.013) label pixels).
+inline constexpr double kEanUpcDefaultDensity = 0.013;
+
 /// Every setting that builds a symbol. A plain record handed to the engine on
 /// each call; never stored. Lengths are label pixels.
 struct TBarcodeOptions {
