@@ -2,38 +2,17 @@
 #include "data/DataConnections.h"
 
 #include "data/SchemaIni.h"
+#include "data/WaitCursor.h"
 #include "model/base/Errors.h"
 #include "platform/dataaccess/Connection.h"
 #include "platform/dataaccess/Query.h"
 #include "platform/dialogs/DialogServices.h"
 
-#include <QCursor>
-#include <QGuiApplication>
 #include <algorithm>
 
 namespace zp {
 
 namespace {
-
-// The hourglass while a long operation runs, when there is a screen to show it.
-class TWaitCursor {
-public:
-    TWaitCursor() : FShown(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
-        if (FShown) {
-            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-        }
-    }
-    ~TWaitCursor() {
-        if (FShown) {
-            QGuiApplication::restoreOverrideCursor();
-        }
-    }
-    TWaitCursor(const TWaitCursor&) = delete;
-    TWaitCursor& operator=(const TWaitCursor&) = delete;
-
-private:
-    bool FShown;
-};
 
 void ReportOpenFailure(const QString& name, const QString& error) {
     ShowMessage(TZpMsgKind::Information,
@@ -298,7 +277,7 @@ QStringList TZpDataConnections::FieldNames(const QString& dataset) const {
 
 bool TZpDataConnections::Find(const QString& dataset, const QString& field, bool partial, bool caseSensitive,
                               const QString& value) {
-    TWaitCursor wait;
+    TZpWaitCursor wait;
     const Qt::CaseSensitivity cs = caseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
     First();
     while (!AtEnd()) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "data/SchemaIni.h"
 
+#include "data/WaitCursor.h"
 #include "model/base/Errors.h"
 #include "platform/dataaccess/Connection.h"
 #include "platform/dataaccess/RecordSet.h"
@@ -35,6 +36,7 @@ void WriteSchemaIni(TZpConnection& connection) {
     if (!connection.Connected() || !IsTextConnection(connection)) {
         return;
     }
+    TZpWaitCursor wait;
     const QString path = QDir(connection.Property(QStringLiteral("Data Source"))).filePath(QStringLiteral("SCHEMA.INI"));
     const QStringList tables = connection.TableNames(true);
     TZpSchemaFile schema = TZpSchemaFile::Read(path);
@@ -61,14 +63,14 @@ void WriteSchemaIni(TZpConnection& connection) {
         if (records->Fields.isEmpty()) {
             continue;
         }
-        const QString section = QString(table).replace(u'#', u'.');
-        schema.SetValue(section, QStringLiteral("Format"), QStringLiteral("CSVDelimited"));
-        schema.SetValue(section, QStringLiteral("MaxScanRows"), QStringLiteral("0"));
-        schema.SetValue(section, QStringLiteral("ColNameHeader"), header);
+        QList<QPair<QString, QString>> values{{QStringLiteral("Format"), QStringLiteral("CSVDelimited")},
+                                              {QStringLiteral("MaxScanRows"), QStringLiteral("0")},
+                                              {QStringLiteral("ColNameHeader"), header}};
         for (int i = 0; i < records->Fields.size(); ++i) {
-            schema.SetValue(section, QStringLiteral("Col%1").arg(i + 1),
-                            QStringLiteral("\"%1\" Text Width 100").arg(records->Fields[i].Name));
+            values.append({QStringLiteral("Col%1").arg(i + 1),
+                           QStringLiteral("\"%1\" Text Width 100").arg(records->Fields[i].Name)});
         }
+        schema.SetSection(QString(table).replace(u'#', u'.'), std::move(values));
     }
     if (!schema.Write(path)) {
         qCWarning(lcSchema) << "cannot write" << path;

@@ -109,6 +109,32 @@ TEST_F(DataConnectionsTest, LockStepEndsWithTheLongestDataset) {
     EXPECT_EQ(dc.FieldValue(QStringLiteral("Long"), QStringLiteral("N")), QString());
 }
 
+// A step past the only record leaves the beginning, so the way back stays
+// open; an empty dataset is at both ends whatever moves.
+TEST_F(DataConnectionsTest, ASingleRecordIsLeftAndReachedAgain) {
+    TZpDataConnections dc;
+    dc.AddConnection(QStringLiteral("Stock"), ConnectionString());
+    dc.AddDataset(QStringLiteral("Stock"), QStringLiteral("One"),
+                  QStringLiteral("SELECT * FROM [Short] WHERE [Code] = 'A2'"));
+    dc.Open();
+    EXPECT_TRUE(dc.AtBeginning());
+    EXPECT_FALSE(dc.AtEnd());
+    dc.Next();
+    EXPECT_TRUE(dc.AtEnd());
+    EXPECT_FALSE(dc.AtBeginning());
+    EXPECT_EQ(dc.FieldValue(QStringLiteral("One"), QStringLiteral("Name")), QStringLiteral("two"));
+    dc.Prior();
+    EXPECT_TRUE(dc.AtBeginning());
+    EXPECT_FALSE(dc.AtEnd());
+
+    TZpQuery none(dc.ConnectionObject(0), QStringLiteral("SELECT * FROM [Short] WHERE [Code] = 'Z'"));
+    none.Open();
+    for (const auto& move : {&TZpQuery::Next, &TZpQuery::Prior, &TZpQuery::First}) {
+        (none.*move)();
+        EXPECT_TRUE(none.Bof() && none.Eof());
+    }
+}
+
 TEST_F(DataConnectionsTest, FindMatchesByTheChosenRules) {
     TZpDataConnections dc;
     OpenBoth(dc);

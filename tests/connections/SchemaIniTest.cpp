@@ -49,5 +49,28 @@ TEST(SchemaIniTest, TextConnectionsDescribeEveryColumnAsText) {
     EXPECT_EQ(withHeader.FieldValue(QStringLiteral("P"), QStringLiteral("Name")), QStringLiteral("Stabilo pen"));
 }
 
+// Repeated and empty header names become distinct column names, and the
+// schema written for them reads back in column order.
+TEST(SchemaIniTest, RepeatedHeaderNamesAreNumbered) {
+    QTemporaryDir dir;
+    QFile csv(dir.filePath(QStringLiteral("repeated.csv")));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write("a,a,a_1,,F4,A\r\n1,2,3,4,5,6\r\n");
+    csv.close();
+    TZpDataConnections dc;
+    dc.AddConnection(QStringLiteral("Merge"), TextConnection(dir.path(), "YES"));
+    dc.AddDataset(QStringLiteral("Merge"), QStringLiteral("R"), QStringLiteral("[repeated#csv]"));
+    dc.Open();
+    const QStringList names{"a", "a_1", "a_1_1", "F4", "F4_1", "A_2"};
+    EXPECT_EQ(dc.FieldNames(QStringLiteral("R")), names);
+    QStringList columns;
+    for (const QString& name : names) {
+        columns.append(QStringLiteral("\"%1\" Text Width 100").arg(name));
+    }
+    EXPECT_EQ(TZpSchemaFile::Read(dir.filePath(QStringLiteral("SCHEMA.INI"))).Columns(QStringLiteral("repeated.csv")),
+              columns);
+    EXPECT_EQ(dc.FieldValue(QStringLiteral("R"), QStringLiteral("A_2")), QStringLiteral("6"));
+}
+
 } // namespace
 } // namespace zp

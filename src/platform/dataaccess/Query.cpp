@@ -45,28 +45,30 @@ void TZpQuery::First() {
     FEof = RecordCount() == 0;
 }
 
+// A move in either direction leaves the other end, even when the cursor cannot
+// move (a single record): a step forward from the only record is no longer at
+// the beginning, so that the way back is open.
 void TZpQuery::Next() {
-    if (!FRecords) {
+    if (!FRecords || FEof) {
         return;
     }
+    FBof = false;
     if (FPosition + 1 < RecordCount()) {
         ++FPosition;
-        FBof = false;
     } else {
         FEof = true;
     }
 }
 
 void TZpQuery::Prior() {
-    if (!FRecords) {
+    if (!FRecords || FBof) {
         return;
     }
+    FEof = false;
     if (FPosition > 0) {
         --FPosition;
-        FEof = false;
     } else {
         FBof = true;
-        FEof = RecordCount() == 0;
     }
 }
 

@@ -35,7 +35,7 @@ public:
     /// Past the last record the query is at its end and stays there.
     void Next();
     void Prior();
-    /// True before the first record was passed backwards, or with no records.
+    /// True after First or after moving back from the first record, and with no records.
     [[nodiscard]] bool Bof() const;
     /// True after moving past the last record, or with no records.
     [[nodiscard]] bool Eof() const;

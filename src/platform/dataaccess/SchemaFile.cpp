@@ -4,6 +4,7 @@
 #include "files/ValueStream.h"
 
 #include <QFile>
+#include <QHash>
 #include <QSaveFile>
 
 namespace zp {
@@ -70,19 +71,13 @@ QString TZpSchemaFile::Value(const QString& section, const QString& key) const {
     return {};
 }
 
-void TZpSchemaFile::SetValue(const QString& section, const QString& key, const QString& value) {
-    int index = IndexOf(section);
+void TZpSchemaFile::SetSection(const QString& section, QList<QPair<QString, QString>> values) {
+    const int index = IndexOf(section);
     if (index < 0) {
-        FSections.append(TSection{section, {}});
-        index = static_cast<int>(FSections.size()) - 1;
+        FSections.append(TSection{section, std::move(values)});
+    } else {
+        FSections[index].Values = std::move(values);
     }
-    for (auto& entry : FSections[index].Values) {
-        if (entry.first.compare(key, Qt::CaseInsensitive) == 0) {
-            entry.second = value;
-            return;
-        }
-    }
-    FSections[index].Values.append({key, value});
 }
 
 void TZpSchemaFile::EraseSection(const QString& section) {
@@ -93,14 +88,25 @@ void TZpSchemaFile::EraseSection(const QString& section) {
 }
 
 QList<QString> TZpSchemaFile::Columns(const QString& section) const {
-    QList<QString> columns;
-    for (int n = 1;; ++n) {
-        const QString value = Value(section, QStringLiteral("Col%1").arg(n));
-        if (value.isEmpty()) {
-            return columns;
-        }
-        columns.append(value);
+    const int index = IndexOf(section);
+    if (index < 0) {
+        return {};
     }
+    // One pass over the entries: a wide table has thousands of them.
+    QHash<int, QString> numbered;
+    for (const auto& [name, value] : FSections[index].Values) {
+        bool ok = false;
+        const QString digits = name.mid(3);
+        const int n = name.startsWith(QLatin1String("Col"), Qt::CaseInsensitive) ? digits.toInt(&ok) : 0;
+        if (ok && n > 0 && digits == QString::number(n) && !numbered.contains(n)) {
+            numbered.insert(n, value);
+        }
+    }
+    QList<QString> columns;
+    for (int n = 1; !numbered.value(n).isEmpty(); ++n) {
+        columns.append(numbered.value(n));
+    }
+    return columns;
 }
 
 } // namespace zp

@@ -19,7 +19,8 @@ public:
 
     [[nodiscard]] bool HasSection(const QString& section) const { return IndexOf(section) >= 0; }
     [[nodiscard]] QString Value(const QString& section, const QString& key) const;
-    void SetValue(const QString& section, const QString& key, const QString& value);
+    /// Gives a section exactly these entries, in order; a new section goes last.
+    void SetSection(const QString& section, QList<QPair<QString, QString>> values);
     void EraseSection(const QString& section);
 
     /// The column definitions of a table, "Col1", "Col2"... in order, until the first gap.

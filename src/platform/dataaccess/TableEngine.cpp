@@ -191,14 +191,20 @@ void TZpTableEngine::CopyToSQLite(int table, const QString& sqlName) {
 
 void MakeFieldNamesUnique(QList<TZpFieldInfo>& fields) {
     QSet<QString> used;
+    // The next number to try for each repeated name, so that a header of
+    // thousands of equal names is not searched from 1 again for each one.
+    QHash<QString, int> next;
     for (int i = 0; i < fields.size(); ++i) {
         QString name = fields[i].Name.trimmed();
         if (name.isEmpty()) {
             name = QStringLiteral("F%1").arg(i + 1);
         }
         QString candidate = name;
-        for (int n = 1; used.contains(candidate.toLower()); ++n) {
-            candidate = QStringLiteral("%1_%2").arg(name).arg(n);
+        if (used.contains(candidate.toLower())) {
+            int& n = next[name.toLower()];
+            do {
+                candidate = QStringLiteral("%1_%2").arg(name).arg(++n);
+            } while (used.contains(candidate.toLower()));
         }
         used.insert(candidate.toLower());
         fields[i].Name = candidate;

@@ -144,10 +144,11 @@ TZpFieldInfo SchemaColumn(const QString& definition) {
     if (!words.isEmpty()) {
         info.Type = SchemaType(words[0], info.Size);
     }
-    const int width = static_cast<int>(words.indexOf(QRegularExpression(QStringLiteral("^width$"),
-                                                                         QRegularExpression::CaseInsensitiveOption)));
-    if (width >= 0 && width + 1 < words.size()) {
-        info.Size = words[width + 1].toInt();
+    for (int i = 0; i + 1 < words.size(); ++i) {
+        if (words[i].compare(QLatin1String("Width"), Qt::CaseInsensitive) == 0) {
+            info.Size = words[i + 1].toInt();
+            break;
+        }
     }
     return info;
 }
