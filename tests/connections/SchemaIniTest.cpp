@@ -19,10 +19,11 @@ QString TextConnection(const QString& dir, const char* header) {
 TEST(SchemaIniTest, TextConnectionsDescribeEveryColumnAsText) {
     QTemporaryDir dir;
     QFile::copy(test::TestDataPath(QStringLiteral("dataaccess/text/products.csv")), dir.filePath("products.csv"));
-    // A section of another file survives; a stale one of ours is replaced.
+    // A section of another file survives, byte-order mark before it or not; a
+    // stale one of ours is replaced.
     QFile ini(dir.filePath(QStringLiteral("SCHEMA.INI")));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[other.csv]\r\nFormat=TabDelimited\r\n[products.csv]\r\nColNameHeader=True\r\nCol1=\"X\" Text\r\n");
+    ini.write("\xEF\xBB\xBF[other.csv]\r\nFormat=TabDelimited\r\n[products.csv]\r\nColNameHeader=True\r\nCol1=\"X\" Text\r\n");
     ini.close();
 
     TZpDataConnections dc;

@@ -62,7 +62,11 @@ const TBadCase kBadCases[] = {
     {"UnbalancedQuote", [](const QString& d) { return TextFolder(d, "a,b\r\n1,2\r\n3,\"4\r\n5,6\r\n"); },
      "Line 3 of"},
     // A record with a field too many would shift or lose data.
-    {"RaggedRow", [](const QString& d) { return TextFolder(d, "a,b\n1,2\n3,4,5\n"); }, "Record 3 of"},
+    {"RaggedRow", [](const QString& d) { return TextFolder(d, "a,b\n1,2\n3,4,5\n"); }, "Line 3 of"},
+    // The line told is where the record starts in the file, blank lines and
+    // line breaks inside quotes counted.
+    {"RaggedRowAfterAQuotedLineBreak",
+     [](const QString& d) { return TextFolder(d, "a,b\n\n1,\"x\ny\"\n3,4,5\n"); }, "Line 5 of"},
     {"ShortRow", [](const QString& d) { return TextFolder(d, "a,b\n1\n"); }, "has 1 fields where 2"},
     // A 10 MB line is a damaged file, not a record.
     {"HugeLine", [](const QString& d) { return TextFolder(d, "a\n" + QByteArray(10 << 20, 'x') + "\n"); },

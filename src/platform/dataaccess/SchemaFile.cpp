@@ -15,7 +15,13 @@ TZpSchemaFile TZpSchemaFile::Read(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return schema;
     }
-    const QStringList lines = DecodeFileString(file.readAll()).split(u'\n');
+    QByteArray bytes = file.readAll();
+    // Windows editors start the file with a byte-order mark; left in, it would
+    // hide the first section, which the next rewrite would then lose.
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        bytes.remove(0, 3);
+    }
+    const QStringList lines = DecodeFileString(bytes).split(u'\n');
     for (QString line : lines) {
         line = line.trimmed();
         if (line.isEmpty() || line.startsWith(u';')) {

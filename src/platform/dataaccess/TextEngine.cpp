@@ -25,8 +25,10 @@ struct TFormat {
 };
 
 // Splits the text into records of fields: fields in double quotes may hold
-// delimiters, line breaks and doubled quotes.
-std::vector<QStringList> ParseDelimited(const QString& text, QChar delimiter, const QString& file) {
+// delimiters, line breaks and doubled quotes. lines receives the line on
+// which each record starts, for messages.
+std::vector<QStringList> ParseDelimited(const QString& text, QChar delimiter, const QString& file,
+                                        std::vector<int>& lines) {
     std::vector<QStringList> rows;
     const QChar* p = text.constData();
     const QChar* const end = p + text.size();
@@ -99,6 +101,7 @@ std::vector<QStringList> ParseDelimited(const QString& text, QChar delimiter, co
         // Blank lines are no records.
         if (!(fields.size() == 1 && fields[0].isEmpty())) {
             rows.push_back(std::move(fields));
+            lines.push_back(recordLine);
         }
     }
     return rows;
@@ -182,7 +185,8 @@ TZpRecordSet LoadTextTable(const QString& path, const TZpSchemaFile& schema, boo
         }
     }
 
-    std::vector<QStringList> rows = ParseDelimited(text, format.Delimiter, path);
+    std::vector<int> lines;
+    std::vector<QStringList> rows = ParseDelimited(text, format.Delimiter, path, lines);
     TZpRecordSet records;
     int width = rows.empty() ? 0 : static_cast<int>(rows.front().size());
     const QList<QString> columns = schema.Columns(fileName);
@@ -201,9 +205,8 @@ TZpRecordSet LoadTextTable(const QString& path, const TZpSchemaFile& schema, boo
     const size_t first = format.Header && !rows.empty() ? 1 : 0;
     for (size_t r = first; r < rows.size(); ++r) {
         if (rows[r].size() != width) {
-            // A line number is only approximate when quoted fields span lines; the record number is exact.
-            throw EZpError(QStringLiteral("Record %1 of \"%2\" has %3 fields where %4 were expected.")
-                               .arg(r + 1)
+            throw EZpError(QStringLiteral("Line %1 of \"%2\" has %3 fields where %4 were expected.")
+                               .arg(lines[r])
                                .arg(path)
                                .arg(rows[r].size())
                                .arg(width));
