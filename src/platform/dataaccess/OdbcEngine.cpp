@@ -117,7 +117,7 @@ std::unique_ptr<TZpDbEngine> CreateOdbcEngine(const TZpConnectionString& cs, boo
     const QString name = OdbcDatabaseName(cs);
     // Messages name the data source or the driver and its database, never the login.
     const TAttributes attributes = Attributes(cs);
-    QString what;
+    QString what = QStringLiteral("The ODBC data source");
     for (const char* key : {"DSN", "FILEDSN", "SERVER", "DATABASE", "DBQ", "DRIVER"}) {
         const int at = IndexOf(attributes, key);
         if (at >= 0 && !attributes[at].second.isEmpty()) {
