@@ -4,6 +4,7 @@
 #include "data/WaitCursor.h"
 #include "model/base/Errors.h"
 #include "platform/dataaccess/Connection.h"
+#include "platform/dataaccess/FileEngines.h"
 #include "platform/dataaccess/RecordSet.h"
 #include "platform/dataaccess/SchemaFile.h"
 
@@ -22,14 +23,6 @@ bool IsTextConnection(const TZpConnection& connection) {
                .startsWith(QLatin1String("Text"), Qt::CaseInsensitive);
 }
 
-bool HasHeader(const TZpConnection& connection) {
-    for (const QString& part : connection.Property(QStringLiteral("Extended Properties")).split(u';')) {
-        if (part.section(u'=', 0, 0).trimmed().compare(QLatin1String("HDR"), Qt::CaseInsensitive) == 0) {
-            return part.section(u'=', 1).trimmed().compare(QLatin1String("NO"), Qt::CaseInsensitive) != 0;
-        }
-    }
-    return true;
-}
 } // namespace
 
 void WriteSchemaIni(TZpConnection& connection) {
@@ -51,7 +44,7 @@ void WriteSchemaIni(TZpConnection& connection) {
     }
     connection.Close();
     connection.Open();
-    const QString header = HasHeader(connection) ? QStringLiteral("True") : QStringLiteral("False");
+    const QString header = HasHeaderRow(connection.Property(QStringLiteral("Extended Properties"))) ? QStringLiteral("True") : QStringLiteral("False");
     for (const QString& table : tables) {
         std::unique_ptr<TZpRecordSet> records;
         try {

@@ -99,6 +99,9 @@ const TBadCase kBadCases[] = {
                                                             "Extended Properties=Lotus WK1").arg(d); },
      "Lotus WK1"},
     {"Oracle", [](const QString&) { return QStringLiteral("Provider=MSDAORA.1;Data Source=db"); }, "MSDAORA.1"},
+    // The file itself chosen where its folder belongs.
+    {"FileForFolder", [](const QString& d) { return TextFolder(d, "a\n1\n").replace(d, d + QStringLiteral("/bad.csv")); },
+     "bad.csv\" is a file"},
     {"MissingFolder", [](const QString& d) { return TextFolder(d, "") .replace(d, d + QStringLiteral("/none")); },
      "does not exist"},
 };

@@ -153,9 +153,7 @@ public:
 
 protected:
     QList<TTable> ListTables() override {
-        if (!QFileInfo(FFolder).isDir()) {
-            throw EZpError(QStringLiteral("The folder \"%1\" does not exist.").arg(FFolder));
-        }
+        RequireFolder(FFolder);
         const QDir dir(FFolder);
         QList<TTable> tables;
         for (const QString& file : dir.entryList({QStringLiteral("*.dbf")}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {

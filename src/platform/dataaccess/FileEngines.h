@@ -12,6 +12,9 @@ namespace zp {
 [[nodiscard]] std::unique_ptr<TZpDbEngine> CreateDbfEngine(const QString& folder);
 /// The sheets of an Excel workbook (.xls).
 [[nodiscard]] std::unique_ptr<TZpDbEngine> CreateXlsEngine(const QString& file, const QString& extendedProperties);
+/// Whether the first row of a text file or sheet holds the field names: yes
+/// unless the extended properties say "HDR=NO".
+[[nodiscard]] bool HasHeaderRow(const QString& extendedProperties);
 /// The tables of an Access file, read-only.
 [[nodiscard]] std::unique_ptr<TZpDbEngine> CreateMdbEngine(const QString& file);
 

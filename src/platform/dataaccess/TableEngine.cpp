@@ -4,6 +4,7 @@
 #include "model/base/Errors.h"
 #include "platform/dataaccess/SqlEngine.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlDatabase>
@@ -187,6 +188,16 @@ void TZpTableEngine::CopyToSQLite(int table, const QString& sqlName) {
     sqlite3_exec(handle, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_finalize(statement);
     FCopied.insert(sqlName.toLower(), true);
+}
+
+void RequireFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    if (!info.exists()) {
+        throw EZpError(QStringLiteral("The folder \"%1\" does not exist.").arg(folder));
+    }
+    if (!info.isDir()) {
+        throw EZpError(QStringLiteral("\"%1\" is a file; the data source must be a folder.").arg(folder));
+    }
 }
 
 void MakeFieldNamesUnique(QList<TZpFieldInfo>& fields) {

@@ -50,6 +50,9 @@ private:
     QHash<QString, bool> FCopied;   // names already created in it (lower case)
 };
 
+/// Raises unless the folder of a text or dBase source exists.
+void RequireFolder(const QString& folder);
+
 /// Makes field names usable as column names: empty ones become F<n>,
 /// repeated ones get a number.
 void MakeFieldNamesUnique(QList<TZpFieldInfo>& fields);

@@ -228,9 +228,7 @@ public:
 protected:
     QList<TTable> ListTables() override {
         const QDir dir(FFolder);
-        if (!QFileInfo(FFolder).isDir()) {
-            throw EZpError(QStringLiteral("The folder \"%1\" does not exist.").arg(FFolder));
-        }
+        RequireFolder(FFolder);
         QList<TTable> tables;
         const QStringList files =
             dir.entryList({QStringLiteral("*.csv"), QStringLiteral("*.txt")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
@@ -255,15 +253,17 @@ private:
 
 } // namespace
 
-std::unique_ptr<TZpDbEngine> CreateTextEngine(const QString& folder, const QString& extendedProperties) {
-    bool header = true;
+bool HasHeaderRow(const QString& extendedProperties) {
     for (const QString& part : extendedProperties.split(u';', Qt::SkipEmptyParts)) {
-        const QString key = part.section(u'=', 0, 0).trimmed();
-        if (key.compare(QLatin1String("HDR"), Qt::CaseInsensitive) == 0) {
-            header = part.section(u'=', 1).trimmed().compare(QLatin1String("NO"), Qt::CaseInsensitive) != 0;
+        if (part.section(u'=', 0, 0).trimmed().compare(QLatin1String("HDR"), Qt::CaseInsensitive) == 0) {
+            return part.section(u'=', 1).trimmed().compare(QLatin1String("NO"), Qt::CaseInsensitive) != 0;
         }
     }
-    return std::make_unique<TTextEngine>(folder, header);
+    return true;
+}
+
+std::unique_ptr<TZpDbEngine> CreateTextEngine(const QString& folder, const QString& extendedProperties) {
+    return std::make_unique<TTextEngine>(folder, HasHeaderRow(extendedProperties));
 }
 
 } // namespace zp

@@ -136,13 +136,7 @@ private:
 } // namespace
 
 std::unique_ptr<TZpDbEngine> CreateXlsEngine(const QString& file, const QString& extendedProperties) {
-    bool header = true;
-    for (const QString& part : extendedProperties.split(u';', Qt::SkipEmptyParts)) {
-        if (part.section(u'=', 0, 0).trimmed().compare(QLatin1String("HDR"), Qt::CaseInsensitive) == 0) {
-            header = part.section(u'=', 1).trimmed().compare(QLatin1String("NO"), Qt::CaseInsensitive) != 0;
-        }
-    }
-    return std::make_unique<TXlsEngine>(file, header);
+    return std::make_unique<TXlsEngine>(file, HasHeaderRow(extendedProperties));
 }
 
 } // namespace zp
