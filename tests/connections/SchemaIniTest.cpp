@@ -16,20 +16,29 @@ QString TextConnection(const QString& dir, const char* header) {
         .arg(dir, QLatin1String(header));
 }
 
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A text connection "Merge" on the folder with one dataset "P".
+void OpenText(TZpDataConnections& dc, const QString& dir, const char* header, const QString& sql) {
+    dc.AddConnection(QStringLiteral("Merge"), TextConnection(dir, header));
+    dc.AddDataset(QStringLiteral("Merge"), QStringLiteral("P"), sql);
+    dc.Open();
+}
+
 TEST(SchemaIniTest, TextConnectionsDescribeEveryColumnAsText) {
     QTemporaryDir dir;
     QFile::copy(test::TestDataPath(QStringLiteral("dataaccess/text/products.csv")), dir.filePath("products.csv"));
     // A section of another file survives, byte-order mark before it or not; a
     // stale one of ours is replaced.
-    QFile ini(dir.filePath(QStringLiteral("SCHEMA.INI")));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("\xEF\xBB\xBF[other.csv]\r\nFormat=TabDelimited\r\n[products.csv]\r\nColNameHeader=True\r\nCol1=\"X\" Text\r\n");
-    ini.close();
+    WriteFile(dir.filePath(QStringLiteral("SCHEMA.INI")),
+              "\xEF\xBB\xBF[other.csv]\r\nFormat=TabDelimited\r\n[products.csv]\r\nColNameHeader=True\r\nCol1=\"X\" Text\r\n");
 
     TZpDataConnections dc;
-    dc.AddConnection(QStringLiteral("Merge"), TextConnection(dir.path(), "NO"));
-    dc.AddDataset(QStringLiteral("Merge"), QStringLiteral("P"), QStringLiteral("SELECT * FROM [products.csv]"));
-    dc.Open();
+    OpenText(dc, dir.path(), "NO", QStringLiteral("SELECT * FROM [products.csv]"));
     const TZpSchemaFile schema = TZpSchemaFile::Read(dir.filePath(QStringLiteral("SCHEMA.INI")));
     EXPECT_EQ(schema.Value(QStringLiteral("other.csv"), QStringLiteral("Format")), QStringLiteral("TabDelimited"));
     EXPECT_EQ(schema.Value(QStringLiteral("products.csv"), QStringLiteral("Format")), QStringLiteral("CSVDelimited"));
@@ -41,9 +50,7 @@ TEST(SchemaIniTest, TextConnectionsDescribeEveryColumnAsText) {
     EXPECT_EQ(dc.FieldValue(QStringLiteral("P"), QStringLiteral("F1")), QStringLiteral("Code"));
 
     TZpDataConnections withHeader;
-    withHeader.AddConnection(QStringLiteral("Merge"), TextConnection(dir.path(), "YES"));
-    withHeader.AddDataset(QStringLiteral("Merge"), QStringLiteral("P"), QStringLiteral("[products#csv]"));
-    withHeader.Open();
+    OpenText(withHeader, dir.path(), "YES", QStringLiteral("[products#csv]"));
     EXPECT_EQ(TZpSchemaFile::Read(dir.filePath(QStringLiteral("SCHEMA.INI"))).Columns(QStringLiteral("products.csv")),
               (QStringList{"\"Code\" Text Width 100", "\"Name\" Text Width 100", "\"Qty\" Text Width 100"}));
     EXPECT_EQ(withHeader.RecordCount(), 3);
@@ -54,23 +61,18 @@ TEST(SchemaIniTest, TextConnectionsDescribeEveryColumnAsText) {
 // schema written for them reads back in column order.
 TEST(SchemaIniTest, RepeatedHeaderNamesAreNumbered) {
     QTemporaryDir dir;
-    QFile csv(dir.filePath(QStringLiteral("repeated.csv")));
-    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
-    csv.write("a,a,a_1,,F4,A\r\n1,2,3,4,5,6\r\n");
-    csv.close();
+    WriteFile(dir.filePath(QStringLiteral("repeated.csv")), "a,a,a_1,,F4,A\r\n1,2,3,4,5,6\r\n");
     TZpDataConnections dc;
-    dc.AddConnection(QStringLiteral("Merge"), TextConnection(dir.path(), "YES"));
-    dc.AddDataset(QStringLiteral("Merge"), QStringLiteral("R"), QStringLiteral("[repeated#csv]"));
-    dc.Open();
+    OpenText(dc, dir.path(), "YES", QStringLiteral("[repeated#csv]"));
     const QStringList names{"a", "a_1", "a_1_1", "F4", "F4_1", "A_2"};
-    EXPECT_EQ(dc.FieldNames(QStringLiteral("R")), names);
+    EXPECT_EQ(dc.FieldNames(QStringLiteral("P")), names);
     QStringList columns;
     for (const QString& name : names) {
         columns.append(QStringLiteral("\"%1\" Text Width 100").arg(name));
     }
     EXPECT_EQ(TZpSchemaFile::Read(dir.filePath(QStringLiteral("SCHEMA.INI"))).Columns(QStringLiteral("repeated.csv")),
               columns);
-    EXPECT_EQ(dc.FieldValue(QStringLiteral("R"), QStringLiteral("A_2")), QStringLiteral("6"));
+    EXPECT_EQ(dc.FieldValue(QStringLiteral("P"), QStringLiteral("A_2")), QStringLiteral("6"));
 }
 
 } // namespace
