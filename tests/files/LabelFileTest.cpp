@@ -490,12 +490,6 @@ TEST_F(LabelFileTest, ObjectListAtTheStreamPosition) {
     EXPECT_EQ(read[2]->GetClassName(), QStringLiteral("TZpBarcodeObject"));
 }
 
-} // namespace
-} // namespace zp
-
-namespace zp {
-namespace {
-
 // Clashing names in the block get numbers, and datasets follow the
 // connection they were stored under.
 TEST_F(LabelFileTest, ClashingConnectionNamesAreNumbered) {
