@@ -147,7 +147,10 @@ TEST(DesktopDatabaseTest, CreatesAnEmptyDatabaseOnce) {
     connection.Open();
     EXPECT_TRUE(connection.TableNames(false).isEmpty());
     connection.Execute(QStringLiteral("CREATE TABLE [Parts] (\r\n[Code] VARCHAR(10)\r\n)"));
-    EXPECT_EQ(connection.TableNames(false), QStringList{QStringLiteral("Parts")});
+    // An automatic number makes SQLite keep a table of its own: a system table.
+    connection.Execute(QStringLiteral("CREATE TABLE [Runs] (Id INTEGER PRIMARY KEY AUTOINCREMENT)"));
+    EXPECT_EQ(connection.TableNames(false), (QStringList{QStringLiteral("Parts"), QStringLiteral("Runs")}));
+    EXPECT_TRUE(connection.TableNames(true).contains(QStringLiteral("sqlite_sequence")));
     connection.ReadOnly = true;
     EXPECT_THROW(connection.Execute(QStringLiteral("DROP TABLE Parts")), EZpError);
 }

@@ -119,10 +119,17 @@ bool TZpSqlEngine::Connected() const {
 QStringList TZpSqlEngine::TableNames(bool systemTables) {
     QSqlDatabase db = QSqlDatabase::database(FName, false);
     QStringList names = db.tables(QSql::Tables);
-    if (systemTables) {
-        names += db.tables(QSql::SystemTables);
+    QStringList system = db.tables(QSql::SystemTables);
+    if (FDriver == QLatin1String("QSQLITE")) {
+        // SQLite's own bookkeeping tables (sqlite_sequence, sqlite_stat1...) come
+        // back as ordinary tables; they are system tables to the user.
+        for (qsizetype i = names.size() - 1; i >= 0; --i) {
+            if (names[i].startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive)) {
+                system.prepend(names.takeAt(i));
+            }
+        }
     }
-    return names;
+    return systemTables ? names + system : names;
 }
 
 QString TZpSqlEngine::Translate(const QString& sql) const {
