@@ -267,6 +267,26 @@ TEST(PostgreSQLTest, ARefusedLoginSaysSoAndTheServerKeepsServing) {
     EXPECT_EQ(query.Value(QStringLiteral("One")), QStringLiteral("1"));
 }
 
+TEST(DbfTest, CharacterFieldsKeepLeadingBlanks) {
+    QTemporaryDir dir;
+    QByteArray dbf = test::ProductsDbf();
+    const qsizetype at = dbf.indexOf("Blue mug ");
+    ASSERT_GT(at, 0);
+    dbf.replace(at, 9, " Blue mug");
+    QFile file(QDir(dir.path()).filePath(QStringLiteral("products.dbf")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(dbf);
+    file.close();
+    TZpConnection connection(
+        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=dBase 5.0").arg(dir.path()));
+    connection.Open();
+    TZpQuery query(&connection, QStringLiteral("[products]"));
+    query.Open();
+    query.Next();
+    EXPECT_EQ(query.Value(QStringLiteral("Name")), QStringLiteral(" Blue mug"));
+    EXPECT_EQ(query.Value(QStringLiteral("Code")), QStringLiteral("5012345678900"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, EngineTest, ::testing::ValuesIn(kEngines),
                          [](const auto& info) { return std::string(info.param.Name); });
 

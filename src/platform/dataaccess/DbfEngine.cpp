@@ -25,8 +25,14 @@ QString Decode(const char* data, int size) {
 
 QString FieldText(char type, const char* data, int size, int decimals) {
     switch (type) {
-    case 'C':
-        return Decode(data, size).trimmed();
+    case 'C': {
+        // Values are padded with blanks on the right; blanks on the left are data.
+        int length = size;
+        while (length > 0 && (data[length - 1] == ' ' || data[length - 1] == '\0')) {
+            --length;
+        }
+        return Decode(data, length);
+    }
     case 'N':
     case 'F': {
         const QString text = Decode(data, size).trimmed();
