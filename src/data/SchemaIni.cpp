@@ -32,6 +32,9 @@ void WriteSchemaIni(TZpConnection& connection) {
     TZpWaitCursor wait;
     const QString path = QDir(connection.Property(QStringLiteral("Data Source"))).filePath(QStringLiteral("SCHEMA.INI"));
     const QStringList tables = connection.TableNames(true);
+    if (tables.isEmpty()) {
+        return;
+    }
     TZpSchemaFile schema = TZpSchemaFile::Read(path);
     for (const QString& table : tables) {
         schema.EraseSection(QString(table).replace(u'#', u'.'));
@@ -44,7 +47,9 @@ void WriteSchemaIni(TZpConnection& connection) {
     }
     connection.Close();
     connection.Open();
-    const QString header = HasHeaderRow(connection.Property(QStringLiteral("Extended Properties"))) ? QStringLiteral("True") : QStringLiteral("False");
+    const QString header = HasHeaderRow(connection.Property(QStringLiteral("Extended Properties")))
+                               ? QStringLiteral("True")
+                               : QStringLiteral("False");
     for (const QString& table : tables) {
         std::unique_ptr<TZpRecordSet> records;
         try {

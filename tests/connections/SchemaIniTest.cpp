@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "data/DataConnections.h"
+#include "platform/dataaccess/Connection.h"
 #include "platform/dataaccess/SchemaFile.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -35,12 +37,17 @@ TEST(SchemaIniTest, TextConnectionsDescribeEveryColumnAsText) {
     // A section of another file survives, byte-order mark before it or not; a
     // stale one of ours is replaced.
     WriteFile(dir.filePath(QStringLiteral("SCHEMA.INI")),
-              "\xEF\xBB\xBF[other.csv]\r\nFormat=TabDelimited\r\n[products.csv]\r\nColNameHeader=True\r\nCol1=\"X\" Text\r\n");
+              "\xEF\xBB\xBF; kept by hand\r\n[other.csv]\r\nFormat=TabDelimited\r\n; tabs, not commas\r\n"
+              "[products.csv]\r\nColNameHeader=True\r\nCol1=\"X\" Text\r\n");
 
     TZpDataConnections dc;
     OpenText(dc, dir.path(), "NO", QStringLiteral("SELECT * FROM [products.csv]"));
     const TZpSchemaFile schema = TZpSchemaFile::Read(dir.filePath(QStringLiteral("SCHEMA.INI")));
     EXPECT_EQ(schema.Value(QStringLiteral("other.csv"), QStringLiteral("Format")), QStringLiteral("TabDelimited"));
+    QFile written(dir.filePath(QStringLiteral("SCHEMA.INI")));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().startsWith(
+        "; kept by hand\r\n[other.csv]\r\nFormat=TabDelimited\r\n; tabs, not commas\r\n[products.csv]\r\n"));
     EXPECT_EQ(schema.Value(QStringLiteral("products.csv"), QStringLiteral("Format")), QStringLiteral("CSVDelimited"));
     EXPECT_EQ(schema.Value(QStringLiteral("products.csv"), QStringLiteral("MaxScanRows")), QStringLiteral("0"));
     EXPECT_EQ(schema.Value(QStringLiteral("products.csv"), QStringLiteral("ColNameHeader")), QStringLiteral("False"));
@@ -55,6 +62,15 @@ TEST(SchemaIniTest, TextConnectionsDescribeEveryColumnAsText) {
               (QStringList{"\"Code\" Text Width 100", "\"Name\" Text Width 100", "\"Qty\" Text Width 100"}));
     EXPECT_EQ(withHeader.RecordCount(), 3);
     EXPECT_EQ(withHeader.FieldValue(QStringLiteral("P"), QStringLiteral("Name")), QStringLiteral("Stabilo pen"));
+}
+
+// A folder without tables gets no schema file.
+TEST(SchemaIniTest, NothingIsWrittenWithoutTables) {
+    QTemporaryDir dir;
+    TZpDataConnections dc;
+    OpenText(dc, dir.path(), "YES", QStringLiteral("SELECT 1"));
+    EXPECT_TRUE(dc.ConnectionObject(0)->Connected());
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("SCHEMA.INI"))));
 }
 
 // Repeated and empty header names become distinct column names, and the

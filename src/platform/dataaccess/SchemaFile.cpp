@@ -24,7 +24,16 @@ TZpSchemaFile TZpSchemaFile::Read(const QString& path) {
     const QStringList lines = DecodeFileString(bytes).split(u'\n');
     for (QString line : lines) {
         line = line.trimmed();
-        if (line.isEmpty() || line.startsWith(u';')) {
+        if (line.isEmpty()) {
+            continue;
+        }
+        if (line.startsWith(u';')) {
+            // Comments are kept where they stand (those before the first
+            // section in a section without a name), so a rewrite keeps them.
+            if (schema.FSections.isEmpty()) {
+                schema.FSections.append(TSection{});
+            }
+            schema.FSections.last().Values.append({QString(), line});
             continue;
         }
         if (line.startsWith(u'[') && line.endsWith(u']')) {
@@ -42,9 +51,11 @@ TZpSchemaFile TZpSchemaFile::Read(const QString& path) {
 bool TZpSchemaFile::Write(const QString& path) const {
     QString text;
     for (const TSection& section : FSections) {
-        text += u'[' + section.Name + QStringLiteral("]\r\n");
+        if (!section.Name.isEmpty()) {
+            text += u'[' + section.Name + QStringLiteral("]\r\n");
+        }
         for (const auto& [key, value] : section.Values) {
-            text += key + u'=' + value + QStringLiteral("\r\n");
+            text += (key.isEmpty() ? value : key + u'=' + value) + QStringLiteral("\r\n");
         }
     }
     QSaveFile file(path);

@@ -9,7 +9,8 @@ namespace zp {
 
 /// A text source's "SCHEMA.INI": sections named after the table files, with
 /// "Format", "ColNameHeader", "MaxScanRows" and "Col<n>" entries. Sections
-/// and keys are found without case; the file keeps its order when rewritten.
+/// and keys are found without case; the file keeps its order and its
+/// comments when rewritten.
 class TZpSchemaFile {
 public:
     /// Reads the file; a missing file gives an empty schema.
