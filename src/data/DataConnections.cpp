@@ -147,6 +147,10 @@ void TZpDataConnections::Clear() {
     FConnections.clear();
     Reindex(FDatasetNames, FDatasets);
     Reindex(FConnectionNames, FConnections);
+    // The marks belong to the records of the datasets just freed; kept, they
+    // would mark records of whatever the label opens next.
+    FMarks.clear();
+    FRecordIndex = 0;
 }
 
 void TZpDataConnections::Open() {

@@ -54,7 +54,7 @@ public:
     void SetDatasetSQL(int index, const QString& sql);
     [[nodiscard]] int IndexOfDataset(const QString& name) const;
 
-    /// Closes and frees every dataset and connection.
+    /// Closes and frees every dataset and connection, and forgets the marks.
     void Clear();
 
     /// Opens every connection, then every dataset; each failure is shown

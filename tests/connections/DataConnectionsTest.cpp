@@ -107,6 +107,19 @@ TEST_F(DataConnectionsTest, LockStepEndsWithTheLongestDataset) {
     EXPECT_TRUE(dc.AtBeginning());
     EXPECT_TRUE(dc.AtEnd());
     EXPECT_EQ(dc.FieldValue(QStringLiteral("Long"), QStringLiteral("N")), QString());
+    // Reopening keeps the marks; freeing the datasets forgets them.
+    dc.Reopen();
+    for (int i = 0; i < 4; ++i) {
+        dc.Next();
+    }
+    EXPECT_TRUE(dc.IsMarked());
+    dc.Clear();
+    EXPECT_TRUE(dc.Marks().isEmpty());
+    OpenBoth(dc);
+    for (int i = 0; i < 4; ++i) {
+        dc.Next();
+    }
+    EXPECT_FALSE(dc.IsMarked());
 }
 
 // A step past the only record leaves the beginning, so the way back stays
