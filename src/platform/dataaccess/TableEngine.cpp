@@ -105,10 +105,9 @@ std::unique_ptr<TZpRecordSet> TZpTableEngine::Select(const QString& sql) {
             CopyToSQLite(table, name);
         }
     }
-    if (FMemoryName.isEmpty()) {
-        throw EZpError(QStringLiteral("%1: the query names no table of this source.").arg(FWhat));
-    }
-    QSqlQuery query(QSqlDatabase::database(FMemoryName, false));
+    // A text naming no table of the source still runs, so that SQLite tells
+    // what is wrong with it (an unknown table, a syntax error).
+    QSqlQuery query(MemoryDatabase());
     query.setForwardOnly(true);
     if (!query.exec(text)) {
         throw EZpError(QStringLiteral("%1: %2").arg(FWhat, query.lastError().databaseText()));
@@ -133,20 +132,28 @@ QString Quoted(const QString& name) { return u'"' + QString(name).replace(u'"', 
 
 } // namespace
 
+QSqlDatabase TZpTableEngine::MemoryDatabase() {
+    if (FMemoryName.isEmpty()) {
+        const QString name = NewSqlConnectionName();
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(QStringLiteral(":memory:"));
+        if (!db.open()) {
+            const QString failure = db.lastError().text();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name);
+            throw EZpError(QStringLiteral("%1: %2").arg(FWhat, failure));
+        }
+        FMemoryName = name;
+    }
+    return QSqlDatabase::database(FMemoryName, false);
+}
+
 void TZpTableEngine::CopyToSQLite(int table, const QString& sqlName) {
     if (FCopied.contains(sqlName.toLower())) {
         return;
     }
     const TZpRecordSet& records = Records(table);
-    if (FMemoryName.isEmpty()) {
-        FMemoryName = NewSqlConnectionName();
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), FMemoryName);
-        db.setDatabaseName(QStringLiteral(":memory:"));
-        if (!db.open()) {
-            throw EZpError(db.lastError().text());
-        }
-    }
-    QSqlDatabase db = QSqlDatabase::database(FMemoryName, false);
+    QSqlDatabase db = MemoryDatabase();
     QStringList columns;
     for (const TZpFieldInfo& field : records.Fields) {
         columns.append(Quoted(field.Name) + u' ' + QLatin1String(SQLiteType(field.Type)));

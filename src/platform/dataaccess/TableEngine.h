@@ -4,6 +4,7 @@
 #include "platform/dataaccess/DbEngine.h"
 
 #include <QHash>
+#include <QSqlDatabase>
 #include <functional>
 #include <map>
 
@@ -41,6 +42,8 @@ protected:
 private:
     [[nodiscard]] int FindTable(const QString& name) const;
     [[nodiscard]] const TZpRecordSet& Records(int table);
+    /// The in-memory database the queries run in, made on first use.
+    [[nodiscard]] QSqlDatabase MemoryDatabase();
     void CopyToSQLite(int table, const QString& sqlName);
     QString FWhat;
     bool FOpen = false;
