@@ -155,6 +155,8 @@ QString TranslateBrackets(const QString& sql, const std::function<QString(const 
     out.reserve(sql.size());
     int i = 0;
     const int n = static_cast<int>(sql.size());
+    int close = 0;
+    int inner = 0;
     while (i < n) {
         const QChar c = sql[i];
         if (c == u'\'' || c == u'"') {
@@ -173,12 +175,18 @@ QString TranslateBrackets(const QString& sql, const std::function<QString(const 
             out += sql.mid(i, j - i + 1);
             i = j + 1;
         } else if (c == u'[') {
-            const int close = static_cast<int>(sql.indexOf(u']', i + 1));
+            // The next ']' and '[' are remembered while they lie ahead, so that a
+            // text of many '[' is not searched to its end again for each one.
+            if (close <= i) {
+                close = static_cast<int>(sql.indexOf(u']', i + 1));
+            }
             if (close < 0) {
                 out += sql.mid(i);
                 break;
             }
-            const int inner = static_cast<int>(sql.indexOf(u'[', i + 1));
+            if (inner >= 0 && inner <= i) {
+                inner = static_cast<int>(sql.indexOf(u'[', i + 1));
+            }
             if (inner >= 0 && inner < close) {
                 // An unclosed bracket: left as written, so that the engine reports the syntax
                 // error instead of running a query over a strange quoted name.
