@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <memory>
 
 namespace zp {
 
@@ -232,15 +233,16 @@ protected:
         QList<TTable> tables;
         const QStringList files =
             dir.entryList({QStringLiteral("*.csv"), QStringLiteral("*.txt")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-        const QString schemaPath = dir.filePath(QStringLiteral("SCHEMA.INI"));
+        // Read once for all tables of the folder: it may describe hundreds of them.
+        const auto schema =
+            std::make_shared<const TZpSchemaFile>(TZpSchemaFile::Read(dir.filePath(QStringLiteral("SCHEMA.INI"))));
         for (const QString& file : files) {
-            const QFileInfo info(file);
             QString listed = file;
             listed.replace(u'.', u'#');
             const QString path = dir.filePath(file);
             const bool header = FHeader;
-            tables.append(TTable{listed, {file}, false, [path, schemaPath, header] {
-                                     return LoadTextTable(path, TZpSchemaFile::Read(schemaPath), header);
+            tables.append(TTable{listed, {file}, false, [path, schema, header] {
+                                     return LoadTextTable(path, *schema, header);
                                  }});
         }
         return tables;
