@@ -99,10 +99,13 @@ void DrawBarcode(QPainter& painter, std::string_view data, TRect& rect, const TB
 
 void DrawInvalidBarcode(QPainter& painter, const TRect& rect) {
     painter.save();
-    // A damaged file may carry any bounds: width and height in 64 bits.
+    // A damaged file may carry any bounds: corner, width and height are
+    // clamped so that no sum below can overflow.
+    const int32_t left = ClampLength(rect.Left);
+    const int32_t top = ClampLength(rect.Top);
     const int32_t width = ClampLength(int64_t{rect.Right} - rect.Left);
     const int32_t height = ClampLength(int64_t{rect.Bottom} - rect.Top);
-    const QRect r(rect.Left, rect.Top, width, height);
+    const QRect r(left, top, width, height);
     painter.fillRect(r, Qt::white);
     painter.setBackgroundMode(Qt::TransparentMode);
     TBarcodeOptions font;
@@ -115,11 +118,11 @@ void DrawInvalidBarcode(QPainter& painter, const TRect& rect) {
     painter.setPen(Qt::black);
     painter.setClipRect(r, Qt::IntersectClip);
     const QFontMetrics metrics(painter.font());
-    painter.drawText(QPoint(rect.Left + 2, rect.Top + 2 + metrics.ascent()), QStringLiteral("Invalid Bar Code!"));
+    painter.drawText(QPoint(left + 2, top + 2 + metrics.ascent()), QStringLiteral("Invalid Bar Code!"));
     painter.restore();
     painter.setBrush(QBrush(Qt::red, Qt::FDiagPattern));
     // The platform's rectangle covers Left..Right-1 with its outline.
-    painter.drawRect(QRect(rect.Left, rect.Top, width - 1, height - 1));
+    painter.drawRect(QRect(left, top, width - 1, height - 1));
     painter.restore();
 }
 
