@@ -92,22 +92,28 @@ TBarcodeValidation Validate(std::string_view prepared, const TBarcodeOptions& op
     }
 }
 
+// UPC-A and EAN 8: the left half in set A, the centre guard, the right half
+// in set C, the end guard.
+void AppendHalves(std::string& p, const std::string& digits) {
+    const size_t half = digits.size() / 2;
+    for (size_t i = 0; i < half; ++i)
+        AppendDigit(p, digits[i], 'A');
+    p += kCentre;
+    for (size_t i = half; i < digits.size(); ++i)
+        AppendDigit(p, digits[i], 'C');
+    p += kGuard;
+}
+
 std::string Encode(std::string_view prepared, const TBarcodeOptions& options) {
     const TEanSymbol s = TEanSymbol::Parse(prepared, options.Symbology);
     std::string p;
     p.reserve(160);
     p += kGuard;
     switch (s.Symbology) {
-    case bcUPCA: {
-        const std::string digits = s.Main + s.Check;
-        for (size_t i = 0; i < 6; ++i)
-            AppendDigit(p, digits[i], 'A');
-        p += kCentre;
-        for (size_t i = 6; i < 12; ++i)
-            AppendDigit(p, digits[i], 'C');
-        p += kGuard;
+    case bcUPCA:
+    case bcEAN8:
+        AppendHalves(p, s.Main + s.Check);
         break;
-    }
     case bcUPCE0:
     case bcUPCE1: {
         std::string_view sets = kUpcEParity[static_cast<size_t>(s.Check - '0')];
@@ -118,16 +124,6 @@ std::string Encode(std::string_view prepared, const TBarcodeOptions& options) {
             AppendDigit(p, s.Main[i], set);
         }
         p += kUpcEEnd;
-        break;
-    }
-    case bcEAN8: {
-        const std::string digits = s.Main + s.Check;
-        for (size_t i = 0; i < 4; ++i)
-            AppendDigit(p, digits[i], 'A');
-        p += kCentre;
-        for (size_t i = 4; i < 8; ++i)
-            AppendDigit(p, digits[i], 'C');
-        p += kGuard;
         break;
     }
     default: { // EAN 13 and Bookland

@@ -7,10 +7,21 @@
 
 #include <QDir>
 #include <QStringList>
+#include <functional>
 #include <map>
 #include <set>
 
 namespace zp::test {
+
+/// The printer error message a call raises, or "(no error)".
+inline QString MessageOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const EZpPrinterError& e) {
+        return e.Message();
+    }
+    return QStringLiteral("(no error)");
+}
 
 /// A printer backend whose queues, default, driver settings and failures a
 /// test sets up. Jobs write PDF files into Folder (one per queue name).

@@ -10,16 +10,8 @@
 namespace zp {
 namespace {
 
+using test::MessageOf;
 using test::TFakeBackend;
-
-QString MessageOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const EZpPrinterError& e) {
-        return e.Message();
-    }
-    return QStringLiteral("(no error)");
-}
 
 /// A printer over fake queues; Fake stays reachable for the test.
 struct TFixture {

@@ -15,16 +15,8 @@
 namespace zp {
 namespace {
 
+using test::MessageOf;
 using test::TFakeBackend;
-
-QString MessageOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const EZpPrinterError& e) {
-        return e.Message();
-    }
-    return QStringLiteral("(no error)");
-}
 
 TEST(PdfDevice, IsListedAloneWithoutSystemQueuesAndIsTheDefault) {
     TZpPrinter printer;
