@@ -12,6 +12,10 @@ std::unique_ptr<IZpDialogs>& Current() {
 }
 } // namespace
 
+std::unique_ptr<IZpProgress> IZpDialogs::CreateProgress(TZpProgressKind) {
+    return std::make_unique<TZpQuietProgress>();
+}
+
 IZpDialogs& ZpDialogs() { return *Current(); }
 
 std::unique_ptr<IZpDialogs> SetZpDialogs(std::unique_ptr<IZpDialogs> dialogs) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "platform/dialogs/Progress.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -55,6 +57,10 @@ public:
 
     /// "Object Properties" for one object; true when confirmed.
     virtual bool EditObjectProperties(TZpObject& object) = 0;
+
+    /// A progress window of the given kind, closed when the result is destroyed.
+    /// By default a quiet one that is never cancelled.
+    [[nodiscard]] virtual std::unique_ptr<IZpProgress> CreateProgress(TZpProgressKind kind);
 
     /// Whether a person can answer (false for the non-interactive services).
     [[nodiscard]] virtual bool IsInteractive() const = 0;

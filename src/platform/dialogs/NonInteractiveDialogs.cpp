@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "platform/dialogs/NonInteractiveDialogs.h"
 
+#include "platform/dialogs/TextProgress.h"
+
+#include <unistd.h>
+
 namespace zp {
 
 namespace {
@@ -69,5 +73,10 @@ std::optional<QString> TZpNonInteractiveDialogs::OpenFileName(const QString& cap
 }
 
 bool TZpNonInteractiveDialogs::EditObjectProperties(TZpObject&) { return false; }
+
+std::unique_ptr<IZpProgress> TZpNonInteractiveDialogs::CreateProgress(TZpProgressKind kind) {
+    const bool terminal = FOut && ::isatty(::fileno(FOut)) == 1;
+    return std::make_unique<TZpTextProgress>(FOut, kind, terminal);
+}
 
 } // namespace zp

@@ -23,6 +23,9 @@ public:
     std::optional<QString> OpenFileName(const QString& caption, const QString& directory,
                                         const QString& filter) override;
     bool EditObjectProperties(TZpObject& object) override;
+    /// A bar on standard error when that is a terminal, else one line per
+    /// page; never cancelled.
+    [[nodiscard]] std::unique_ptr<IZpProgress> CreateProgress(TZpProgressKind kind) override;
     [[nodiscard]] bool IsInteractive() const override { return false; }
 
 private:

@@ -83,6 +83,47 @@ bool TZpScriptedDialogs::EditObjectProperties(TZpObject&) {
     return false;
 }
 
+class TZpScriptedProgress : public IZpProgress {
+public:
+    TZpScriptedProgress(TZpScriptedDialogs& owner, TZpProgressKind kind) : FOwner(owner), FKind(kind) {}
+
+    void Update(const QString&, const QString& line2) override {
+        if (FOwner.FProgressLines.isEmpty() || FOwner.FProgressLines.last() != line2)
+            FOwner.FProgressLines << line2;
+        if (FKind == TZpProgressKind::GeneratingLabels)
+            Step();
+    }
+    void SetPosition(int, int, const QString&) override {
+        if (FKind == TZpProgressKind::CheckingBarCodes)
+            Step();
+    }
+    [[nodiscard]] bool Cancelled() const override { return FCancelled; }
+    void ClearCancel() override { FCancelled = false; }
+
+private:
+    void Step() {
+        if (++FSteps != FOwner.FAbortAt)
+            return;
+        if (FKind == TZpProgressKind::CheckingBarCodes)
+            FCancelled = true;
+        else
+            FCancelled = FOwner.MessageBox(TZpMsgKind::Confirmation, QLatin1String(progress_texts::kAbortQuestion),
+                                           TZpButtons::YesNo, TZpAnswer::Yes) == TZpAnswer::Yes;
+    }
+
+    TZpScriptedDialogs& FOwner;
+    TZpProgressKind FKind;
+    int FSteps = 0;
+    bool FCancelled = false;
+};
+
+std::unique_ptr<IZpProgress> TZpScriptedDialogs::CreateProgress(TZpProgressKind kind) {
+    const char* caption = kind == TZpProgressKind::GeneratingLabels ? progress_texts::kGeneratingCaption
+                                                                    : progress_texts::kCheckingCaption;
+    FQuestions.push_back({QStringLiteral("progress"), QLatin1String(caption)});
+    return std::make_unique<TZpScriptedProgress>(*this, kind);
+}
+
 TZpScriptedDialogsGuard::TZpScriptedDialogsGuard() {
     auto dialogs = std::make_unique<TZpScriptedDialogs>();
     FDialogs = dialogs.get();

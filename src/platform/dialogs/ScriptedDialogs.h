@@ -15,7 +15,7 @@ namespace zp {
 class TZpScriptedDialogs : public IZpDialogs {
 public:
     struct TQuestion {
-        QString Kind;   ///< "message", "prompt", "lock", "unlock", "save", "open", "properties"
+        QString Kind;   ///< "message", "prompt", "lock", "unlock", "save", "open", "properties", "progress"
         QString Text;   ///< the message text or caption
         TZpMsgKind MsgKind = TZpMsgKind::Information;
         TZpButtons Buttons = TZpButtons::Ok;
@@ -45,12 +45,27 @@ public:
     std::optional<QString> OpenFileName(const QString& caption, const QString& directory,
                                         const QString& filter) override;
     bool EditObjectProperties(TZpObject& object) override;
+    /// Recorded as a "progress" question with the window's caption.
+    [[nodiscard]] std::unique_ptr<IZpProgress> CreateProgress(TZpProgressKind kind) override;
     [[nodiscard]] bool IsInteractive() const override { return true; }
 
+    /// Presses the abort button of the progress windows at their step n
+    /// (from 1; 0 never): a step is an Update of "Generating Labels" (one per
+    /// label) or a SetPosition of "Checking Bar Codes" (one per bar code
+    /// checked). "Generating Labels" asks its question as a message box
+    /// first, so a queued No keeps the run going.
+    void PressAbortAt(int step) { FAbortAt = step; }
+    /// Each different second line the progress windows were given, in order
+    /// ("Page 1", "Page 2", ...).
+    [[nodiscard]] const QStringList& ProgressLines() const { return FProgressLines; }
+
 private:
+    friend class TZpScriptedProgress;
     std::optional<TReply> Next();
     std::deque<TReply> FReplies;
     std::vector<TQuestion> FQuestions;
+    int FAbortAt = 0;
+    QStringList FProgressLines;
 };
 
 /// Installs scripted services for the lifetime of the guard and restores the

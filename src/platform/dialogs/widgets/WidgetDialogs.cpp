@@ -106,4 +106,19 @@ bool TZpWidgetDialogs::EditObjectProperties(TZpObject&) {
     return false;
 }
 
+namespace {
+TZpWidgetDialogs::TProgressFactory& ProgressFactory() {
+    static TZpWidgetDialogs::TProgressFactory factory;
+    return factory;
+}
+} // namespace
+
+void TZpWidgetDialogs::SetProgressFactory(TProgressFactory factory) { ProgressFactory() = std::move(factory); }
+
+std::unique_ptr<IZpProgress> TZpWidgetDialogs::CreateProgress(TZpProgressKind kind) {
+    if (ProgressFactory())
+        return ProgressFactory()(kind);
+    return IZpDialogs::CreateProgress(kind);
+}
+
 } // namespace zp

@@ -3,6 +3,8 @@
 
 #include "platform/dialogs/DialogServices.h"
 
+#include <functional>
+
 class QWidget;
 
 namespace zp {
@@ -21,7 +23,14 @@ public:
     std::optional<QString> OpenFileName(const QString& caption, const QString& directory,
                                         const QString& filter) override;
     bool EditObjectProperties(TZpObject& object) override;
+    /// The window the installed factory makes; a quiet progress without one.
+    [[nodiscard]] std::unique_ptr<IZpProgress> CreateProgress(TZpProgressKind kind) override;
     [[nodiscard]] bool IsInteractive() const override { return true; }
+
+    /// The progress windows live with their subsystem's widgets; the program
+    /// installs their maker at start-up.
+    using TProgressFactory = std::function<std::unique_ptr<IZpProgress>(TZpProgressKind)>;
+    static void SetProgressFactory(TProgressFactory factory);
 
 private:
     [[nodiscard]] static QWidget* Owner();
