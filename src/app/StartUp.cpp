@@ -12,6 +12,7 @@
 #include "platform/store/SettingsStore.h"
 #include "print/PrinterStartUp.h"
 #include "print/dialogs/CupsBackend.h"
+#include "print/dialogs/ProgressWindow.h"
 #include "settings/AppOptions.h"
 #include "ui/MainWindow.h"
 #include "ui/SplashWindow.h"
@@ -126,8 +127,10 @@ int RunStartUp(const QStringList& arguments, bool runLoop, TZpStartUpReport* rep
 int RunApplication(int argc, char** argv) {
     SelectPlatformForThisRun();
     QApplication app(argc, argv);
-    if (HasDisplay())
+    if (HasDisplay()) {
+        TZpWidgetDialogs::SetProgressFactory(&CreateProgressWindow);
         SetZpDialogs(std::make_unique<TZpWidgetDialogs>());
+    }
     else
         SetZpDialogs(std::make_unique<TZpNonInteractiveDialogs>());
     InitializeModules();
