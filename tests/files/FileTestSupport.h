@@ -53,7 +53,7 @@ inline void FillData(TZpData& d, int seed) {
     d.SetSerialSuffix(QStringLiteral("/X"));
     d.SetSerialStart(70000 + seed);
     d.SetSerialIncrement(-3);
-    d.SetPadChar(QLatin1Char('0'));
+    d.SetPadChar(QStringLiteral("0"));
     d.SetPadWidth(6);
     d.SetLinkName(QStringLiteral("Other"));
     for (int i = 0; i < 2; ++i) {

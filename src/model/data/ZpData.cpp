@@ -6,6 +6,12 @@
 
 namespace zp {
 
+QString FirstCharacter(const QString& text) {
+    if (text.size() >= 2 && text.at(0).isHighSurrogate() && text.at(1).isLowSurrogate())
+        return text.left(2);
+    return text.left(1);
+}
+
 void* TZpData::QueryInterface(const std::type_info& iid) {
     if (FOwner)
         return FOwner->QueryInterface(iid);
@@ -45,8 +51,7 @@ void TZpData::LoadFromStream(TZpReader& reader, int32_t ov) {
     FSerialStart = reader.ReadInteger();
     FSerialValue = FSerialStart;
     FSerialIncrement = reader.ReadInteger();
-    const QString pad = reader.ReadString();
-    FPadChar = pad.isEmpty() ? QChar() : pad.at(0);
+    FPadChar = FirstCharacter(reader.ReadString());
     FPadWidth = reader.ReadInteger();
     FLinkName = reader.ReadString();
     FFields.clear();
@@ -85,7 +90,7 @@ void TZpData::SaveToStream(TZpWriter& writer) {
     writer.WriteString(FSerialSuffix);
     writer.WriteInteger(FSerialStart);
     writer.WriteInteger(FSerialIncrement);
-    writer.WriteString(FPadChar.isNull() ? QString() : QString(FPadChar));
+    writer.WriteString(FPadChar);
     writer.WriteInteger(FPadWidth);
     writer.WriteString(FLinkName);
     writer.WriteListBegin();

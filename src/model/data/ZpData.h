@@ -4,7 +4,6 @@
 #include "data/FieldDef.h"
 #include "model/objects/Styles.h"
 
-#include <QChar>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -75,9 +74,10 @@ public:
     virtual void SetSerialValue(int32_t value) = 0;
     [[nodiscard]] virtual int32_t GetSerialIncrement() const = 0;
     virtual void SetSerialIncrement(int32_t step) = 0;
-    /// The pad character; a null QChar for none.
-    [[nodiscard]] virtual QChar GetPadChar() const = 0;
-    virtual void SetPadChar(QChar c) = 0;
+    /// The pad character: one character, which outside the Basic Multilingual
+    /// Plane takes two UTF-16 units; empty for none.
+    [[nodiscard]] virtual QString GetPadChar() const = 0;
+    virtual void SetPadChar(const QString& c) = 0;
     [[nodiscard]] virtual int32_t GetPadWidth() const = 0;
     virtual void SetPadWidth(int32_t width) = 0;
     [[nodiscard]] virtual int32_t GetRepeatCount() const = 0;
@@ -86,6 +86,10 @@ public:
     virtual void SetLinkName(const QString& name) = 0;
     [[nodiscard]] virtual bool IsLinkable() const = 0;
 };
+
+/// The first character of text, with both halves of a surrogate pair; empty
+/// for empty text.
+[[nodiscard]] QString FirstCharacter(const QString& text);
 
 /// The data source an object owns; it answers interface queries through
 /// its owner.
@@ -133,8 +137,8 @@ public:
     void SetSerialValue(int32_t value) override { FSerialValue = value; }
     [[nodiscard]] int32_t GetSerialIncrement() const override { return FSerialIncrement; }
     void SetSerialIncrement(int32_t step) override { FSerialIncrement = step; }
-    [[nodiscard]] QChar GetPadChar() const override { return FPadChar; }
-    void SetPadChar(QChar c) override { FPadChar = c; }
+    [[nodiscard]] QString GetPadChar() const override { return FPadChar; }
+    void SetPadChar(const QString& c) override { FPadChar = FirstCharacter(c); }
     [[nodiscard]] int32_t GetPadWidth() const override { return FPadWidth; }
     void SetPadWidth(int32_t width) override { FPadWidth = width; }
     [[nodiscard]] int32_t GetRepeatCount() const override { return FRepeatCount; }
@@ -158,7 +162,7 @@ private:
     int32_t FSerialValue = 1;
     int32_t FSerialStart = 1;
     int32_t FSerialIncrement = 1;
-    QChar FPadChar;
+    QString FPadChar;
     int32_t FPadWidth = 0;
     int32_t FRepeatCount = 0;
     QString FName;
