@@ -5,7 +5,9 @@
 
 #include <QFileDevice>
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstring>
 
@@ -72,7 +74,12 @@ void DoubleToExtended(double value, uint8_t out[10]) {
     out[9] = static_cast<uint8_t>(signExp >> 8);
 }
 
-double ExtendedToDouble(const uint8_t in[10]) {
+namespace {
+
+// The significand cut to 53 bits by rounding to odd: the bits dropped leave
+// their trace in the lowest bit kept, so a later rounding to single precision
+// gives the value rounded once, as if straight from the 64 stored bits.
+double ExtendedToDoubleRoundedToOdd(const uint8_t in[10]) {
     uint64_t significand = 0;
     for (int i = 0; i < 8; ++i)
         significand |= static_cast<uint64_t>(in[i]) << (8 * i);
@@ -80,13 +87,25 @@ double ExtendedToDouble(const uint8_t in[10]) {
     const bool negative = (signExp & 0x8000) != 0;
     const int exp = signExp & 0x7FFF;
     double value;
-    if (exp == 0x7FFF)
+    if (exp == 0x7FFF) {
         value = (significand << 1) == 0 ? INFINITY : NAN;
-    else if (significand == 0)
+    } else if (significand == 0) {
         value = 0.0;
-    else
-        value = std::ldexp(static_cast<double>(significand), (exp == 0 ? 1 : exp) - 16383 - 63);
+    } else {
+        int drop = std::max(0, (63 - std::countl_zero(significand)) - 52);
+        const uint64_t lost = significand & ((uint64_t(1) << drop) - 1);
+        significand >>= drop;
+        if (lost != 0)
+            significand |= 1;
+        value = std::ldexp(static_cast<double>(significand), (exp == 0 ? 1 : exp) - 16383 - 63 + drop);
+    }
     return negative ? -value : value;
+}
+
+} // namespace
+
+float ExtendedToFloat(const uint8_t in[10]) {
+    return static_cast<float>(ExtendedToDoubleRoundedToOdd(in));
 }
 
 // ---- reader
@@ -177,16 +196,16 @@ QByteArray TZpReader::ReadStringBytes() {
 
 QString TZpReader::ReadString() { return DecodeFileString(ReadStringBytes()); }
 
-double TZpReader::ReadFloat() {
+float TZpReader::ReadFloat() {
     switch (ReadTag()) {
     case TZpValueTag::Extended: {
         uint8_t b[10];
         ReadExact(b, 10);
-        return ExtendedToDouble(b);
+        return ExtendedToFloat(b);
     }
     case TZpValueTag::Int8: return static_cast<int8_t>(ReadByte());
     case TZpValueTag::Int16: return ReadInt16();
-    case TZpValueTag::Int32: return ReadInt32();
+    case TZpValueTag::Int32: return static_cast<float>(ReadInt32());
     default: InvalidValue();
     }
 }

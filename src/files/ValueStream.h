@@ -55,7 +55,9 @@ public:
     /// The raw bytes of a tagged string, without decoding.
     [[nodiscard]] QByteArray ReadStringBytes();
     /// Tag 5 as extended float; any other tag read as an integer and converted.
-    [[nodiscard]] double ReadFloat();
+    /// Label files hold single-precision values, so the stored value is
+    /// rounded once, to single precision.
+    [[nodiscard]] float ReadFloat();
     /// True exactly when the tag byte is 9; any other single byte reads false.
     [[nodiscard]] bool ReadBool();
     void ReadListBegin();
@@ -105,6 +107,7 @@ private:
 
 /// The 80-bit x87 extended format, little-endian, as stored in label files.
 void DoubleToExtended(double value, uint8_t out[10]);
-[[nodiscard]] double ExtendedToDouble(const uint8_t in[10]);
+/// The stored value rounded once to single precision (never through double).
+[[nodiscard]] float ExtendedToFloat(const uint8_t in[10]);
 
 } // namespace zp

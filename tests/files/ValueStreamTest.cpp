@@ -5,6 +5,7 @@
 #include "support/TestSupport.h"
 
 #include <QBuffer>
+#include <bit>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -179,12 +180,49 @@ INSTANTIATE_TEST_SUITE_P(Errors, ValueReadErrorTest, ::testing::ValuesIn(kReadEr
 
 TEST(ExtendedFloatTest, RoundTripsEverySinglePrecisionLayoutValue) {
     for (const double v : {0.156, 0.5, 8.5, 11.0, 4.188, 1e-30, -3.75, 1e30, 0.01}) {
-        const double f = float(v);
+        const float f = float(v);
         uint8_t bytes[10];
         DoubleToExtended(f, bytes);
-        EXPECT_EQ(ExtendedToDouble(bytes), f) << v;
+        EXPECT_EQ(ExtendedToFloat(bytes), f) << v;
     }
 }
+
+// A stored significand of more than 53 bits is rounded once, to single
+// precision; through double it would be rounded twice.
+struct TExtendedCase {
+    const char* name;
+    uint64_t significand; ///< with the explicit integer bit
+    uint16_t signExp;
+    uint32_t singleBits;
+};
+
+constexpr uint64_t kOne = uint64_t(1) << 63;
+constexpr TExtendedCase kExtendedCases[] = {
+    // 1 + 2^-24 + 2^-63: just above the halfway point between two singles.
+    {"AboveHalfwayRoundsUp", kOne | (uint64_t(1) << 39) | 1, 0x3FFF, 0x3F800001},
+    // 1 + 2^-24 exactly halfway: ties go to the even single, 1.0.
+    {"HalfwayRoundsToEven", kOne | (uint64_t(1) << 39), 0x3FFF, 0x3F800000},
+    // 1 + 2^-23 + 2^-24 halfway with an odd lower neighbour: up to even.
+    {"HalfwayFromOddRoundsUp", kOne | (uint64_t(3) << 39), 0x3FFF, 0x3F800002},
+    // -(1 + 2^-24 + 2^-63): the sign does not change the rounding.
+    {"NegativeAboveHalfway", kOne | (uint64_t(1) << 39) | 1, 0xBFFF, 0xBF800001},
+    // Just below halfway: down.
+    {"BelowHalfwayRoundsDown", kOne | ((uint64_t(1) << 39) - 1), 0x3FFF, 0x3F800000},
+};
+
+class ExtendedRoundingTest : public ::testing::TestWithParam<TExtendedCase> {};
+
+TEST_P(ExtendedRoundingTest, RoundsOnceToSingle) {
+    uint8_t bytes[10];
+    for (int i = 0; i < 8; ++i)
+        bytes[i] = uint8_t(GetParam().significand >> (8 * i));
+    bytes[8] = uint8_t(GetParam().signExp);
+    bytes[9] = uint8_t(GetParam().signExp >> 8);
+    EXPECT_EQ(std::bit_cast<uint32_t>(ExtendedToFloat(bytes)), GetParam().singleBits);
+}
+
+INSTANTIATE_TEST_SUITE_P(Floats, ExtendedRoundingTest, ::testing::ValuesIn(kExtendedCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace zp
