@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "files/LabelFile.h"
 
+#include "files/AtomicSave.h"
 #include "files/LabelPrinterSteps.h"
 #include "files/ValueStream.h"
 #include "model/base/Errors.h"
@@ -14,7 +15,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace zp {
 
@@ -173,10 +173,7 @@ void SaveLabelFile(const QString& fileName, const TZpObjectList& objects, TZpIDE
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     WriteLabel(buffer, objects, ide, layout);
-    // The old file is replaced only once the new one is complete on disk.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw EZpFileError(QStringLiteral("Cannot save \"%1\": %2").arg(fileName, file.errorString()));
+    SaveFileAtomically(fileName, bytes);
 }
 
 void LoadLabelDocument(TZpLabelDocument& document, const QString& fileName, bool openConnections) {

@@ -3,6 +3,7 @@
 
 #include "data/DataConnections.h"
 #include "files/FileTestSupport.h"
+#include "model/data/ZpData.h"
 #include "model/ModelTestSupport.h"
 #include "model/base/Errors.h"
 #include "model/document/LabelDocument.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <bit>
 
 namespace zp {
 namespace {
@@ -448,6 +450,26 @@ TEST_F(LabelFileTest, LegacyLabelIsRecognisedAndRefused) {
         b.open(QIODevice::ReadOnly);
         EXPECT_FALSE(IsLegacyLabelFile(b)) << other.left(20).toStdString();
     }
+}
+
+// Fixtures of defects where a load followed by a save changed what was stored.
+TEST_F(LabelFileTest, PadCharacterOutsideBmpSurvivesLoadAndSave) {
+    const QString fixture = test::TestDataPath(QStringLiteral("files/pad-character-outside-bmp.zp3"));
+    TLabel label;
+    ASSERT_TRUE(LoadLabelFile(fixture, label.Objects, label.Ide, label.Layout, false));
+    ASSERT_EQ(label.Objects.size(), 1u);
+    EXPECT_EQ(Supports<IZpData>(label.Objects.front())->GetPadChar(), QString::fromUcs4(U"\U0001F600"));
+    const QString again = Path("again.zp3");
+    SaveLabelFile(again, label.Objects, label.Ide, label.Layout);
+    EXPECT_EQ(test::ToHex(FileBytes(again)).toStdString(), test::ToHex(FileBytes(fixture)).toStdString());
+}
+
+TEST_F(LabelFileTest, FloatRoundedOnceToSingle) {
+    // PageWidth is stored as 1 + 2^-24 + 2^-63.
+    TLabel label;
+    ASSERT_TRUE(LoadLabelFile(test::TestDataPath(QStringLiteral("files/float-rounded-once-to-single.zp3")),
+                              label.Objects, label.Ide, label.Layout, false));
+    EXPECT_EQ(std::bit_cast<uint32_t>(label.Layout.PageWidth), 0x3F800001u);
 }
 
 // An object whose record cannot be written.
