@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: MIT
+#include "print/LabelWalk.h"
+
+#include "data/DataConnections.h"
+#include "model/base/Errors.h"
+#include "model/base/LabelDpi.h"
+#include "model/base/Rounding.h"
+#include "model/layout/LabelProperties.h"
+#include "print/PrintInfo.h"
+
+namespace zp {
+
+const char* const kNoSheetGridMessage =
+    "The label stock has no columns or no rows, so no label can be placed on the sheet.";
+
+TZpLabelWalk::TZpLabelWalk(const TLabelProperties& layout, TZpDataConnections& data, const TZpPrintInfo& info)
+    : FLayout(layout), FData(data), FInfo(info), FColumns(layout.Columns), FRows(layout.Rows) {
+    if (FColumns <= 0 || FRows <= 0)
+        throw EZpError(QLatin1String(kNoSheetGridMessage));
+}
+
+void TZpLabelWalk::Start() {
+    const int start = FInfo.StartLabel;
+    if (FInfo.Direction == 0) {
+        FRow = CeilDiv(start, FColumns);
+        FColumn = start - (FRow - 1) * FColumns;
+    } else {
+        FColumn = CeilDiv(start, FRows);
+        FRow = start - (FColumn - 1) * FRows;
+    }
+}
+
+bool TZpLabelWalk::MoveOn() {
+    bool full;
+    if (FInfo.Direction == 0) {
+        if (++FColumn > FColumns) {
+            ++FRow;
+            FColumn = 1;
+        }
+        full = FRow > FRows;
+    } else {
+        if (++FRow > FRows) {
+            ++FColumn;
+            FRow = 1;
+        }
+        full = FColumn > FColumns;
+    }
+    if (full) {
+        FRow = 1;
+        FColumn = 1;
+    }
+    return full;
+}
+
+int TZpLabelWalk::CopiesNow() const {
+    if (!FInfo.CopiesFromField)
+        return FInfo.Copies;
+    bool ok = false;
+    const int copies = FData.FieldValue(FInfo.CopiesDataset, FInfo.CopiesField).trimmed().toInt(&ok);
+    return ok ? copies : 1;
+}
+
+bool TZpLabelWalk::RecordMode() const { return FInfo.MarkedOnly || FInfo.UnmarkedOnly || FInfo.AllRecords; }
+
+bool TZpLabelWalk::SkipUnwanted() {
+    if (FInfo.MarkedOnly)
+        while (!FData.AtEnd() && !FData.IsMarked())
+            FData.Next();
+    else if (FInfo.UnmarkedOnly)
+        while (!FData.AtEnd() && FData.IsMarked())
+            FData.Next();
+    return !((FInfo.MarkedOnly || FInfo.UnmarkedOnly) && FData.AtEnd());
+}
+
+bool TZpLabelWalk::FirstRecord() {
+    FData.First();
+    // A record mode over no records at all has nothing to print, not one
+    // empty label.
+    if (RecordMode() && FData.AtEnd())
+        return false;
+    return SkipUnwanted();
+}
+
+bool TZpLabelWalk::NextRecord() {
+    FData.Next();
+    if (!RecordMode())
+        return true;
+    if (FData.AtEnd())
+        return false;
+    return SkipUnwanted();
+}
+
+bool TZpLabelWalk::Done(int copyIndex, int copiesNow, int labelCount) const {
+    if (FInfo.CurrentRecordOnly)
+        return copyIndex >= copiesNow;
+    if (RecordMode())
+        return FData.AtEnd();
+    return labelCount >= FInfo.TotalLabels;
+}
+
+TPoint TZpLabelWalk::Origin(int32_t x0, int32_t y0) const {
+    const double dpi = LabelDPI();
+    return {x0 + Round((FColumn - 1) * double(FLayout.HorizontalPitch) * dpi),
+            y0 + Round((FRow - 1) * double(FLayout.VerticalPitch) * dpi)};
+}
+
+} // namespace zp

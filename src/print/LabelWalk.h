@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "model/base/Rect.h"
+
+#include <cstdint>
+
+namespace zp {
+
+class TLabelProperties;
+class TZpDataConnections;
+struct TZpPrintInfo;
+
+/// Why a run cannot start on a sheet without label positions.
+extern const char* const kNoSheetGridMessage;
+
+/// The walk shared by the print run, the preview and the bar code dry run:
+/// where the next label sits on the sheet, how many copies the current
+/// record gets, which records take part, and when the run is done.
+class TZpLabelWalk {
+public:
+    /// Fails with kNoSheetGridMessage when the sheet has no columns or rows:
+    /// no label position could be computed.
+    TZpLabelWalk(const TLabelProperties& layout, TZpDataConnections& data, const TZpPrintInfo& info);
+
+    /// The first position: StartLabel counted in Direction order. Values
+    /// outside the sheet give positions outside it, as they are.
+    void Start();
+    [[nodiscard]] int Row() const { return FRow; }
+    [[nodiscard]] int Column() const { return FColumn; }
+    /// Moves to the next position; true when the sheet is full, and then the
+    /// position is the first of the next sheet.
+    bool MoveOn();
+
+    /// The copies of the current record: the copies field's text as an
+    /// integer (1 when it is not one), else Copies.
+    [[nodiscard]] int CopiesNow() const;
+
+    [[nodiscard]] bool RecordMode() const;
+    /// Every dataset to its first record, then past the records the mode
+    /// leaves out; false when no record qualifies.
+    bool FirstRecord();
+    /// Every dataset to its next record and past those the mode leaves out;
+    /// false when a record mode reached the end. Count mode walks on and
+    /// stays on the last record at the end.
+    bool NextRecord();
+    /// Whether the run is complete after a label.
+    [[nodiscard]] bool Done(int copyIndex, int copiesNow, int labelCount) const;
+
+    /// Origin of the label at the current position in label pixels, from the
+    /// sheet's corner moved by (x0, y0).
+    [[nodiscard]] TPoint Origin(int32_t x0, int32_t y0) const;
+
+private:
+    bool SkipUnwanted();
+    const TLabelProperties& FLayout;
+    TZpDataConnections& FData;
+    const TZpPrintInfo& FInfo;
+    int FColumns;
+    int FRows;
+    int FRow = 1;
+    int FColumn = 1;
+};
+
+/// Ceiling of a / b for b > 0, also for a <= 0.
+[[nodiscard]] constexpr int CeilDiv(int a, int b) {
+    return a > 0 ? (a - 1) / b + 1 : -((-a) / b);
+}
+
+} // namespace zp
