@@ -5,10 +5,11 @@
 #include "files/LabelFile.h"
 #include "model/base/Errors.h"
 #include "model/base/LabelDpi.h"
-#include "model/base/LabelMapping.h"
 #include "model/document/LabelDocument.h"
 #include "model/objects/ShapeObjects.h"
 #include "platform/printing/Printer.h"
+#include "print/PrintCommands.h"
+#include "print/RunSources.h"
 
 #include <QDir>
 #include <QImage>
@@ -27,28 +28,6 @@ std::shared_ptr<T> Add(TZpLabelDocument& doc, TRect bounds) {
     obj->SetBoundsExact(bounds);
     doc.Add(obj);
     return obj;
-}
-
-// Until data sources produce their own text, the demo gives each object bound
-// to database fields the current record's values.
-void FillFromRecord(const TZpObjectList& objects, const TZpDataConnections& connections) {
-    for (const TZpObjectPtr& obj : objects) {
-        IZpData* data = Supports<IZpData>(obj);
-        if (!data || data->GetKind() != dkDatabaseField)
-            continue;
-        QString text;
-        for (int i = 0; i < data->GetFieldCount(); ++i) {
-            const TZpFieldDef* f = data->GetField(i);
-            text += f->Prefix + connections.FieldValue(f->Dataset, f->Field) + f->Suffix;
-        }
-        data->SetText(text);
-    }
-}
-
-void DrawObjects(const TZpObjectList& objects, QPainter& painter) {
-    for (const TZpObjectPtr& obj : objects)
-        if (IZpPaint* paint = Supports<IZpPaint>(obj); paint && obj->GetPrintObject())
-            paint->Draw(painter);
 }
 
 void Fail(const QString& message) { std::fprintf(stderr, "zentaprint: %s\n", message.toUtf8().constData()); }
@@ -141,47 +120,35 @@ int RunDemo(const QStringList& arguments) {
             throw EZpError(QStringLiteral("the sample database \"%1\" has no products")
                                .arg(sampleDir.absoluteFilePath(QStringLiteral("sample.db"))));
 
+        // The first label, as the first record gives it, also as a picture.
+        data.First();
+        TZpRunSources(doc.Objects()).Update(false);
+        const TLabelProperties& layout = doc.Layout();
+        QImage image(qRound(layout.Width * LabelDPI()), qRound(layout.Height * LabelDPI()), QImage::Format_ARGB32);
+        image.setDotsPerMeterX(qRound(LabelDPI() / 0.0254));
+        image.setDotsPerMeterY(qRound(LabelDPI() / 0.0254));
+        image.fill(Qt::transparent);
+        QPainter thumbnail(&image);
+        DrawLabelThumbnail(doc.Objects(), doc.Environment(), layout, thumbnail);
+        thumbnail.end();
+        if (!image.save(pngPath, "PNG"))
+            throw EZpError(QStringLiteral("cannot write \"%1\"").arg(pngPath));
+
         TZpPrinter& printer = ZpPrinter();
         printer.SetPrinterIndex(printer.IndexOfPrinter(QStringLiteral("PDF")));
         printer.SetOutputFileName(pdfPath);
-        printer.SetTitle(QStringLiteral("Product labels"));
-        printer.StartJob();
-        const TLabelProperties& layout = doc.Layout();
-        const TPoint dpi = printer.DotsPerInch();
-        const TPoint offset = printer.PhysicalOffset();
-        const int perPage = std::max(1, layout.LabelsPerPage());
-        for (data.First(); !data.AtEnd(); data.Next(), ++labels) {
-            if (labels > 0 && labels % perPage == 0)
-                printer.NextPage();
-            const int position = labels % perPage;
-            const int column = position % std::max(1, int(layout.Columns)) + 1;
-            const int row = position / std::max(1, int(layout.Columns)) + 1;
-            const QPointF origin(layout.LabelLeft(column) * dpi.X - offset.X, layout.LabelTop(row) * dpi.Y - offset.Y);
-            FillFromRecord(doc.Objects(), data);
-            QPainter& painter = printer.Canvas().Painter();
-            painter.save();
-            ApplyLabelMapping(painter, origin);
-            DrawObjects(doc.Objects(), painter);
-            painter.restore();
-            if (labels == 0) {
-                QImage image(qRound(layout.Width * LabelDPI()), qRound(layout.Height * LabelDPI()),
-                             QImage::Format_ARGB32);
-                image.setDotsPerMeterX(qRound(LabelDPI() / 0.0254));
-                image.setDotsPerMeterY(qRound(LabelDPI() / 0.0254));
-                image.fill(Qt::transparent);
-                QPainter thumbnail(&image);
-                DrawLabelThumbnail(doc.Objects(), doc.Environment(), layout, thumbnail);
-                thumbnail.end();
-                if (!image.save(pngPath, "PNG"))
-                    throw EZpError(QStringLiteral("cannot write \"%1\"").arg(pngPath));
-            }
-        }
-        printer.EndJob();
+        TZpPrintInfo& info = doc.PrintInfo();
+        info = TZpPrintInfo();
+        info.StartLabel = 1;
+        info.Copies = 1;
+        info.AllRecords = true;
+        TZpObjectList selection;
+        if (!PrintDocument(doc, info, QStringLiteral("Product labels"), selection))
+            throw EZpError(QStringLiteral("the sample label did not pass the checks before printing"));
+        labels = data.RecordCount();
     } catch (const EZpAbort&) {
         return 1;
     } catch (const EZpError& e) {
-        if (ZpPrinter().Printing())
-            ZpPrinter().AbortJob();
         Fail(e.Message());
         return 1;
     }
