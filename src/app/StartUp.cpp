@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/StartUp.h"
 
+#include "app/CommandLineRun.h"
 #include "app/Demo.h"
+#include "app/automation/AutomationServer.h"
 #include "model/base/Errors.h"
 #include "model/base/LabelDpi.h"
 #include "model/objects/ObjectCursors.h"
@@ -11,7 +13,11 @@
 #include "platform/printing/Printer.h"
 #include "platform/store/SettingsStore.h"
 #include "print/PrinterStartUp.h"
+#include "print/PrintCommands.h"
+#include "print/PreviewJob.h"
 #include "print/dialogs/CupsBackend.h"
+#include "print/dialogs/LabelPrintDialog.h"
+#include "print/dialogs/PrintPreview.h"
 #include "print/dialogs/ProgressWindow.h"
 #include "settings/AppOptions.h"
 #include "ui/MainWindow.h"
@@ -101,10 +107,38 @@ int RunStartUp(const QStringList& arguments, bool runLoop, TZpStartUpReport* rep
         }
     }
 
+    // The label engine is served at every start while its name is free; a
+    // program started for it ends with its last client.
+    TZpLabelEngineHost engineHost;
+    TfrmMain& window = *mainWindow;
+    engineHost.Document = [&window]() -> TZpLabelDocument& { return window.Document(); };
+    engineHost.LabelName = [&window] { return window.LabelName(); };
+    engineHost.PrintDialog = [&window] {
+        if (!ZpDialogs().IsInteractive())
+            return false; // nobody could answer it
+        TZpLabelDocument& doc = window.Document();
+        return ShowPrintDialog(&window, doc.PrintInfo(), doc.Environment().Connections(), doc.Layout());
+    };
+    engineHost.Print = [&window](const QString& title) {
+        TZpObjectList selection;
+        (void)PrintDocument(window.Document(), window.Document().PrintInfo(), title, selection);
+    };
+    engineHost.Preview = [&window](const QString& title) {
+        TZpObjectList selection;
+        (void)PreviewDocument(window.Document(), window.Document().PrintInfo(), title, selection);
+    };
+    TZpAutomationServer automation(std::move(engineHost), r.Mode == TZpStartMode::Automation);
+    const bool serving = automation.Start();
+    if (r.Mode == TZpStartMode::Automation && !serving) {
+        ReportError(QStringLiteral("Cannot serve %1 on the session bus.").arg(QLatin1String(kAutomationServiceName)));
+        return 1;
+    }
     // 6. The command line, for a stand-alone start.
     if (r.Mode == TZpStartMode::StandAlone && !commandLine.isEmpty()) {
         if (commandLine.first() == QLatin1String("--demo"))
             return RunDemo(commandLine.mid(1));
+        if (const std::optional<int> exitCode = RunCommandLine(*mainWindow, commandLine))
+            return *exitCode;
     }
 
     if (showMainWindow) {
@@ -129,6 +163,7 @@ int RunApplication(int argc, char** argv) {
     QApplication app(argc, argv);
     if (HasDisplay()) {
         TZpWidgetDialogs::SetProgressFactory(&CreateProgressWindow);
+        SetPreviewWindow(&ShowPreviewWindow);
         SetZpDialogs(std::make_unique<TZpWidgetDialogs>());
     }
     else

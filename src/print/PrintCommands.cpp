@@ -3,6 +3,7 @@
 
 #include "files/LabelFile.h"
 #include "model/document/LabelDocument.h"
+#include "platform/printing/Printer.h"
 #include "print/PrintChecks.h"
 #include "print/PrintJob.h"
 #include "print/PreviewJob.h"
@@ -29,6 +30,8 @@ bool PrepareRun(TZpLabelDocument& document, TZpPrintInfo& info, TZpObjectList& s
 bool PrintDocument(TZpLabelDocument& document, TZpPrintInfo& info, const QString& title, TZpObjectList& selection) {
     if (!PrepareRun(document, info, selection))
         return false;
+    // A printer that writes files and cannot ask writes beside the label.
+    ZpPrinter().SetDocumentFileName(document.FileName());
     RunPrintJob(document.Objects(), document.Layout(), document.Environment().Connections(), title, info);
     if (info.UpdateSerials && !document.FileName().isEmpty())
         SaveLabelDocument(document, document.FileName());

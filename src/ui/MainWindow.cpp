@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/MainWindow.h"
 
+#include "files/LabelFile.h"
 #include "platform/store/SettingsStore.h"
 #include "ui/LabelView.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
@@ -27,6 +29,12 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), FDocument(std::make_u
 }
 
 TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::OpenFile(const QString& fileName) {
+    LoadLabelDocument(*FDocument, fileName, true);
+    FLabelName = QFileInfo(fileName).completeBaseName();
+    setWindowTitle(QStringLiteral("%1 - Zentaprint").arg(FLabelName));
+}
 
 void TfrmMain::RestorePosition() {
     const TZpSettingsStore& store = ZpStore();

@@ -18,6 +18,12 @@ public:
     ~TfrmMain() override;
 
     [[nodiscard]] TZpLabelDocument& Document() { return *FDocument; }
+    /// The label's name in the caption and as the title of print jobs:
+    /// "New Label", or the opened file's name without folder and extension.
+    [[nodiscard]] const QString& LabelName() const { return FLabelName; }
+    /// The open command: loads the label file with its connections and
+    /// names the label after the file.
+    void OpenFile(const QString& fileName);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -26,6 +32,7 @@ private:
     void RestorePosition();
     void StorePosition();
     std::unique_ptr<TZpLabelDocument> FDocument;
+    QString FLabelName = QStringLiteral("New Label");
 };
 
 } // namespace zp

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: MIT
+#include "app/CommandLineRun.h"
+
+#include "app/CommandLine.h"
+#include "app/StartUp.h"
+#include "app/Version.h"
+#include "model/base/Errors.h"
+#include "model/base/LabelDpi.h"
+#include "model/layout/LabelRoutines.h"
+#include "platform/dialogs/DialogServices.h"
+#include "platform/printing/Printer.h"
+#include "print/PrintCommands.h"
+#include "print/PrinterStartUp.h"
+#include "print/dialogs/LabelPrintDialog.h"
+#include "ui/MainWindow.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QUrl>
+#include <cstdio>
+
+namespace zp {
+
+namespace {
+
+void PrintError(const QString& message) {
+    std::fprintf(stderr, "zentaprint: %s\n", message.toUtf8().constData());
+}
+
+// The main window's operations, for the classic command line.
+class TMainWindowHost : public IZpCommandLineHost {
+public:
+    TMainWindowHost(TfrmMain& window, const TZpRunOptions& options) : FWindow(window), FOptions(options) {}
+
+    TZpPrintInfo& PrintInfo() override { return FWindow.Document().PrintInfo(); }
+
+    void OpenLabel(const QString& fileName) override {
+        FWindow.OpenFile(fileName);
+        if (!FOptions.PrinterName.isEmpty())
+            UsePrinter(FOptions.PrinterName);
+    }
+
+    bool PrintDialog() override {
+        if (!ZpDialogs().IsInteractive()) {
+            PrintError(QStringLiteral("\"Print Labels\" needs a person to answer it; the job is cancelled"));
+            return false;
+        }
+        TZpLabelDocument& doc = FWindow.Document();
+        return ShowPrintDialog(&FWindow, doc.PrintInfo(), doc.Environment().Connections(), doc.Layout());
+    }
+
+    void Print() override {
+        TZpObjectList selection;
+        TZpLabelDocument& doc = FWindow.Document();
+        (void)PrintDocument(doc, doc.PrintInfo(), FWindow.LabelName(), selection);
+    }
+
+    void Preview() override {
+        TZpObjectList selection;
+        TZpLabelDocument& doc = FWindow.Document();
+        if (!ZpDialogs().IsInteractive())
+            PrintError(QStringLiteral("without a display the preview cannot be shown"));
+        (void)PreviewDocument(doc, doc.PrintInfo(), FWindow.LabelName(), selection);
+    }
+
+    void ShowHelp(int context) override { ShowHelpTopic(context); }
+
+    /// Gives the printer back that was selected before --printer.
+    void RestorePrinter() {
+        if (FPreviousPrinter >= 0)
+            ZpPrinter().SetPrinterIndex(FPreviousPrinter);
+    }
+
+private:
+    // --printer: this run only, so the choice is not remembered at exit.
+    void UsePrinter(const QString& name) {
+        TZpPrinter& printer = ZpPrinter();
+        FPreviousPrinter = printer.PrinterIndex();
+        const int index = printer.IndexOfPrinter(name);
+        if (index < 0)
+            throw EZpError(QStringLiteral("There is no printer \"%1\". Printers: %2")
+                               .arg(name, printer.Printers().join(QStringLiteral(", "))));
+        printer.SetPrinterIndex(index);
+        TZpLabelDocument& doc = FWindow.Document();
+        RescaleLabel(PrinterLabelDPI(printer), doc.Environment(), doc.Objects());
+    }
+
+    TfrmMain& FWindow;
+    const TZpRunOptions& FOptions;
+    int FPreviousPrinter = -1;
+};
+
+} // namespace
+
+void ShowHelpTopic(int context) {
+    if (!HasDisplay()) {
+        std::fputs(CommandLineUsage().toUtf8().constData(), stderr);
+        return;
+    }
+    // The pages are part of the program; the browser is given a copy.
+    const QString page = QStringLiteral("help-%1.html").arg(context);
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/help");
+    QDir().mkpath(folder);
+    const QString copy = QDir(folder).filePath(page);
+    QFile::remove(copy);
+    if (QFile::copy(QStringLiteral(":/help/") + page, copy))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(copy));
+}
+
+std::optional<int> RunCommandLine(TfrmMain& mainWindow, const QStringList& arguments) {
+    TZpRunOptions options;
+    try {
+        options = ExtractRunOptions(arguments);
+    } catch (const EZpError& e) {
+        PrintError(e.Message());
+        return 1;
+    }
+    if (options.Help) {
+        std::fputs(CommandLineUsage().toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (options.Version) {
+        std::printf("Zentaprint %s\n", ProgramVersionLine().toUtf8().constData());
+        return 0;
+    }
+    // PROMPT-ANSWERS
+    if (!options.OutputFile.isEmpty())
+        ZpPrinter().SetOutputFileName(QFileInfo(options.OutputFile).absoluteFilePath());
+
+    // Nobody could read a help page here: a batch job that names no label fails.
+    if (!options.Classic.isEmpty() && !QFileInfo(options.Classic.first()).isFile() && !HasDisplay()) {
+        ShowHelpTopic(kCommandLineHelpContext);
+        PrintError(QStringLiteral("\"%1\" is not a label file").arg(options.Classic.first()));
+        return 1;
+    }
+    TMainWindowHost host(mainWindow, options);
+    int exitCode = 0;
+    try {
+        if (ProcessCommandLine(options.Classic, host) == TZpCommandLineOutcome::Interactive)
+            return std::nullopt;
+    } catch (const EZpAbort&) {
+        exitCode = 0;
+    } catch (const EZpError& e) {
+        PrintError(e.Message());
+        if (HasDisplay())
+            ShowMessage(TZpMsgKind::Error, e.Message());
+        exitCode = 1;
+    }
+    host.RestorePrinter();
+    return exitCode;
+}
+
+} // namespace zp
