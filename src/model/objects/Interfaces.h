@@ -12,6 +12,7 @@
 
 class QPainter;
 class QIODevice;
+class QImage;
 class QWidget;
 
 namespace zp {
@@ -180,6 +181,24 @@ public:
     virtual void Cut() = 0;
     virtual void Copy() = 0;
     virtual void Paste() = 0;
+};
+
+/// Pictures: how the image is drawn, and the ways to replace or mirror it.
+class IZpGraphic : public virtual IZpUnknown {
+public:
+    [[nodiscard]] virtual bool GetStretch() const = 0;
+    virtual void SetStretch(bool stretch) = 0;
+    [[nodiscard]] virtual bool GetAlternatePrint() const = 0;
+    virtual void SetAlternatePrint(bool alternate) = 0;
+    /// Mirrors the image top-to-bottom when vertical, else left-to-right.
+    virtual void Flip(bool vertical) = 0;
+    /// Replaces the image with a bitmap file read from the device.
+    virtual void LoadImageFromStream(QIODevice& stream) = 0;
+    /// Replaces the image with a copy of the bitmap (pasting).
+    virtual void AssignBitmap(const QImage& bitmap) = 0;
+    /// Replaces the image with a picture file; raises naming the file when it
+    /// does not decode, and then keeps the image it had.
+    virtual void LoadFromFile(const QString& fileName) = 0;
 };
 
 /// Called by a data source after it produced new text.
