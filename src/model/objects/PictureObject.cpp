@@ -1,10 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "model/objects/PictureObject.h"
 
+#include "data/WaitCursor.h"
 #include "files/ValueStream.h"
 #include "model/base/Errors.h"
+#include "model/base/LabelDpi.h"
+#include "model/base/Rounding.h"
+#include "model/picture/DibTransform.h"
+#include "model/picture/PictureLimits.h"
+#include "model/picture/PictureLoader.h"
+#include "platform/dialogs/DialogServices.h"
 
-#include <QtEndian>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QPainter>
+#include <QTransform>
 #include <cstdint>
 #include <cstdlib>
 
@@ -12,19 +22,8 @@ namespace zp {
 
 namespace {
 
-constexpr int kFileHeaderSize = 14;
-constexpr int kCoreHeaderSize = 12;
-constexpr int kInfoHeaderSize = 40;
-
 [[noreturn]] void InvalidImage() {
     throw EZpReadError(QStringLiteral("Invalid property value"));
-}
-
-uint32_t U32(const QByteArray& b, int at) {
-    return qFromLittleEndian<uint32_t>(b.constData() + at);
-}
-uint16_t U16(const QByteArray& b, int at) {
-    return qFromLittleEndian<uint16_t>(b.constData() + at);
 }
 
 } // namespace
@@ -37,6 +36,16 @@ TZpPictureObject::TZpPictureObject() {
 void* TZpPictureObject::QueryInterface(const std::type_info& iid) {
     if (iid == typeid(IZpData))
         return static_cast<IZpData*>(&FData);
+    if (iid == typeid(IZpPaint))
+        return static_cast<IZpPaint*>(this);
+    if (iid == typeid(IZpGraphic))
+        return static_cast<IZpGraphic*>(this);
+    if (iid == typeid(IZpRotation))
+        return static_cast<IZpRotation*>(this);
+    if (iid == typeid(IZpEdit))
+        return static_cast<IZpEdit*>(this);
+    if (iid == typeid(IZpDataCallback))
+        return static_cast<IZpDataCallback*>(this);
     return TZpObject::QueryInterface(iid);
 }
 
@@ -44,56 +53,151 @@ void* TZpPictureObject::QueryInterface(const std::type_info& iid) {
 // header announces, so that nothing drawing it reads past the end.
 void TZpPictureObject::SetImageFromBitmapFile(const QByteArray& file) {
     if (file.isEmpty()) {
-        FImageInfo.clear();
-        FImageBits.clear();
-        FImageWidth = FImageHeight = 0;
+        StoreImage({}, {});
         return;
     }
-    if (file.size() < kFileHeaderSize + kCoreHeaderSize || file[0] != 'B' || file[1] != 'M')
+    const TZpBitmapFileInfo info = InspectBitmapFile(file);
+    if (!info.Complete)
         InvalidImage();
-    const int64_t bitsOffset = U32(file, 10);
-    const int64_t headerSize = U32(file, kFileHeaderSize);
-    if (headerSize < kCoreHeaderSize || bitsOffset < kFileHeaderSize + headerSize || bitsOffset > file.size())
-        InvalidImage();
-    int64_t width, height, bitCount, compression = 0;
-    if (headerSize == kCoreHeaderSize) {
-        width = U16(file, kFileHeaderSize + 4);
-        height = U16(file, kFileHeaderSize + 6);
-        bitCount = U16(file, kFileHeaderSize + 10);
-    } else {
-        if (headerSize < kInfoHeaderSize)
-            InvalidImage();
-        width = int32_t(U32(file, kFileHeaderSize + 4));
-        height = int32_t(U32(file, kFileHeaderSize + 8));
-        bitCount = U16(file, kFileHeaderSize + 14);
-        compression = U32(file, kFileHeaderSize + 16);
-    }
-    // A top-down image has a negative height, but the lowest one has no positive counterpart.
-    if (width < 0 || height < -INT32_MAX || bitCount == 0 || bitCount > 32)
-        InvalidImage();
-    const int64_t bitsSize = file.size() - bitsOffset;
-    // Uncompressed rows are padded to whole 32-bit words.
-    const bool uncompressed = compression == 0 || compression == 3;
-    const int64_t rowBytes = (width * bitCount + 31) / 32 * 4;
-    if (uncompressed && height != 0 && rowBytes > bitsSize / std::llabs(height))
-        InvalidImage();
-    FImageInfo = file.mid(kFileHeaderSize, bitsOffset - kFileHeaderSize);
-    FImageBits = file.mid(bitsOffset);
-    FImageWidth = int32_t(width);
-    FImageHeight = int32_t(std::llabs(height));
+    if (!PictureSizeAllowed(info.Width, info.Height))
+        throw EZpReadError(PictureTooLargeMessage(QStringLiteral("A picture of the label"), info.Width, info.Height));
+    StoreImage(SplitBitmapFile(file), {});
 }
 
-QByteArray TZpPictureObject::ImageAsBitmapFile() const {
-    if (!HasImage())
-        return {};
-    QByteArray file(kFileHeaderSize, '\0');
-    const auto offset = uint32_t(kFileHeaderSize + FImageInfo.size());
-    file[0] = 'B';
-    file[1] = 'M';
-    qToLittleEndian<uint32_t>(uint32_t(offset + FImageBits.size()), file.data() + 2);
-    qToLittleEndian<uint32_t>(offset, file.data() + 10);
-    return file + FImageInfo + FImageBits;
+QByteArray TZpPictureObject::ImageAsBitmapFile() const { return DibToBitmapFile(Dib()); }
+
+TZpDib TZpPictureObject::Dib() const { return TZpDib{FImageInfo, FImageBits, FImageWidth, FImageHeight}; }
+
+// image is the picture the bitmap shows when the caller has it at hand;
+// otherwise it is decoded from the bitmap when first drawn.
+void TZpPictureObject::StoreImage(const TZpDib& dib, const QImage& image) {
+    FImageInfo = dib.Info;
+    FImageBits = dib.Bits;
+    FImageWidth = dib.Width;
+    FImageHeight = dib.Height;
+    FImage = image;
+    FImageMade = !image.isNull();
+    FTiles.Clear();
+    FDataFile.clear();
 }
+
+const QImage& TZpPictureObject::Image() const {
+    if (!FImageMade) {
+        FImage = ImageFromDib(Dib());
+        FImageMade = true;
+    }
+    return FImage;
+}
+
+void TZpPictureObject::Draw(QPainter& canvas) {
+    if (!HasImage() || Image().isNull()) {
+        if (!IsPrintCanvas(canvas))
+            DrawPictureOutline(canvas, FBounds);
+        return;
+    }
+    DrawPictureImage(canvas, Image(), FBounds, {FStretch, FAlternatePrint, ScreenPixelsPerInch(), LabelDPI()},
+                     FTiles);
+}
+
+// The object takes the image's proportions: the width stays, the height follows.
+void TZpPictureObject::TakeImageProportions() {
+    FTrackRect = FBounds;
+    FAspectRect = TRect{0, 0, FImageWidth, FImageHeight};
+    if (FImageWidth != 0)
+        FBounds.Bottom = FBounds.Top + Round(double(FBounds.Width()) * FImageHeight / FImageWidth);
+}
+
+// The file is decoded in full before anything of the old image is given up,
+// so a file that does not decode leaves the picture as it was.
+void TZpPictureObject::LoadFile(const QString& fileName, bool turnByRotation) {
+    TZpWaitCursor wait;
+    QImage image = LoadPictureFile(fileName, std::max(1, FBounds.Width()));
+    if (turnByRotation && FRotation % 90 == 0 && FRotation % 360 != 0)
+        image = image.transformed(QTransform().rotate(-FRotation)); // counter-clockwise, as SetRotation turns
+    StoreImage(DibFromImage(image), image);
+    TakeImageProportions();
+}
+
+void TZpPictureObject::LoadFromFile(const QString& fileName) { LoadFile(fileName, false); }
+
+void TZpPictureObject::LoadImageFromStream(QIODevice& stream) {
+    const QByteArray bytes = stream.readAll();
+    TZpPictureObject probe;
+    probe.SetImageFromBitmapFile(bytes);
+    if (probe.HasImage() && probe.Image().isNull())
+        InvalidImage();
+    StoreImage(probe.Dib(), probe.Image());
+}
+
+void TZpPictureObject::AssignBitmap(const QImage& bitmap) {
+    if (!PictureSizeAllowed(bitmap.width(), bitmap.height()))
+        throw EZpError(PictureTooLargeMessage(QStringLiteral("The bitmap"), bitmap.width(), bitmap.height()));
+    StoreImage(DibFromImage(bitmap), bitmap);
+}
+
+void TZpPictureObject::SetRotation(int32_t degrees) {
+    const int32_t old = FRotation;
+    if (degrees == old)
+        return;
+    const int64_t turn = ((int64_t(degrees) - old) % 360 + 360) % 360;
+    if (HasImage() && turn % 90 == 0 && turn != 0) {
+        TZpWaitCursor wait;
+        const QString dataFile = FDataFile;
+        const qint64 dataFileSize = FDataFileSize;
+        const QDateTime dataFileTime = FDataFileTime;
+        StoreImage(TransformDib(Dib(), turn == 90    ? TZpDibTurn::Ccw90
+                                       : turn == 180 ? TZpDibTurn::Half
+                                                     : TZpDibTurn::Cw90),
+                   {});
+        // Still the data file's picture, turned as the object now is.
+        FDataFile = dataFile;
+        FDataFileSize = dataFileSize;
+        FDataFileTime = dataFileTime;
+    }
+    if (turn == 90 || turn == 270) {
+        const int32_t width = FBounds.Width(), height = FBounds.Height();
+        FBounds.Right = FBounds.Left + height;
+        FBounds.Bottom = FBounds.Top + width;
+        FAspectRect = FBounds;
+    }
+    FRotation = degrees;
+}
+
+void TZpPictureObject::Flip(bool vertical) {
+    if (!HasImage())
+        return;
+    TZpWaitCursor wait;
+    StoreImage(TransformDib(Dib(), vertical ? TZpDibTurn::FlipVertical : TZpDibTurn::FlipHorizontal), {});
+}
+
+void TZpPictureObject::BeginEdit(QWidget*, const TRect&) {
+    const auto name =
+        ZpDialogs().OpenFileName(QStringLiteral("Select Image"), QString(), PictureFileFilter());
+    if (!name)
+        return;
+    LoadFromFile(*name);
+    SetBounds(GetBounds());
+}
+
+// A data-aware picture shows the file its data names. Records that name the
+// same unchanged file keep the image they have (the very same image, turned
+// as the object is); a record with no usable name keeps the previous image.
+void TZpPictureObject::DataChanged() {
+    const QString name = FData.GetText();
+    if (name.isEmpty())
+        return;
+    const QFileInfo info(name);
+    if (!info.isFile())
+        return;
+    if (HasImage() && name == FDataFile && info.size() == FDataFileSize && info.lastModified() == FDataFileTime)
+        return;
+    LoadFile(name, true);
+    FDataFile = name;
+    FDataFileSize = info.size();
+    FDataFileTime = info.lastModified();
+}
+
+
 
 void TZpPictureObject::LoadFromStream(TZpReader& reader) {
     TZpObject::LoadFromStream(reader);

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#include "model/picture/PictureLimits.h"
+
+#include "model/base/Errors.h"
+
+namespace zp {
+
+QString PictureTooLargeMessage(const QString& subject, int64_t width, int64_t height) {
+    return QStringLiteral("%1 is %2 x %3 pixels, too large to hold: a picture may have at "
+                          "most %4 pixels a side and %5 million pixels in all.")
+        .arg(subject)
+        .arg(width)
+        .arg(height)
+        .arg(kMaxPictureSide)
+        .arg(kMaxPicturePixels / 1000000);
+}
+
+void CheckPictureSize(const QString& fileName, int64_t width, int64_t height) {
+    if (!PictureSizeAllowed(width, height))
+        throw EZpFileError(
+            PictureTooLargeMessage(QStringLiteral("The picture in \"%1\"").arg(fileName), width, height));
+}
+
+} // namespace zp
