@@ -102,7 +102,8 @@ public:
         size_t i = 0;
         while (i < n)
             i = Step(i);
-        int sum = FValues.front();
+        // Reduced even when nothing follows the start, so the check is never a start value.
+        int sum = FValues.front() % 103;
         for (size_t k = 1; k < FValues.size(); ++k)
             sum = static_cast<int>((sum + static_cast<int64_t>(k % 103) * FValues[k]) % 103);
         FValues.push_back(static_cast<uint8_t>(sum));

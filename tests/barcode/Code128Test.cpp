@@ -63,6 +63,9 @@ const ValuesCase kValueCases[] = {
      Bytes({'A', 200, 'B', 255}),
      {kStartB, 33, 34, 102, kStop},
      "no value in any set"},
+    // With no value after the start the check is the start value reduced, not the start again.
+    {"OnlyShiftChecksToZero", Bytes({203}), {kStartA, 0, kStop}, "start A 103 mod 103"},
+    {"NothingEncodableChecksToZero", Bytes({200, 255}), {kStartA, 0, kStop}, "start A 103 mod 103"},
 };
 
 class Code128ValuesTest : public ::testing::TestWithParam<ValuesCase> {};
