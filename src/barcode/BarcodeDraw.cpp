@@ -46,8 +46,9 @@ void DrawPlain(TBarcodeDrawContext& context) {
     const TBarcodeLayout layout(family, options, context.Geometry);
     const int64_t walk = layout.Walk(context.Pattern, &bars);
     const int64_t w = context.Geometry.LeftMargin + walk + context.Geometry.RightMargin;
-    // Only text that is drawn widens the symbol.
-    const int64_t overhang = drawsText && tw > w ? (tw - w) / 2 : 0;
+    // The text widens the symbol and centres the bars whether or not it is
+    // shown: labels depend on these bar positions.
+    const int64_t overhang = tw > w ? (tw - w) / 2 : 0;
     const int64_t x0 = context.Geometry.LeftMargin > 0 ? context.Geometry.LeftMargin : overhang;
     const int64_t along = x0 + walk + context.Geometry.RightMargin + overhang;
 

@@ -120,29 +120,39 @@ bool DrawEanUpc(TBarcodeDrawContext& context) {
     const TBarcodeGeometry& geometry = context.Geometry;
     const int64_t walk = TBarcodeLayout(context.Family, options, geometry).Walk(context.Pattern, &bars);
     const int64_t w = geometry.LeftMargin + walk + geometry.RightMargin;
-    const int64_t overhang = options.ShowHumanReadable && tw > w ? (tw - w) / 2 : 0;
+    // Shown or not, wider text centres the bars (see the plain drawing).
+    const int64_t overhang = tw > w ? (tw - w) / 2 : 0;
     const int64_t x0 = geometry.LeftMargin > 0 ? geometry.LeftMargin : overhang;
     const int64_t along = x0 + walk + geometry.RightMargin + overhang;
 
-    TBarcodeCanvas canvas(context.Painter, context.Rotation, BarcodeColor(options));
-    canvas.Place(context.Rect, along, across);
-
+    // Bar extents across the symbol. Supplement bars leave room for their
+    // digits above them; at small heights they may reach below the rest of
+    // the symbol, and the rectangle then grows to hold them. They never
+    // shrink below half the bar height, so no supplement is ever lost.
     const int64_t top = isbn ? th : 0;
-    for (const TBarRun& bar : bars) {
-        int64_t barTop = top;
-        int64_t barBottom = top + h;
+    struct TSpan {
+        int64_t Top, Bottom;
+    };
+    std::vector<TSpan> spans(bars.size());
+    int64_t bottom = across;
+    for (size_t i = 0; i < bars.size(); ++i) {
+        TSpan span{top, top + h};
         if (descenders) {
-            if (bar.Index >= symbol.MainModules) {
-                // Supplement bars leave room for their digits above them.
-                barTop += th;
-                barBottom += th - (options.ExtendSupplement ? th / 2 : th);
-            } else if (!InDescender(ranges, bar.Index + 1)) {
-                barBottom -= th / 2;
+            if (bars[i].Index >= symbol.MainModules) {
+                span.Top += th;
+                span.Bottom = std::max(span.Top + h / 2, span.Bottom + th - (options.ExtendSupplement ? th / 2 : th));
+                bottom = std::max(bottom, span.Bottom);
+            } else if (!InDescender(ranges, bars[i].Index + 1)) {
+                span.Bottom -= th / 2;
             }
         }
-        // An odd text height would let an extended supplement bar stick out of the symbol.
-        canvas.FillBar(x0 + bar.X, barTop, x0 + bar.X + bar.Width, std::min(barBottom, across));
+        spans[i] = span;
     }
+
+    TBarcodeCanvas canvas(context.Painter, context.Rotation, BarcodeColor(options));
+    canvas.Place(context.Rect, along, bottom);
+    for (size_t i = 0; i < bars.size(); ++i)
+        canvas.FillBar(x0 + bars[i].X, spans[i].Top, x0 + bars[i].X + bars[i].Width, spans[i].Bottom);
 
     if (!options.ShowHumanReadable)
         return true;

@@ -101,6 +101,48 @@ TEST(BarcodeDraw, TextWiderThanTheBarsCentresTheBars) {
     EXPECT_EQ(r.Height(), o.Height + o.HRSpacing + metrics.height());
 }
 
+struct TCentringCase {
+    const char* Name;
+    uint8_t Symbology;
+    const char* Data;
+    int32_t Density;
+    int32_t FontSize;
+    bool Margin; // the text is wider than the symbol
+};
+
+class CentringCases : public testing::TestWithParam<TCentringCase> {};
+
+// Text wider than the symbol widens the rectangle by twice the overhang and
+// centres the bars, whether the text is shown or hidden (old labels rely on
+// these bar positions), and for symbols that never draw text as well.
+TEST_P(CentringCases, WiderTextCentresTheBarsShownOrHidden) {
+    test::TLabelDpiGuard dpi(300);
+    const TCentringCase& c = GetParam();
+    TBarcodeOptions o = BarcodeOptions(c.Symbology, c.Density);
+    o.FontSize = c.FontSize;
+    const int32_t w = BarcodeWidth(c.Data, o);
+    const QString text = StripUnprintable(BarcodeHumanReadable(PrepareBarcodeData(c.Data, o), o));
+    const int tw = QFontMetrics(BarcodeFont(QPainter(), o)).horizontalAdvance(text);
+    const int margin = tw > w ? (tw - w) / 2 : 0;
+    ASSERT_EQ(margin > 0, c.Margin) << "text " << tw << ", symbol " << w;
+    for (bool shown : {true, false}) {
+        o.ShowHumanReadable = shown;
+        TRect r{7, 3, 8, 4};
+        const QImage image = test::DrawToImage(c.Data, r, o, 0, 1400, 300);
+        EXPECT_EQ(r.Width(), w + 2 * margin) << "shown " << shown;
+        EXPECT_EQ(test::ScanRow(image, r.Top + 5, r.Left, r.Right).find('1'), static_cast<size_t>(margin))
+            << "shown " << shown;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BarcodeDraw, CentringCases,
+                         testing::Values(TCentringCase{"Code39WideText", bcCode39, "1", 1, 40, true},
+                                         TCentringCase{"Code39NarrowText", bcCode39, "1", 2, 6, false},
+                                         TCentringCase{"UpcAWideText", bcUPCA, "03600029145", 1, 30, true},
+                                         TCentringCase{"Code128WideText", bcCode128, "12", 1, 50, true},
+                                         TCentringCase{"PostnetNeverDrawsText", bcPostnet, "12345", 1, 120, true}),
+                         [](const testing::TestParamInfo<TCentringCase>& info) { return info.param.Name; });
+
 TEST(BarcodeDraw, TextOnTopMovesTheBarsDown) {
     test::TLabelDpiGuard dpi(300);
     TBarcodeOptions o = BarcodeOptions(bcCode39, 2);
@@ -200,6 +242,27 @@ QRect DarkExtent(const QImage& image, const QRect& region) {
     return extent;
 }
 
+// At the minimum height with the text hidden the supplement bars start th
+// below the top; the rectangle grows to hold them, and they keep at least
+// half the bar height, extended or not.
+TEST(BarcodeDraw, SupplementOfAShortSymbolIsKeptInsideAGrownRectangle) {
+    test::TLabelDpiGuard dpi(300);
+    TBarcodeOptions o = BarcodeOptions(bcUPCE0, 4);
+    o.Height = 45;
+    o.Descenders = true;
+    for (bool extend : {true, false}) {
+        o.ExtendSupplement = extend;
+        TRect r{0, 0, 1, 1};
+        const QImage image = test::DrawToImage("12345612", r, o, 0, 500, 300);
+        const int supplement = (51 + 9) * 4 + 1; // first bar of "1011", after the gap of 9 modules
+        const auto span = DarkSpan(image, supplement, 0, 300);
+        EXPECT_GT(span.first, 0) << "extend " << extend;
+        EXPECT_GE(span.second - span.first, o.Height / 2) << "extend " << extend;
+        EXPECT_EQ(span.second, r.Bottom) << "extend " << extend;
+        EXPECT_GT(r.Bottom, o.Height) << "extend " << extend;
+    }
+}
+
 TEST(BarcodeDraw, UpcSmallDigitsKeepTheirHeightWithoutTheNumberSystem) {
     test::TLabelDpiGuard dpi(300);
     TBarcodeOptions o = BarcodeOptions(bcUPCA, 3);
@@ -289,6 +352,7 @@ TEST(BarcodeDraw, BearerBarsSpanTheSymbol) {
     TBarcodeOptions o = BarcodeOptions(bcITF14, 2);
     o.WideToNarrow = 2.5f;
     o.GuardBars = true;
+    o.FontSize = 4; // hidden text narrower than the bars: no centring margin
     TRect r{0, 0, 1, 1};
     const QImage image = test::DrawToImage("1234567890123", r, o, 0, 500, 100);
     // The start pattern's first bar, then its first space under the bearer bars, Round(2 x 2.5) = 5 thick.

@@ -56,6 +56,19 @@ const TReaderCase kCases[] = {
     {"UpcE0Supplement", bcUPCE0, "42526112345", "04252614", "12345"},
     // zbarimg reads UPC-E of number system 0 only.
     {"UpcE1", bcUPCE1, "425261", "14252611", {}, kZxing},
+    // At the minimum height (0.15 inch) with the text hidden the supplement
+    // bars lie below the main bars; the symbol grows to hold them.
+    {"UpcE0SupplementMinimumHeight", bcUPCE0, "12345612", "01234565", "12", kZbar, false, {},
+     [](TBarcodeOptions& o) {
+         o.Height = 45;
+         o.ShowHumanReadable = false;
+         o.ExtendSupplement = true;
+     }},
+    {"UpcASupplementMinimumHeightNotExtended", bcUPCA, "0360002914512345", "036000291452", "12345", kZbar, false, {},
+     [](TBarcodeOptions& o) {
+         o.Height = 45;
+         o.ExtendSupplement = false;
+     }},
     {"Ean13", bcEAN13, "400638133393", "4006381333931"},
     {"Ean13Supplement", bcEAN13, "40063813339312", "4006381333931", "12"},
     {"Ean8", bcEAN8, "5512345", "55123457"},
