@@ -20,6 +20,7 @@ namespace zp {
 class TZpReader;
 class TZpWriter;
 class TZpObject;
+struct TBarcodeOptions;
 
 /// Every interface answers queries for the others. An object answers for
 /// itself and its owned parts; a part answers through its owner, so asking a
@@ -199,6 +200,71 @@ public:
     /// Replaces the image with a picture file; raises naming the file when it
     /// does not decode, and then keeps the image it had.
     virtual void LoadFromFile(const QString& fileName) = 0;
+};
+
+/// The settings of a bar code object (lengths in label pixels; meanings as in
+/// TBarcodeOptions). The Density, BarAdjust and SpaceAdjust setters resize the
+/// object along the symbol, Height clamps to 0.15..30 inches and resizes
+/// across, Symbology also shows the text below the bars; the others only
+/// store, and the bounds catch up when the object is drawn.
+class IZpBarcode : public virtual IZpUnknown {
+public:
+    [[nodiscard]] virtual uint8_t GetSymbology() const = 0;
+    virtual void SetSymbology(uint8_t value) = 0;
+    [[nodiscard]] virtual int32_t GetDensity() const = 0;
+    virtual void SetDensity(int32_t value) = 0;
+    [[nodiscard]] virtual int32_t GetBarAdjust() const = 0;
+    virtual void SetBarAdjust(int32_t value) = 0;
+    [[nodiscard]] virtual int32_t GetSpaceAdjust() const = 0;
+    virtual void SetSpaceAdjust(int32_t value) = 0;
+    [[nodiscard]] virtual float GetWideToNarrow() const = 0;
+    virtual void SetWideToNarrow(float value) = 0;
+    [[nodiscard]] virtual bool GetCheckDigit() const = 0;
+    virtual void SetCheckDigit(bool value) = 0;
+    [[nodiscard]] virtual bool GetShowHumanReadable() const = 0;
+    virtual void SetShowHumanReadable(bool value) = 0;
+    [[nodiscard]] virtual uint8_t GetHRPosition() const = 0;
+    virtual void SetHRPosition(uint8_t value) = 0;
+    [[nodiscard]] virtual bool GetShowCheckDigit() const = 0;
+    virtual void SetShowCheckDigit(bool value) = 0;
+    [[nodiscard]] virtual bool GetShowCheckDigit2() const = 0;
+    virtual void SetShowCheckDigit2(bool value) = 0;
+    [[nodiscard]] virtual bool GetShowStartStop() const = 0;
+    virtual void SetShowStartStop(bool value) = 0;
+    [[nodiscard]] virtual bool GetGuardBars() const = 0;
+    virtual void SetGuardBars(bool value) = 0;
+    /// Every setting, with the font's name, size, colour, style and alignment.
+    [[nodiscard]] virtual TBarcodeOptions GetOptions() const = 0;
+    [[nodiscard]] virtual int32_t GetHeight() const = 0;
+    virtual void SetHeight(int32_t value) = 0;
+    [[nodiscard]] virtual int32_t GetHRSpacing() const = 0;
+    virtual void SetHRSpacing(int32_t value) = 0;
+    [[nodiscard]] virtual QString GetPreamble() const = 0;
+    virtual void SetPreamble(const QString& value) = 0;
+    [[nodiscard]] virtual QString GetPostamble() const = 0;
+    virtual void SetPostamble(const QString& value) = 0;
+    [[nodiscard]] virtual uint8_t GetI25CheckDigitType() const = 0;
+    virtual void SetI25CheckDigitType(uint8_t value) = 0;
+    [[nodiscard]] virtual uint8_t GetCodabarStart() const = 0;
+    virtual void SetCodabarStart(uint8_t value) = 0;
+    [[nodiscard]] virtual uint8_t GetCodabarStop() const = 0;
+    virtual void SetCodabarStop(uint8_t value) = 0;
+    [[nodiscard]] virtual bool GetDescenders() const = 0;
+    virtual void SetDescenders(bool value) = 0;
+    [[nodiscard]] virtual bool GetShowNumberSystem() const = 0;
+    virtual void SetShowNumberSystem(bool value) = 0;
+    [[nodiscard]] virtual bool GetExtendSupplement() const = 0;
+    virtual void SetExtendSupplement(bool value) = 0;
+    [[nodiscard]] virtual bool GetShowMfrProdSpace() const = 0;
+    virtual void SetShowMfrProdSpace(bool value) = 0;
+    [[nodiscard]] virtual bool GetShowISBN() const = 0;
+    virtual void SetShowISBN(bool value) = 0;
+    [[nodiscard]] virtual bool GetAppendGreaterThan() const = 0;
+    virtual void SetAppendGreaterThan(bool value) = 0;
+    [[nodiscard]] virtual bool GetFirstCheckMod11() const = 0;
+    virtual void SetFirstCheckMod11(bool value) = 0;
+    [[nodiscard]] virtual bool GetUCCFormatting() const = 0;
+    virtual void SetUCCFormatting(bool value) = 0;
 };
 
 /// Called by a data source after it produced new text.
