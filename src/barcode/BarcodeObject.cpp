@@ -55,6 +55,12 @@ TZpBarcodeObject::TZpBarcodeObject() {
     FFont.SetUnderline(flag("Font Underline", false));
     FFont.SetSize(number("Font Size", 10));
     FFont.SetColor(TColor(number("Font Color", 0)));
+
+    // Sized to the symbol; the text band is the font's size until the first drawing measures it.
+    FBounds.Right = FBounds.Left + SymbolWidth();
+    FBounds.Bottom = FBounds.Top + Height;
+    if (ShowHumanReadable)
+        FBounds.Bottom += Round(FFont.GetSize() * double(LabelDPI()) / 72.0) + HRSpacing;
 }
 
 void* TZpBarcodeObject::QueryInterface(const std::type_info& iid) {
@@ -68,6 +74,10 @@ void* TZpBarcodeObject::QueryInterface(const std::type_info& iid) {
         return static_cast<IZpRotation*>(this);
     if (iid == typeid(IZpPaint))
         return static_cast<IZpPaint*>(this);
+    if (iid == typeid(IZpBarcode))
+        return static_cast<IZpBarcode*>(this);
+    if (iid == typeid(IZpDataCallback))
+        return static_cast<IZpDataCallback*>(this);
     return TZpObject::QueryInterface(iid);
 }
 
@@ -112,6 +122,14 @@ void TZpBarcodeObject::Draw(QPainter& canvas) {
     TRect r = FBounds;
     DrawBarcode(canvas, BarcodeBytes(FData.GetText()), r, GetOptions(), Rotation);
     FBounds = r;
+}
+
+void TZpBarcodeObject::SetSymbology(uint8_t value) {
+    if (value == Symbology)
+        return;
+    Symbology = value;
+    ShowHumanReadable = true;
+    HRPosition = 1;
 }
 
 void TZpBarcodeObject::SetRotation(int32_t degrees) {
