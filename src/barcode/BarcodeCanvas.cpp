@@ -2,6 +2,7 @@
 #include "barcode/BarcodeCanvas.h"
 
 #include "barcode/BarcodeLayout.h"
+#include "barcode/EanUpcFont.h"
 #include "model/base/Color.h"
 #include "model/base/LabelDpi.h"
 #include "model/base/Rounding.h"
@@ -97,6 +98,7 @@ void TBarcodeCanvas::DrawText(const QFont& font, int64_t u, int64_t v, const QSt
 }
 
 QFont BarcodeFont(const QPainter& painter, const TBarcodeOptions& options) {
+    RegisterEanUpcFont();
     const QPaintDevice* device = painter.device();
     const int p = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : LabelDPI();
     const int s = std::max(1, Round(static_cast<double>(LabelDPI()) / p));

@@ -2,6 +2,7 @@
 #include "barcode/BarcodeObject.h"
 
 #include "barcode/Barcode.h"
+#include "barcode/EanUpcFont.h"
 
 #include "files/ValueStream.h"
 #include "model/base/LabelDpi.h"
@@ -12,6 +13,8 @@
 namespace zp {
 
 TZpBarcodeObject::TZpBarcodeObject() {
+    // Before any face name is checked: a rotated UPC symbol must find its face an outline one.
+    RegisterEanUpcFont();
     const QString section = QStringLiteral("Bar Code Settings");
     const TZpSettingsStore& s = ZpStore();
     auto flag = [&](const char* name, bool def) { return s.ReadBool(section, QLatin1String(name), def); };

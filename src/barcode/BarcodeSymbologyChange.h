@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "barcode/EanUpcFont.h"
+
 #include <cstdint>
 
 namespace zp {
 
 class IZpBarcode;
-
-/// The face a change to UPC or EAN 13 selects for the human-readable text.
-inline constexpr const char* kEanUpcFontName = "OCR-B - Zentaprint";
 
 /// A new symbology picked for a bar code (in the properties dialog): the
 /// Symbology setter, then the settings that suit it. Code 39: no check digit

@@ -10,6 +10,7 @@
 #include "settings/AppOptions.h"
 #include "support/TestSupport.h"
 
+#include <QFontInfo>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -322,6 +323,12 @@ TEST_F(BarcodeObjectTest, NewTextIsNoticedAtTheNextDrawing) {
     EXPECT_EQ(bc.GetBounds(), before);
     DrawObject(bc);
     EXPECT_EQ(bc.GetBounds().Width(), 12 * 16 * 3);
+}
+
+// The face a change to UPC or EAN 13 names draws with the installed OCR-B.
+TEST_F(BarcodeObjectTest, TheUpcFaceIsTheInstalledOcrB) {
+    TZpBarcodeObject bc;
+    EXPECT_EQ(QFontInfo(QFont(QLatin1String(kEanUpcFontName))).family(), QStringLiteral("OCR B"));
 }
 
 struct TSymbologyCase {
