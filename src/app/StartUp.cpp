@@ -2,7 +2,6 @@
 #include "app/StartUp.h"
 
 #include "app/CommandLineRun.h"
-#include "app/Demo.h"
 #include "app/automation/AutomationServer.h"
 #include "model/base/Errors.h"
 #include "model/base/LabelDpi.h"
@@ -135,14 +134,12 @@ int RunStartUp(const QStringList& arguments, bool runLoop, TZpStartUpReport* rep
     }
     // 6. The command line, for a stand-alone start.
     if (r.Mode == TZpStartMode::StandAlone && !commandLine.isEmpty()) {
-        if (commandLine.first() == QLatin1String("--demo"))
-            return RunDemo(commandLine.mid(1));
         if (const std::optional<int> exitCode = RunCommandLine(*mainWindow, commandLine))
             return *exitCode;
     }
 
     if (showMainWindow) {
-        if (!ZpDialogs().IsInteractive() && commandLine.isEmpty()) {
+        if (!ZpDialogs().IsInteractive()) {
             // Nobody could see or close the window: end instead of waiting forever.
             std::fprintf(stderr, "zentaprint: no display; give a label file and a print switch to print\n");
             return 0;

@@ -156,6 +156,7 @@ void TZpDataConnections::Clear() {
 void TZpDataConnections::Open() {
     for (const TEntry& entry : FConnections) {
         try {
+            entry.Connection->BaseFolder = FBaseFolder;
             entry.Connection->Open();
             WriteSchemaIni(*entry.Connection);
         } catch (const EZpError& error) {

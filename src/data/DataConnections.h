@@ -60,6 +60,9 @@ public:
     /// Opens every connection, then every dataset; each failure is shown
     /// and the others still open. Grows the marks and goes to record 0.
     void Open();
+    /// The folder relative file sources are taken from: the label file's.
+    void SetBaseFolder(const QString& folder) { FBaseFolder = folder; }
+    [[nodiscard]] const QString& BaseFolder() const { return FBaseFolder; }
     void Close();
     void Reopen();
 
@@ -129,6 +132,7 @@ private:
     TNameIndex FDatasetNames;
     QList<bool> FMarks;
     int FRecordIndex = 0;
+    QString FBaseFolder;
 };
 
 } // namespace zp

@@ -153,6 +153,8 @@ bool LoadLabelFile(const QString& fileName, TZpObjectList& objects, TZpIDEProper
     file.close();
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
+    // A label keeps its data beside it: relative sources are the label's folder's.
+    ide.Connections().SetBaseFolder(QFileInfo(fileName).absolutePath());
     LoadLabelFromDevice(buffer, objects, ide, layout, openConnections);
     return true;
 }

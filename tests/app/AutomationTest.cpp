@@ -2,11 +2,7 @@
 // LabelEngine on a private session bus, with the program started by bus
 // activation from the file that -regserver wrote.
 #include "app/automation/LabelEngine.h"
-#include "files/LabelFile.h"
-#include "model/base/LabelDpi.h"
-#include "model/layout/IDEProperties.h"
-#include "model/layout/LabelProperties.h"
-#include "model/objects/ShapeObjects.h"
+#include "app/AppTestSupport.h"
 #include "print/PdfInfo.h"
 
 #include <QDBusConnection>
@@ -58,15 +54,7 @@ protected:
         FDaemon.readAllStandardOutput();
 
         FLabel = FDir.filePath(QStringLiteral("five.zp3"));
-        TLabelProperties layout;
-        layout.SetDesignDefaults();
-        layout.Columns = 1;
-        layout.Rows = 1;
-        TZpIDEProperties ide;
-        TZpObjectList objects{std::make_shared<TZpRectangleObject>()};
-        objects.front()->SetBoundsExact({10, 10, 200, 100});
-        ide.SetDPIExact(LabelDPI());
-        SaveLabelFile(FLabel, objects, ide, layout);
+        test::SaveOneLabelSheet(FLabel);
     }
 
     void TearDown() override {

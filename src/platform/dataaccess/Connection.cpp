@@ -5,6 +5,7 @@
 #include "platform/dataaccess/DbEngine.h"
 #include "platform/dataaccess/SqlEngine.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -28,7 +29,13 @@ void TZpConnection::Open() {
     if (Connected()) {
         return;
     }
-    std::unique_ptr<TZpDbEngine> engine = CreateDbEngine(FParsed, ReadOnly);
+    TZpConnectionString parsed = FParsed;
+    const QString source = parsed.Value(QStringLiteral("Data Source"));
+    // Only file and folder sources: a server or DSN name is not a path.
+    if (!BaseFolder.isEmpty() && !source.isEmpty() && QDir::isRelativePath(source) &&
+        QFileInfo::exists(QDir(BaseFolder).filePath(source)))
+        parsed.SetValue(QStringLiteral("Data Source"), QDir(BaseFolder).filePath(source));
+    std::unique_ptr<TZpDbEngine> engine = CreateDbEngine(parsed, ReadOnly);
     engine->Open();
     FEngine = std::move(engine);
 }

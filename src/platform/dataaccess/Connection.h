@@ -31,6 +31,9 @@ public:
     /// Read-only mode, as the label's connections ask; a read-only
     /// connection never changes its files.
     bool ReadOnly = false;
+    /// The folder a relative file or folder "Data Source" is taken from
+    /// (the label's); empty for the working folder.
+    QString BaseFolder;
 
     void Open();
     void Close();

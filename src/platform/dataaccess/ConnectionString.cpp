@@ -79,4 +79,16 @@ bool TZpConnectionString::Has(const QString& name) const {
     return false;
 }
 
+void TZpConnectionString::SetValue(const QString& name, const QString& value) {
+    bool found = false;
+    for (auto& [key, v] : FProperties) {
+        if (key.compare(name, Qt::CaseInsensitive) == 0) {
+            v = value;
+            found = true;
+        }
+    }
+    if (!found)
+        FProperties.append({name, value});
+}
+
 } // namespace zp

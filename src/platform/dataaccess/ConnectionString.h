@@ -20,6 +20,8 @@ public:
     [[nodiscard]] bool Has(const QString& name) const;
     [[nodiscard]] QString Provider() const { return Value(QStringLiteral("Provider")); }
     [[nodiscard]] const QList<QPair<QString, QString>>& Properties() const { return FProperties; }
+    /// Replaces the value of a property (every occurrence), or adds it.
+    void SetValue(const QString& name, const QString& value);
 
 private:
     QList<QPair<QString, QString>> FProperties;
