@@ -28,7 +28,7 @@ zp::TZpObjectList MixedLabel() {
         if (auto* data = zp::Supports<zp::IZpData>(obj))
             data->SetText(QStringLiteral("Item %1").arg(i));
         if (auto* text = dynamic_cast<zp::TZpTextObject*>(obj.get()))
-            text->RVData().Content = QByteArray(200, 'x');
+            text->RVData().AddText(QString(200, u'x'), 0, 0);
         objects.push_back(std::move(obj));
     }
     return objects;

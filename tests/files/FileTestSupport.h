@@ -118,13 +118,13 @@ inline TZpObjectPtr MakeFilled(const QString& className, int seed = 0) {
         FillScript(text->Script());
         text->SetRotationExact(270);
         TZpRVData& rv = text->RVData();
-        rv.TextStyles = {{0x112233, QStringLiteral("Liberation Sans"), 12, 50, fsItalic | fsStrikeOut},
-                         {0x445566, QStringLiteral("Liberation Mono"), 300, -50, fsBold}};
-        rv.ParaStyles = {0, 1, 2, 3};
+        rv.SetTextStyles({{0x112233, QStringLiteral("Liberation Sans"), 12, 50, fsItalic | fsStrikeOut},
+                          {0x445566, QStringLiteral("Liberation Mono"), 300, -50, fsBold}});
+        rv.SetParaStyles({0, 1, 2, 3});
         rv.SkipFirstLeading = false;
         rv.CustomLeading = true;
         rv.CustomLeadingSize = 144;
-        rv.Content = QByteArray("\x01\x02rich\x00text", 11);
+        rv.SetParagraphs({{2, {{QStringLiteral("rich "), 0}, {QStringLiteral("text"), 1}}}, {3, {{QString(), 1}}}});
     }
     if (auto* pic = dynamic_cast<TZpPictureObject*>(obj.get())) {
         FillData(pic->Data(), seed);

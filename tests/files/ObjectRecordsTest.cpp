@@ -192,14 +192,16 @@ TEST_P(TextRecordTest, ReadsTheItemsOfItsVersion) {
     EXPECT_EQ(text.FillStyle().GetStyle(), bsSolid);
     EXPECT_EQ(text.Script().GetEnabled(), c.hasScript);
     EXPECT_EQ(text.Script().GetLanguage(), c.hasScript ? kJScriptLanguage : kVBScriptLanguage);
-    ASSERT_EQ(text.RVData().TextStyles.size(), 1u);
-    EXPECT_EQ(text.RVData().TextStyles[0].VShift, c.shift);
-    EXPECT_EQ(text.RVData().TextStyles[0].Style, fsItalic);
-    EXPECT_EQ(text.RVData().ParaStyles, (std::vector<int32_t>{taLeft, taCenter}));
+    ASSERT_EQ(text.RVData().TextStyles().size(), 1u);
+    EXPECT_EQ(text.RVData().TextStyles()[0].VShift, c.shift);
+    EXPECT_EQ(text.RVData().TextStyles()[0].Style, fsItalic);
+    EXPECT_EQ(text.RVData().ParaStyles(), (std::vector<int32_t>{taLeft, taCenter}));
     EXPECT_EQ(text.GetRotation(), 90);
     EXPECT_EQ(text.RVData().CustomLeading, c.hasLeading);
     EXPECT_EQ(text.RVData().CustomLeadingSize, c.hasLeading ? 250 : 100);
-    EXPECT_EQ(text.RVData().Content, QByteArray("payload"));
+    // Content another program wrote: the text comes from the stored data text.
+    EXPECT_EQ(text.RVData().PlainText(), QStringLiteral("T"));
+    EXPECT_EQ(text.RVData().Paragraphs().at(0).Runs.at(0).Style, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Versions, TextRecordTest, ::testing::ValuesIn(kTextCases),
@@ -336,7 +338,7 @@ TEST(TextObjectTest, NewObjectTakesTheTextSettings) {
     EXPECT_EQ(text.RVData().CustomLeadingSize, 100);
     EXPECT_EQ(text.FillStyle().GetStyle(), bsClear);
     EXPECT_FALSE(text.Script().GetEnabled());
-    EXPECT_EQ(text.RVData().ParaStyles.size(), 4u);
+    EXPECT_EQ(text.RVData().ParaStyles().size(), 4u);
 }
 
 TEST(BarcodeObjectTest, NewObjectTakesTheBarCodeSettings) {

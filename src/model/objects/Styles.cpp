@@ -4,10 +4,12 @@
 #include "files/ValueStream.h"
 #include "model/base/LabelDpi.h"
 #include "model/base/Rounding.h"
+#include "model/objects/TextFonts.h"
 #include "platform/dialogs/DialogServices.h"
 #include "platform/store/SettingsStore.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 
 namespace zp {
 
@@ -80,7 +82,12 @@ void TZpLineStyle::SaveToStream(TZpWriter& writer) {
 void* TZpFont::QueryInterface(const std::type_info& iid) { return AnswerThroughOwner<IZpFont>(FOwner, this, iid); }
 
 bool IsTrueTypeFont(const QString& name) {
-    return !name.isEmpty() && QFontDatabase::isScalable(name) && !QFontDatabase::isBitmapScalable(name);
+    // A face that is not installed is none; one that fontconfig substitutes
+    // ("Arial" by a metric-compatible face) is what draws it.
+    if (!IsFaceAvailable(name))
+        return false;
+    const QString family = QFontInfo(QFont(name)).family();
+    return QFontDatabase::isScalable(family) && !QFontDatabase::isBitmapScalable(family);
 }
 
 void TZpFont::SetName(const QString& name) {

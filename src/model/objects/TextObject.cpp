@@ -2,10 +2,16 @@
 #include "model/objects/TextObject.h"
 
 #include "files/ValueStream.h"
+#include "model/base/LabelDpi.h"
+#include "model/objects/StyleDrawing.h"
 #include "platform/dialogs/DialogServices.h"
 #include "platform/store/SettingsStore.h"
 
+#include <QLoggingCategory>
+#include <QPainter>
 #include <cstdlib>
+
+Q_LOGGING_CATEGORY(lcTextObject, "zentaprint.model.text")
 
 namespace zp {
 
@@ -27,14 +33,14 @@ TZpTextObject::TZpTextObject() {
     FRVData.SkipFirstLeading = store.ReadBool(section, QStringLiteral("Remove First Leading"), true);
     FRVData.CustomLeading = store.ReadBool(section, QStringLiteral("Use Custom Leading"), false);
     FRVData.CustomLeadingSize = store.ReadInteger(section, QStringLiteral("Custom Leading Size"), 100);
-    // Style 0 is the one text rebuilt from the data uses: the object's font.
-    FRVData.TextStyles = {
-        TZpTextStyle{FFont.GetColor(), FFont.GetName(), FFont.GetSize(), 0, FFont.GetStyle()}};
+    // Style 0 is the one text rebuilt from the data starts in: the object's font.
+    FRVData.SetTextStyles({FontStyle()});
+    Rebuild();
 }
 
 void* TZpTextObject::QueryInterface(const std::type_info& iid) {
     if (iid == typeid(IZpFont))
-        return static_cast<IZpFont*>(&FFont);
+        return static_cast<IZpFont*>(&FFontIntf);
     if (iid == typeid(IZpData))
         return static_cast<IZpData*>(&FData);
     if (iid == typeid(IZpFillStyle))
@@ -43,7 +49,22 @@ void* TZpTextObject::QueryInterface(const std::type_info& iid) {
         return static_cast<IZpScript*>(&FScript);
     if (iid == typeid(IZpRotation))
         return static_cast<IZpRotation*>(this);
+    if (iid == typeid(IZpPaint))
+        return static_cast<IZpPaint*>(this);
+    if (iid == typeid(IZpDataCallback))
+        return static_cast<IZpDataCallback*>(this);
+    if (iid == typeid(IZpRVData))
+        return static_cast<IZpRVData*>(this);
+    if (iid == typeid(IZpTextShift))
+        return static_cast<IZpTextShift*>(this);
+    if (iid == typeid(IZpEditZoom))
+        return static_cast<IZpEditZoom*>(this);
     return TZpObject::QueryInterface(iid);
+}
+
+TZpTextStyle TZpTextObject::FontStyle() const {
+    return TZpTextStyle{FFont.GetColor(), FFont.GetName(), FFont.GetSize(), 0,
+                        uint8_t(FFont.GetStyle() & (fsBold | fsItalic | fsUnderline))};
 }
 
 void TZpTextObject::LoadFromStream(TZpReader& reader) {
@@ -53,7 +74,16 @@ void TZpTextObject::LoadFromStream(TZpReader& reader) {
     FFillStyle.LoadFromStream(reader);
     if (FVersion > 16)
         FScript.LoadFromStream(reader);
-    FRVData.LoadSection(reader, FVersion, FRotation);
+    FRebuiltRevision = ~uint64_t(0);
+    if (FRVData.LoadSection(reader, FVersion, FRotation))
+        return;
+    qCWarning(lcTextObject).noquote() << "The text of the text object" << (FData.GetName().isEmpty() ? QStringLiteral("(unnamed)") : FData.GetName())
+                                      << "could not be read; it is rebuilt from its data in text style 0";
+    if (FRVData.TextStyles().empty())
+        FRVData.SetTextStyles({FontStyle()});
+    const int32_t alignment = FFont.GetAlignment();
+    const int32_t para = alignment < int32_t(FRVData.ParaStyles().size()) ? alignment : 0;
+    FRVData.AddText(FData.GetText(), 0, para);
 }
 
 void TZpTextObject::SaveToStream(TZpWriter& writer) {
@@ -68,6 +98,78 @@ void TZpTextObject::SaveToStream(TZpWriter& writer) {
 void TZpTextObject::SetRotation(int32_t degrees) {
     if (degrees != FRotation && TurnObject(*this, FFont.GetName(), FRotation, degrees))
         FRotation = degrees;
+}
+
+void TZpTextObject::DataChanged() {
+    // Static text keeps its own formatting; only produced values are rebuilt.
+    if (FData.GetKind() != dkStaticText)
+        Rebuild();
+}
+
+void TZpTextObject::Rebuild() {
+    const TZpTextStyle font = FontStyle();
+    const QString text = FData.GetText();
+    if (FRVData.Revision() == FRebuiltRevision && text == FRebuiltText && font == FRebuiltFont &&
+        FFont.GetAlignment() == FRebuiltAlignment)
+        return;
+    if (FRVData.TextStyles().empty())
+        FRVData.SetTextStyles({font});
+    FRVData.Clear();
+    FRVData.AddText(text, 0, 0);
+    FRVData.ChangeAllRuns(TZpStyleChange::Font, font);
+    FRVData.SetAllParaStyles(FFont.GetAlignment());
+    FRebuiltText = text;
+    FRebuiltFont = font;
+    FRebuiltAlignment = FFont.GetAlignment();
+    FRebuiltRevision = FRVData.Revision();
+}
+
+void TZpTextObject::SetShift(uint8_t kind) {
+    const TZpStyleChange change =
+        kind == 1 ? TZpStyleChange::ShiftUp : kind == 2 ? TZpStyleChange::ShiftDown : TZpStyleChange::ShiftNone;
+    FRVData.ChangeAllRuns(change, {});
+}
+
+namespace {
+
+// Text backgrounds have no outline.
+const TZpLineStyle& NoOutline() {
+    static const TZpLineStyle line = [] {
+        TZpLineStyle l;
+        l.SetStyle(psClear);
+        l.SetWidth(0);
+        return l;
+    }();
+    return line;
+}
+
+} // namespace
+
+void TZpTextObject::Draw(QPainter& canvas) {
+    const TRect b = FBounds;
+    canvas.save();
+    if (FFillStyle.GetStyle() != bsClear)
+        DrawClosedShape(canvas, FFillStyle, NoOutline(), b, TZpShapeKind::Rectangle);
+    const int64_t width = int64_t(b.Right) - b.Left;
+    const int64_t height = int64_t(b.Bottom) - b.Top;
+    if (width > 0 && height > 0 && width <= INT32_MAX && height <= INT32_MAX) {
+        // The text sits 2 device pixels right of and below the bounds' corner,
+        // its clip with it.
+        const QTransform world = canvas.worldTransform();
+        const QTransform view = world.inverted() * canvas.combinedTransform();
+        canvas.setWorldTransform(canvas.combinedTransform() * QTransform::fromTranslate(2, 2) * view.inverted());
+        canvas.translate(b.Left, b.Top);
+        canvas.setClipRect(QRectF(0, 0, double(width), double(height)), Qt::IntersectClip);
+        const int turn = ((FRotation % 360 + 360) % 360) / 90;
+        static constexpr int kOriginX[] = {0, 0, 1, 1};
+        static constexpr int kOriginY[] = {0, 1, 1, 0};
+        canvas.translate(double(width) * kOriginX[turn], double(height) * kOriginY[turn]);
+        canvas.rotate(-90.0 * turn);
+        const bool across = turn % 2 == 1;
+        FRVData.Layout().Format(FRVData, int32_t(across ? height : width), int32_t(across ? width : height), LabelDPI());
+        FRVData.Layout().Paint(canvas);
+    }
+    canvas.restore();
 }
 
 bool TurnObject(TZpObject& obj, const QString& fontName, int32_t from, int32_t to) {
