@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
 #include <limits>
@@ -57,8 +58,14 @@ TfrmPrintPreview::TfrmPrintPreview(TZpPreviewRequest& request, QWidget* parent)
     acZoomWhole = bar->addAction(QIcon::fromTheme(QStringLiteral("zoom-fit-best")), QStringLiteral("Zoom to view whole page"));
     acZoomWidth = bar->addAction(QIcon::fromTheme(QStringLiteral("zoom-fit-width")), QStringLiteral("Zoom to page width"));
     acZoomActual = bar->addAction(QIcon::fromTheme(QStringLiteral("zoom-original")), QStringLiteral("Zoom to actual size"));
-    for (QAction* a : {acZoomWhole, acZoomWidth, acZoomActual}) {
+    // Short captions keep the toolbar on one line; the full names are the tips.
+    const std::pair<QAction*, QString> shortCaptions[] = {{acZoomWhole, QStringLiteral("Whole page")},
+                                                          {acZoomWidth, QStringLiteral("Page width")},
+                                                          {acZoomActual, QStringLiteral("Actual size")}};
+    for (const auto& [a, caption] : shortCaptions) {
         a->setCheckable(true);
+        a->setToolTip(a->text());
+        a->setIconText(caption);
         zoomGroup->addAction(a);
     }
     spnZoom = new QSpinBox;
@@ -79,8 +86,11 @@ TfrmPrintPreview::TfrmPrintPreview(TZpPreviewRequest& request, QWidget* parent)
     acLast = bar->addAction(s->standardIcon(QStyle::SP_MediaSkipForward), QStringLiteral("Last page"));
     bar->addSeparator();
     acClose = bar->addAction(QIcon::fromTheme(QStringLiteral("window-close")), QStringLiteral("Close"));
-    for (QAction* a : {acFirst, acPrevious, acNext, acLast})
+    for (QAction* a : {acFirst, acPrevious, acNext, acLast}) {
         a->setToolTip(a->text());
+        if (QWidget* button = bar->widgetForAction(a))
+            static_cast<QToolButton*>(button)->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
 
     Scroll = new QScrollArea;
     Scroll->setBackgroundRole(QPalette::Dark);
