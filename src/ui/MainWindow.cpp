@@ -3,6 +3,8 @@
 
 #include "files/LabelFile.h"
 #include "platform/store/SettingsStore.h"
+#include "settings/AppOptions.h"
+#include "settings/LabelFormatSettings.h"
 #include "ui/LabelView.h"
 
 #include <QCloseEvent>
@@ -26,6 +28,8 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), FDocument(std::make_u
     scroll->setWidgetResizable(true);
     setCentralWidget(scroll);
     RestorePosition();
+    // The first label starts from the stored default label format.
+    ReadDefaultLabelFormat(ZpStore(), FDocument->Layout());
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -58,8 +62,11 @@ void TfrmMain::StorePosition() {
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
-    if (isVisible())
+    if (isVisible()) {
         StorePosition();
+        if (AppOptions().LastLabelFormat)
+            WriteDefaultLabelFormat(ZpStore(), FDocument->Layout());
+    }
     event->accept();
 }
 

@@ -91,7 +91,17 @@ TEST(StartUpTest, MainWindowOpensCentredAt640By480OnAnEmptyStore) {
     EXPECT_EQ(main.size(), QSize(640, 480));
     EXPECT_EQ(main.windowTitle(), QStringLiteral("Zentaprint"));
     EXPECT_TRUE(main.Document().Objects().empty());
-    EXPECT_EQ(main.Document().Layout().Columns, 2);
+    // The default label format of an empty store: 2 x 5 rounded 4 x 2 inch labels on US Letter.
+    const TLabelProperties& layout = main.Document().Layout();
+    EXPECT_EQ(layout.Columns, 2);
+    EXPECT_EQ(layout.Rows, 5);
+    EXPECT_EQ(layout.LabelShape, lsRoundRect);
+    EXPECT_FLOAT_EQ(layout.Width, 4);
+    EXPECT_FLOAT_EQ(layout.Height, 2);
+    EXPECT_FLOAT_EQ(layout.PageWidth, 8.5f);
+    EXPECT_FLOAT_EQ(layout.PageHeight, 11);
+    EXPECT_FLOAT_EQ(layout.HorizontalPitch, 4.188f);
+    EXPECT_EQ(layout.LabelType, "Default Label");
 }
 
 TEST(StartUpTest, RegistrationWritesAndRemovesTheActivationFile) {
