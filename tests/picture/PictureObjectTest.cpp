@@ -242,6 +242,23 @@ TEST_F(PictureObjectTest, BeginEditLoadsTheChosenFile) {
     EXPECT_EQ(dialogs->Questions()[0].Kind, QStringLiteral("open"));
 }
 
+TEST_F(PictureObjectTest, BitmapStreamReplacesTheImageOnlyWhenItIsOne) {
+    TZpPictureObject source, pic;
+    source.AssignBitmap(Halves(8, 4));
+    QByteArray bitmap = source.ImageAsBitmapFile();
+    QBuffer good(&bitmap);
+    good.open(QIODevice::ReadOnly);
+    pic.LoadImageFromStream(good);
+    EXPECT_EQ(pic.ImageAsBitmapFile(), bitmap);
+    EXPECT_EQ(pic.Image().pixel(7, 3), qRgb(0, 0, 255));
+
+    QByteArray junk = "BM not really a bitmap at all, just words";
+    QBuffer bad(&junk);
+    bad.open(QIODevice::ReadOnly);
+    EXPECT_THROW(pic.LoadImageFromStream(bad), EZpReadError);
+    EXPECT_EQ(pic.ImageAsBitmapFile(), bitmap);
+}
+
 TEST_F(PictureObjectTest, StoredBitmapsBeyondTheLimitAreRefused) {
     QImage one(1, 1, QImage::Format_RGB32);
     TZpPictureObject pic;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/picture/DibImage.h"
 
+#include "model/picture/PictureLimits.h"
+
 #include <QtEndian>
 #include <cstring>
 
@@ -181,6 +183,7 @@ TZpDib SplitBitmapFile(const QByteArray& file) {
 QImage ImageFromDib(const TZpDib& dib) {
     if (dib.IsEmpty())
         return {};
+    AllowPictureAllocations();
     QImage image = QImage::fromData(DibToBitmapFile(dib), "BMP");
     if (image.isNull() || image.width() != dib.Width || image.height() != dib.Height)
         return {};

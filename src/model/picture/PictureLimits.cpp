@@ -3,6 +3,8 @@
 
 #include "model/base/Errors.h"
 
+#include <QImageReader>
+
 namespace zp {
 
 QString PictureTooLargeMessage(const QString& subject, int64_t width, int64_t height) {
@@ -13,6 +15,15 @@ QString PictureTooLargeMessage(const QString& subject, int64_t width, int64_t he
         .arg(height)
         .arg(kMaxPictureSide)
         .arg(kMaxPicturePixels / 1000000);
+}
+
+void AllowPictureAllocations() {
+    static const bool set = [] {
+        // 32 bits a pixel, and a little for the reader's own use.
+        QImageReader::setAllocationLimit(int(kMaxPicturePixels * 4 / (1024 * 1024) + 16));
+        return true;
+    }();
+    (void)set;
 }
 
 void CheckPictureSize(const QString& fileName, int64_t width, int64_t height) {

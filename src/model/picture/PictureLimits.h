@@ -21,6 +21,10 @@ constexpr int64_t kMaxPicturePixels = int64_t(64) * 1000 * 1000;
 /// ("The picture in \"name\"").
 [[nodiscard]] QString PictureTooLargeMessage(const QString& subject, int64_t width, int64_t height);
 
+/// Lets Qt's image readers allocate what the largest picture allowed needs
+/// (their own default limit is lower).
+void AllowPictureAllocations();
+
 /// Raises the refusal, as an EZpFileError naming the file, when the size is
 /// beyond the limits.
 void CheckPictureSize(const QString& fileName, int64_t width, int64_t height);

@@ -72,12 +72,7 @@ void CheckBitmap(const QByteArray& bytes, const QString& file) {
 const char* MagickFallback(const QByteArray& format) { return format == "tga" ? "TGA" : nullptr; }
 
 QImage DecodeWithQt(const QByteArray& bytes, const QByteArray& format, const QString& file) {
-    static const bool limitSet = [] {
-        // Enough for the largest picture in 32 bits a pixel.
-        QImageReader::setAllocationLimit(int(kMaxPicturePixels * 4 / (1024 * 1024) + 16));
-        return true;
-    }();
-    (void)limitSet;
+    AllowPictureAllocations();
     if (!QImageReader::supportedImageFormats().contains(format))
         Fail(file, QStringLiteral("there is no reader for %1 images on this system").arg(QString::fromLatin1(format)));
     if (Truncated(bytes, format))
