@@ -3,6 +3,7 @@
 
 #include "app/CommandLineRun.h"
 #include "app/automation/AutomationServer.h"
+#include "files/LegacyImport.h"
 #include "model/base/Errors.h"
 #include "model/base/LabelDpi.h"
 #include "model/objects/ObjectCursors.h"
@@ -58,6 +59,7 @@ void InitializeModules() {
     ApplyStartUpOrientation(ZpPrinter(), ZpStore());
     SetLabelDPI(PrinterLabelDPI(ZpPrinter()));
     RegisterObjectCursors();
+    InstallLegacyImporter();
 }
 
 int RunStartUp(const QStringList& arguments, bool runLoop, TZpStartUpReport* report) {

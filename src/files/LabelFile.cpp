@@ -117,7 +117,7 @@ void LoadLabelFromDevice(QIODevice& device, TZpObjectList& objects, TZpIDEProper
         if (!LegacyImporter())
             throw EZpError(
                 QStringLiteral("This label was made with Zentaprint 2.x; such labels cannot be opened yet."));
-        LegacyImporter()(device, objects, ide, layout);
+        LegacyImporter()(device, objects, ide, layout, openConnections);
         return;
     }
     TZpReader r(device);

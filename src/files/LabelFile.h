@@ -54,7 +54,7 @@ void WriteObjectList(const TZpObjectList& objects, TZpWriter& writer);
 /// Converts a 2.x label read from the device into the label. Until one is
 /// installed, such files are refused with a message.
 using TZpLegacyImporter = std::function<void(QIODevice& device, TZpObjectList& objects, TZpIDEProperties& ide,
-                                             TLabelProperties& layout)>;
+                                             TLabelProperties& layout, bool openConnections)>;
 void SetLegacyImporter(TZpLegacyImporter importer);
 
 /// Loads a label file into the document and does the work that follows: the

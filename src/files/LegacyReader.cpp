@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "files/LegacyReader.h"
+
+#include "model/base/Errors.h"
+
+#include <cstring>
+
+namespace zp {
+
+uint8_t TLegacyBlock::Byte(int offset) const {
+    return offset >= 0 && offset < FBytes.size() ? uint8_t(FBytes.at(offset)) : 0;
+}
+
+uint16_t TLegacyBlock::UInt16(int offset) const {
+    return uint16_t(Byte(offset) | (Byte(offset + 1) << 8));
+}
+
+int16_t TLegacyBlock::Int16(int offset) const {
+    return int16_t(UInt16(offset));
+}
+
+int32_t TLegacyBlock::Int32(int offset) const {
+    const uint32_t v = uint32_t(Byte(offset)) | (uint32_t(Byte(offset + 1)) << 8) |
+                       (uint32_t(Byte(offset + 2)) << 16) | (uint32_t(Byte(offset + 3)) << 24);
+    return int32_t(v);
+}
+
+QString TLegacyBlock::Text(int offset, int size) const {
+    if (offset < 0 || offset >= FBytes.size())
+        return {};
+    const int available = int(std::min<qsizetype>(size, FBytes.size() - offset));
+    const char* start = FBytes.constData() + offset;
+    const auto length = qsizetype(strnlen(start, size_t(available)));
+    // 2.x labels were written in the Western code page; Latin-1 keeps every byte.
+    return QString::fromLatin1(start, length);
+}
+
+void TLegacyReader::Need(qsizetype size, const char* what) const {
+    if (size < 0 || size > Remaining())
+        throw EZpReadError(QStringLiteral("The 2.x label is incomplete: it ends inside the %1.")
+                               .arg(QString::fromLatin1(what)));
+}
+
+TLegacyBlock TLegacyReader::Block(int size, const char* what) {
+    Need(size, what);
+    TLegacyBlock block(FBytes.mid(FPos, size));
+    FPos += size;
+    return block;
+}
+
+void TLegacyReader::Skip(int size, const char* what) {
+    Need(size, what);
+    FPos += size;
+}
+
+} // namespace zp
