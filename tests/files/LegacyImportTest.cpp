@@ -15,6 +15,7 @@
 #include "settings/AppOptions.h"
 
 #include <QBuffer>
+#include <random>
 #include <gtest/gtest.h>
 
 namespace zp {
@@ -295,6 +296,15 @@ TEST_F(LegacyImportTest, EveryTruncationEndsInAMessage) {
         // Cut between records the objects before it are kept.
         if (!message.isEmpty())
             EXPECT_TRUE(message.startsWith(QStringLiteral("The 2.x label is incomplete"))) << n;
+    }
+    // Random damage after the signature: a message or a label, never a crash.
+    std::mt19937 random(18);
+    for (int round = 0; round < 300; ++round) {
+        QByteArray damaged = whole;
+        for (int i = 0; i < 8; ++i)
+            damaged[40 + qsizetype(random() % uint32_t(whole.size() - 40))] = char(random());
+        TImported label;
+        (void)Import(damaged, label);
     }
 }
 
