@@ -71,6 +71,8 @@ void* TZpScript::QueryInterface(const std::type_info& iid) {
     return nullptr;
 }
 
+QString TZpScript::Run(const QString&, const QString& argument) { return argument; }
+
 void TZpScript::LoadFromStream(TZpReader& reader) {
     SetEnabled(false);
     FLanguage = reader.ReadString();

@@ -17,6 +17,10 @@ public:
     virtual void SetLanguage(const QString& language) = 0;
     [[nodiscard]] virtual QString GetScript() const = 0;
     virtual void SetScript(const QString& script) = 0;
+    /// Calls the script function with one argument and returns its result as
+    /// text, "SCRIPT ERROR" when the script fails; the argument unchanged
+    /// while the script is disabled.
+    [[nodiscard]] virtual QString Run(const QString& function, const QString& argument) = 0;
 };
 
 extern const QString kVBScriptLanguage;
@@ -38,6 +42,8 @@ public:
     void SetLanguage(const QString& language) override { FLanguage = language; }
     [[nodiscard]] QString GetScript() const override { return FScript; }
     void SetScript(const QString& script) override { FScript = script; }
+    /// Without a script host the argument comes back unchanged.
+    [[nodiscard]] QString Run(const QString& function, const QString& argument) override;
 
     /// The script block: S language, S text, B enabled. A default script is
     /// stored as an empty text and an empty text loads as the default.
