@@ -10,11 +10,19 @@ std::unique_ptr<IZpDialogs>& Current() {
     static std::unique_ptr<IZpDialogs> dialogs = std::make_unique<TZpNonInteractiveDialogs>();
     return dialogs;
 }
+QHash<QString, QString>& Answers() {
+    static QHash<QString, QString> answers;
+    return answers;
+}
 } // namespace
 
 std::unique_ptr<IZpProgress> IZpDialogs::CreateProgress(TZpProgressKind) {
     return std::make_unique<TZpQuietProgress>();
 }
+
+void SetPromptAnswers(QHash<QString, QString> answers) { Answers() = std::move(answers); }
+
+const QHash<QString, QString>& PromptAnswers() { return Answers(); }
 
 IZpDialogs& ZpDialogs() { return *Current(); }
 

@@ -4,7 +4,9 @@
 #include "platform/dialogs/Progress.h"
 
 #include <QString>
+#include <QHash>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -27,6 +29,14 @@ struct TZpPasswordEntry {
     QString Confirm;
 };
 
+/// The transfer record of the prompt dialog "Input Required": the caption
+/// shown, the value entered and how many labels it serves (-1 for all).
+struct TPromptData {
+    QString Caption;
+    QString Value;
+    int32_t Count = 1;
+};
+
 /// Everything core code asks of the user goes through this seam, so that the
 /// core never opens a window and stays testable. The program installs the
 /// widget implementation; tests a scripted one; runs without a display a
@@ -39,8 +49,9 @@ public:
     virtual TZpAnswer MessageBox(TZpMsgKind kind, const QString& text, TZpButtons buttons,
                                  TZpAnswer defaultAnswer) = 0;
 
-    /// The prompt dialog "Input Required": the answer, or none when cancelled.
-    virtual std::optional<QString> Prompt(const QString& caption, const QString& defaultText) = 0;
+    /// The prompt dialog "Input Required" on data.Caption: true with Value and
+    /// Count filled in, false when the user cancelled.
+    [[nodiscard]] virtual bool Prompt(TPromptData& data) = 0;
 
     /// "Lock Label": OK is offered to check, which shows its own message and
     /// answers false to keep the dialog open. True when OK was accepted.
@@ -70,6 +81,11 @@ public:
 [[nodiscard]] IZpDialogs& ZpDialogs();
 /// Installs services and returns the previous ones.
 std::unique_ptr<IZpDialogs> SetZpDialogs(std::unique_ptr<IZpDialogs> dialogs);
+
+/// The answers to prompts, by caption, that the process was given for runs
+/// without a display.
+void SetPromptAnswers(QHash<QString, QString> answers);
+[[nodiscard]] const QHash<QString, QString>& PromptAnswers();
 
 /// Shorthand for the common boxes.
 void ShowMessage(TZpMsgKind kind, const QString& text);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/dialogs/NonInteractiveDialogs.h"
 
+#include "model/base/Errors.h"
 #include "platform/dialogs/TextProgress.h"
 
 #include <unistd.h>
@@ -45,9 +46,19 @@ TZpAnswer TZpNonInteractiveDialogs::MessageBox(TZpMsgKind kind, const QString& t
     return defaultAnswer;
 }
 
-std::optional<QString> TZpNonInteractiveDialogs::Prompt(const QString& caption, const QString& defaultText) {
-    Say(QStringLiteral("zentaprint: Input Required: %1 [%2]").arg(caption, defaultText));
-    return defaultText;
+// Nobody can type an answer, and printing an empty one would go unnoticed:
+// the answer comes from the table the process was given, or the job stops.
+bool TZpNonInteractiveDialogs::Prompt(TPromptData& data) {
+    const auto answer = PromptAnswers().constFind(data.Caption);
+    if (answer == PromptAnswers().cend()) {
+        const QString shown = data.Caption.isEmpty() ? QStringLiteral("Enter your data here.") : data.Caption;
+        throw EZpError(QStringLiteral("The prompt \"%1\" needs an answer, and a run without a display cannot ask for it.")
+                           .arg(shown));
+    }
+    data.Value = *answer;
+    data.Count = -1;
+    Say(QStringLiteral("zentaprint: Input Required: %1 [%2]").arg(data.Caption, data.Value));
+    return true;
 }
 
 bool TZpNonInteractiveDialogs::LockLabel(const std::function<bool(const TZpPasswordEntry&)>&) {

@@ -29,11 +29,21 @@ TZpAnswer TZpScriptedDialogs::MessageBox(TZpMsgKind kind, const QString& text, T
     return defaultAnswer;
 }
 
-std::optional<QString> TZpScriptedDialogs::Prompt(const QString& caption, const QString&) {
-    FQuestions.push_back({QStringLiteral("prompt"), caption});
-    if (auto reply = Next(); reply && std::holds_alternative<QString>(*reply))
-        return std::get<QString>(*reply);
-    return std::nullopt;
+bool TZpScriptedDialogs::Prompt(TPromptData& data) {
+    FQuestions.push_back({QStringLiteral("prompt"), data.Caption});
+    auto reply = Next();
+    if (reply && std::holds_alternative<TPromptData>(*reply)) {
+        const TPromptData& answer = std::get<TPromptData>(*reply);
+        data.Value = answer.Value;
+        data.Count = answer.Count;
+        return true;
+    }
+    if (reply && std::holds_alternative<QString>(*reply)) {
+        data.Value = std::get<QString>(*reply);
+        data.Count = 1;
+        return true;
+    }
+    return false;
 }
 
 // The dialog stays open while the check refuses, so each queued entry is

@@ -20,10 +20,11 @@ public:
         TZpMsgKind MsgKind = TZpMsgKind::Information;
         TZpButtons Buttons = TZpButtons::Ok;
     };
-    /// An answer: a button, a text (prompt, file dialogs, unlock), a pair of
-    /// password entries (lock), or a cancellation.
+    /// An answer: a button, a text (prompt for the next label, file dialogs,
+    /// unlock), a prompt value with its count, a pair of password entries
+    /// (lock), or a cancellation.
     struct TCancel {};
-    using TReply = std::variant<TZpAnswer, QString, TZpPasswordEntry, TCancel, bool>;
+    using TReply = std::variant<TZpAnswer, QString, TZpPasswordEntry, TCancel, bool, TPromptData>;
 
     void Queue(TReply reply) { FReplies.push_back(std::move(reply)); }
     [[nodiscard]] const std::vector<TQuestion>& Questions() const { return FQuestions; }
@@ -37,7 +38,7 @@ public:
 
     TZpAnswer MessageBox(TZpMsgKind kind, const QString& text, TZpButtons buttons,
                          TZpAnswer defaultAnswer) override;
-    std::optional<QString> Prompt(const QString& caption, const QString& defaultText) override;
+    [[nodiscard]] bool Prompt(TPromptData& data) override;
     bool LockLabel(const std::function<bool(const TZpPasswordEntry&)>& check) override;
     bool UnlockLabel(const std::function<bool(const QString&)>& check) override;
     std::optional<QString> SaveFileName(const QString& caption, const QString& suggested,

@@ -2,10 +2,10 @@
 #include "platform/dialogs/widgets/WidgetDialogs.h"
 
 #include "platform/dialogs/widgets/PasswordDialog.h"
+#include "platform/dialogs/widgets/PromptDialog.h"
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -64,13 +64,13 @@ TZpAnswer TZpWidgetDialogs::MessageBox(TZpMsgKind kind, const QString& text, TZp
     return FromStandard(box.exec());
 }
 
-std::optional<QString> TZpWidgetDialogs::Prompt(const QString& caption, const QString& defaultText) {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(Owner(), QStringLiteral("Input Required"), caption, QLineEdit::Normal, defaultText, &ok);
-    if (!ok)
-        return std::nullopt;
-    return text;
+bool TZpWidgetDialogs::Prompt(TPromptData& data) {
+    TfrmPrompt dialog(Owner());
+    dialog.SetData(data);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    dialog.GetData(data);
+    return true;
 }
 
 bool TZpWidgetDialogs::LockLabel(const std::function<bool(const TZpPasswordEntry&)>& check) {

@@ -15,7 +15,7 @@ class TZpWidgetDialogs : public IZpDialogs {
 public:
     TZpAnswer MessageBox(TZpMsgKind kind, const QString& text, TZpButtons buttons,
                          TZpAnswer defaultAnswer) override;
-    std::optional<QString> Prompt(const QString& caption, const QString& defaultText) override;
+    [[nodiscard]] bool Prompt(TPromptData& data) override;
     bool LockLabel(const std::function<bool(const TZpPasswordEntry&)>& check) override;
     bool UnlockLabel(const std::function<bool(const QString&)>& check) override;
     std::optional<QString> SaveFileName(const QString& caption, const QString& suggested,
