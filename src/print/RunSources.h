@@ -52,6 +52,7 @@ public:
     void ClosingStep(bool updateSerials);
 
 private:
+    TZpObjectList FObjects;
     std::vector<TZpRunSource> FItems;
     std::vector<int32_t> FLastSerials;
 };

@@ -212,7 +212,7 @@ TEST_F(PrintRun, CancellingAtALabelAbortsSilentlyWithoutClosingStep) {
 TEST_F(PrintRun, PromptsAreAskedAtTheStartAndResetAfterwards) {
     Probe->Data.SetKind(dkPrompt);
     Probe->Data.SetPromptCaption(QStringLiteral("Lot?"));
-    Dialogs->Queue(QStringLiteral("L-7"));
+    Dialogs->Queue(TPromptData{{}, QStringLiteral("L-7"), -1}); // for all labels
     Info.TotalLabels = 2;
     Print();
     EXPECT_EQ(Texts(), QStringList({"L-7", "L-7"}));

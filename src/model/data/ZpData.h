@@ -85,6 +85,16 @@ public:
     [[nodiscard]] virtual QString GetLinkName() const = 0;
     virtual void SetLinkName(const QString& name) = 0;
     [[nodiscard]] virtual bool IsLinkable() const = 0;
+    /// Produces the text for the kind, lets the owner's enabled script
+    /// transform it ("DataUpdated") and tells the owner its data changed.
+    /// A cancelled prompt raises EZpAbort.
+    virtual void Update() = 0;
+    /// Serial numbering: back to the start value, one label on, one label
+    /// back. A step back exactly reverses one step on; the arithmetic wraps
+    /// as 32-bit two's complement.
+    virtual void ResetSerial() = 0;
+    virtual void NextSerial() = 0;
+    virtual void PreviousSerial() = 0;
 };
 
 /// The first character of text, with both halves of a surrogate pair; empty
@@ -146,8 +156,17 @@ public:
     [[nodiscard]] QString GetLinkName() const override { return FLinkName; }
     void SetLinkName(const QString& name) override { FLinkName = name; }
     [[nodiscard]] bool IsLinkable() const override { return true; }
+    void Update() override;
+    void ResetSerial() override;
+    void NextSerial() override;
+    void PreviousSerial() override;
+    /// Labels that have used the current serial number so far.
+    [[nodiscard]] int32_t GetRepeatCounter() const { return FRepeatCounter; }
 
 private:
+    void UpdateDatabaseFields();
+    void UpdatePrompt();
+
     std::vector<std::unique_ptr<TZpFieldDef>> FFields;
     QString FText;
     uint8_t FKind = dkStaticText;
@@ -165,6 +184,7 @@ private:
     QString FPadChar;
     int32_t FPadWidth = 0;
     int32_t FRepeatCount = 0;
+    int32_t FRepeatCounter = 0;
     QString FName;
     QString FLinkName;
 };
