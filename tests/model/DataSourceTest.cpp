@@ -104,7 +104,7 @@ TEST(SerialTest, UpdateFramesTheNumber) {
     TZpData data;
     data.SetKind(dkSerialNumber);
     data.SetSerialValue(7);
-    data.SetPadChar(QLatin1Char('0'));
+    data.SetPadChar(QStringLiteral("0"));
     data.SetPadWidth(4);
     data.SetSerialPrefix(QStringLiteral("A-"));
     data.SetSerialSuffix(QStringLiteral("/X"));

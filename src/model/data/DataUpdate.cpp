@@ -85,8 +85,7 @@ void TZpData::Update() {
         break;
     }
     case dkSerialNumber:
-        FText = FSerialPrefix + PaddedSerial(FSerialValue, FPadChar.isNull() ? QString() : QString(FPadChar), FPadWidth) +
-                FSerialSuffix;
+        FText = FSerialPrefix + PaddedSerial(FSerialValue, FPadChar, FPadWidth) + FSerialSuffix;
         break;
     case dkLink:
         // The label resolves the name; an unknown name leaves the text as it is.
