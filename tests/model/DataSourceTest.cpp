@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "model/ModelTestSupport.h"
 #include "data/DataConnections.h"
 #include "model/base/Errors.h"
 #include "model/data/DataText.h"
@@ -6,8 +7,6 @@
 #include "model/script/ZpScript.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <limits>
@@ -174,20 +173,11 @@ class DatabaseFieldTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(FDir.isValid());
-        const QString path = FDir.filePath(QStringLiteral("fields.db"));
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fields"));
-            db.setDatabaseName(path);
-            ASSERT_TRUE(db.open());
-            QSqlQuery q(db);
-            ASSERT_TRUE(q.exec(QStringLiteral(
-                "CREATE TABLE T (Name TEXT, Empty TEXT, Spaces TEXT, Zeros TEXT, Letters TEXT, Escaped TEXT)")));
-            ASSERT_TRUE(q.exec(QStringLiteral(
-                "INSERT INTO T VALUES ('Smith', '', '  42 ', '00120', 'ABCDEFG', 'x\\065\\\\\\\\065')")));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("fields"));
-        FConnections.AddConnection(QStringLiteral("Db"), QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path);
+        const QString connection = test::MakeDatabase(
+            FDir.filePath(QStringLiteral("fields.db")),
+            {QStringLiteral("CREATE TABLE T (Name TEXT, Empty TEXT, Spaces TEXT, Zeros TEXT, Letters TEXT, Escaped TEXT)"),
+             QStringLiteral("INSERT INTO T VALUES ('Smith', '', '  42 ', '00120', 'ABCDEFG', 'x\\065\\\\\\\\065')")});
+        FConnections.AddConnection(QStringLiteral("Db"), connection);
         FConnections.AddDataset(QStringLiteral("Db"), QStringLiteral("T"), QStringLiteral("SELECT * FROM [T]"));
         FConnections.Open();
     }

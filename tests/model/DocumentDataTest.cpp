@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "model/ModelTestSupport.h"
 #include "data/DataConnections.h"
 #include "files/LabelFile.h"
 #include "model/document/DataSources.h"
@@ -6,8 +7,6 @@
 #include "model/objects/TextObject.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -88,19 +87,11 @@ class RecordMoveTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(FDir.isValid());
-        FPath = FDir.filePath(QStringLiteral("moves.db"));
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("moves"));
-            db.setDatabaseName(FPath);
-            ASSERT_TRUE(db.open());
-            QSqlQuery q(db);
-            ASSERT_TRUE(q.exec(QStringLiteral("CREATE TABLE Items (Code TEXT)")));
-            ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO Items VALUES ('A1'),('A2'),('A3')")));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("moves"));
+        const QString connection = test::MakeDatabase(
+            FDir.filePath(QStringLiteral("moves.db")),
+            {QStringLiteral("CREATE TABLE Items (Code TEXT)"), QStringLiteral("INSERT INTO Items VALUES ('A1'),('A2'),('A3')")});
         TZpDataConnections& c = FDoc.Connections();
-        c.AddConnection(QStringLiteral("Db"), QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + FPath);
+        c.AddConnection(QStringLiteral("Db"), connection);
         c.AddDataset(QStringLiteral("Db"), QStringLiteral("Items"), QStringLiteral("SELECT * FROM [Items]"));
         FField = Source(FDoc, "Field", dkDatabaseField, "stale");
         auto entry = std::make_unique<TZpFieldDef>();
@@ -118,7 +109,6 @@ protected:
 
     TZpScriptedDialogsGuard FDialogs;
     QTemporaryDir FDir;
-    QString FPath;
     TZpLabelDocument FDoc;
     std::shared_ptr<TZpTextObject> FField, FSerial, FLink;
 };

@@ -7,6 +7,9 @@
 #include "support/TestSupport.h"
 
 #include <QBuffer>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace zp::test {
@@ -57,6 +60,22 @@ inline QByteArray BaseRecord(int32_t version, TRect bounds, uint8_t sizing = 0, 
     if (version > 20)
         w.WriteInt32(group);
     return bytes;
+}
+
+/// A desktop database file made by running the statements; the connection
+/// string that opens it.
+inline QString MakeDatabase(const QString& path, const QStringList& statements) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fixture"));
+        db.setDatabaseName(path);
+        EXPECT_TRUE(db.open());
+        QSqlQuery q(db);
+        for (const QString& sql : statements)
+            EXPECT_TRUE(q.exec(sql)) << sql.toStdString();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("fixture"));
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path;
 }
 
 } // namespace zp::test
