@@ -126,7 +126,10 @@ std::optional<int> RunCommandLine(TfrmMain& mainWindow, const QStringList& argum
         std::printf("Zentaprint %s\n", ProgramVersionLine().toUtf8().constData());
         return 0;
     }
-    // PROMPT-ANSWERS
+    QHash<QString, QString> answers;
+    for (const auto& [caption, value] : options.Answers)
+        answers.insert(caption, value);
+    SetPromptAnswers(std::move(answers));
     if (!options.OutputFile.isEmpty())
         ZpPrinter().SetOutputFileName(QFileInfo(options.OutputFile).absoluteFilePath());
 
