@@ -66,14 +66,7 @@ bool VerifyBarCodes(const TZpObjectList& objects, TZpObjectList& selection, cons
     const int32_t y0 = Round(dpi * layout.TopMargin);
 
     walk.Start();
-    bool done = false;
-    if (info.CurrentRecordOnly) {
-    } else if (!walk.FirstRecord()) {
-        done = true;
-    } else {
-        sources.ResetSerials(true);
-        sources.Update(false);
-    }
+    bool done = !walk.PrepareData(sources, true, false);
 
     std::unique_ptr<IZpProgress> progress = ZpDialogs().CreateProgress(TZpProgressKind::CheckingBarCodes);
     int copyIndex = 0;
@@ -115,13 +108,10 @@ bool VerifyBarCodes(const TZpObjectList& objects, TZpObjectList& selection, cons
         }
         ++copyIndex;
         if (copyIndex >= copiesNow && !info.CurrentRecordOnly) {
-            if (!walk.NextRecord()) {
-                done = true;
-            } else {
-                sources.NextSerials(false);
-                sources.Update(false);
+            if (walk.NextData(sources, false))
                 copyIndex = 0;
-            }
+            else
+                done = true;
         }
         ++checked;
         if (info.CurrentRecordOnly)

@@ -7,6 +7,7 @@
 #include "model/base/Rounding.h"
 #include "model/layout/LabelProperties.h"
 #include "print/PrintInfo.h"
+#include "print/RunSources.h"
 
 namespace zp {
 
@@ -88,6 +89,24 @@ bool TZpLabelWalk::NextRecord() {
     if (FData.AtEnd())
         return false;
     return SkipUnwanted();
+}
+
+bool TZpLabelWalk::PrepareData(TZpRunSources& sources, bool resetPrompts, bool updatePrompts) {
+    if (FInfo.CurrentRecordOnly)
+        return true; // the sources keep their present values and serial positions
+    if (!FirstRecord())
+        return false;
+    sources.ResetSerials(resetPrompts);
+    sources.Update(updatePrompts);
+    return true;
+}
+
+bool TZpLabelWalk::NextData(TZpRunSources& sources, bool prompts) {
+    if (!NextRecord())
+        return false;
+    sources.NextSerials(prompts);
+    sources.Update(prompts);
+    return true;
 }
 
 bool TZpLabelWalk::Done(int copyIndex, int copiesNow, int labelCount) const {

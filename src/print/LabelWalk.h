@@ -9,6 +9,7 @@ namespace zp {
 
 class TLabelProperties;
 class TZpDataConnections;
+class TZpRunSources;
 struct TZpPrintInfo;
 
 /// Why a run cannot start on a sheet without label positions.
@@ -44,6 +45,15 @@ public:
     /// false when a record mode reached the end. Count mode walks on and
     /// stays on the last record at the end.
     bool NextRecord();
+    /// Data preparation before the first label (nothing with
+    /// CurrentRecordOnly): the first qualifying record, serial numbers from
+    /// their start, the sources' text; false when no record qualifies.
+    /// Prompts are reset with resetPrompts and asked with updatePrompts.
+    bool PrepareData(TZpRunSources& sources, bool resetPrompts, bool updatePrompts);
+    /// After the copies of a record: the next qualifying record, serial
+    /// numbers stepped and the text refreshed (prompts too with prompts);
+    /// false when the run ends here.
+    bool NextData(TZpRunSources& sources, bool prompts);
     /// Whether the run is complete after a label.
     [[nodiscard]] bool Done(int copyIndex, int copiesNow, int labelCount) const;
 

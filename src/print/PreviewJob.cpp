@@ -100,16 +100,9 @@ TZpPreviewPages BuildPreviewPages(const TZpObjectList& objects, const TLabelProp
     walk.Start();
     int copyIndex = 0;
     int labelCount = 0;
-    bool done = false;
-    if (info.CurrentRecordOnly) {
-    } else if (!walk.FirstRecord()) {
-        done = true;
-    } else {
-        sources.ResetSerials(false);
-        sources.Update(false);
-    }
-    if (done)
+    if (!walk.PrepareData(sources, false, false))
         return pages;
+    bool done = false;
 
     const QString generating = QLatin1String(progress_texts::kGeneratingPages);
     auto page = std::make_unique<TPreviewPage>(pages, layout);
@@ -130,13 +123,10 @@ TZpPreviewPages BuildPreviewPages(const TZpObjectList& objects, const TLabelProp
         ++labelCount;
         done = walk.Done(copyIndex, copiesNow, labelCount);
         if (copyIndex >= copiesNow && !done) {
-            if (!walk.NextRecord()) {
-                done = true;
-            } else {
-                sources.NextSerials(false);
-                sources.Update(false);
+            if (walk.NextData(sources, false))
                 copyIndex = 0;
-            }
+            else
+                done = true;
         }
         if (walk.MoveOn() && !done) {
             OutlinePrintable(page->Painter(), layout, offset);

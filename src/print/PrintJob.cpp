@@ -71,15 +71,7 @@ void RunPrintJob(const TZpObjectList& objects, const TLabelProperties& layout, T
         int page = 1;
         int copyIndex = 0;
         int labelCount = 0;
-        bool done = false;
-        if (info.CurrentRecordOnly) {
-            // The data sources keep their present values and serial positions.
-        } else if (!walk.FirstRecord()) {
-            done = true;
-        } else {
-            sources.ResetSerials(true);
-            sources.Update(true);
-        }
+        bool done = !walk.PrepareData(sources, true, true);
 
         const QString generating = QLatin1String(progress_texts::kGeneratingPages);
         const int expected = ExpectedLabels(info, connections, walk);
@@ -112,13 +104,10 @@ void RunPrintJob(const TZpObjectList& objects, const TLabelProperties& layout, T
             ++labelCount;
             done = walk.Done(copyIndex, copiesNow, labelCount);
             if (copyIndex >= copiesNow && !done) {
-                if (!walk.NextRecord()) {
-                    done = true;
-                } else {
-                    sources.NextSerials(true);
-                    sources.Update(true);
+                if (walk.NextData(sources, true))
                     copyIndex = 0;
-                }
+                else
+                    done = true;
             }
             if (walk.MoveOn() && !done) {
                 if (info.FromPage <= page && page < info.ToPage)
