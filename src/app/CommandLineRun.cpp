@@ -9,9 +9,7 @@
 #include "model/layout/LabelRoutines.h"
 #include "platform/dialogs/DialogServices.h"
 #include "platform/printing/Printer.h"
-#include "print/PrintCommands.h"
 #include "print/PrinterStartUp.h"
-#include "print/dialogs/LabelPrintDialog.h"
 #include "ui/MainWindow.h"
 
 #include <QDesktopServices>
@@ -43,27 +41,13 @@ public:
             UsePrinter(FOptions.PrinterName);
     }
 
-    bool PrintDialog() override {
-        if (!ZpDialogs().IsInteractive()) {
-            PrintError(QStringLiteral("\"Print Labels\" needs a person to answer it; the job is cancelled"));
-            return false;
-        }
-        TZpLabelDocument& doc = FWindow.Document();
-        return ShowPrintDialog(&FWindow, doc.PrintInfo(), doc.Environment().Connections(), doc.Layout());
-    }
-
-    void Print() override {
-        TZpObjectList selection;
-        TZpLabelDocument& doc = FWindow.Document();
-        (void)PrintDocument(doc, doc.PrintInfo(), FWindow.LabelName(), selection);
-    }
+    bool PrintDialog() override { return FWindow.PrintDialog(); }
+    void Print() override { FWindow.Print(FWindow.LabelName()); }
 
     void Preview() override {
-        TZpObjectList selection;
-        TZpLabelDocument& doc = FWindow.Document();
         if (!ZpDialogs().IsInteractive())
             PrintError(QStringLiteral("without a display the preview cannot be shown"));
-        (void)PreviewDocument(doc, doc.PrintInfo(), FWindow.LabelName(), selection);
+        FWindow.Preview(FWindow.LabelName());
     }
 
     void ShowHelp(int context) override { ShowHelpTopic(context); }

@@ -13,10 +13,8 @@
 #include "platform/printing/Printer.h"
 #include "platform/store/SettingsStore.h"
 #include "print/PrinterStartUp.h"
-#include "print/PrintCommands.h"
 #include "print/PreviewJob.h"
 #include "print/dialogs/CupsBackend.h"
-#include "print/dialogs/LabelPrintDialog.h"
 #include "print/dialogs/PrintPreview.h"
 #include "print/dialogs/ProgressWindow.h"
 #include "settings/AppOptions.h"
@@ -114,20 +112,9 @@ int RunStartUp(const QStringList& arguments, bool runLoop, TZpStartUpReport* rep
     TfrmMain& window = *mainWindow;
     engineHost.Document = [&window]() -> TZpLabelDocument& { return window.Document(); };
     engineHost.LabelName = [&window] { return window.LabelName(); };
-    engineHost.PrintDialog = [&window] {
-        if (!ZpDialogs().IsInteractive())
-            return false; // nobody could answer it
-        TZpLabelDocument& doc = window.Document();
-        return ShowPrintDialog(&window, doc.PrintInfo(), doc.Environment().Connections(), doc.Layout());
-    };
-    engineHost.Print = [&window](const QString& title) {
-        TZpObjectList selection;
-        (void)PrintDocument(window.Document(), window.Document().PrintInfo(), title, selection);
-    };
-    engineHost.Preview = [&window](const QString& title) {
-        TZpObjectList selection;
-        (void)PreviewDocument(window.Document(), window.Document().PrintInfo(), title, selection);
-    };
+    engineHost.PrintDialog = [&window] { return window.PrintDialog(); };
+    engineHost.Print = [&window](const QString& title) { window.Print(title); };
+    engineHost.Preview = [&window](const QString& title) { window.Preview(title); };
     TZpAutomationServer automation(std::move(engineHost), r.Mode == TZpStartMode::Automation);
     const bool serving = automation.Start();
     if (r.Mode == TZpStartMode::Automation && !serving) {

@@ -2,7 +2,10 @@
 #include "ui/MainWindow.h"
 
 #include "files/LabelFile.h"
+#include "platform/dialogs/DialogServices.h"
 #include "platform/store/SettingsStore.h"
+#include "print/PrintCommands.h"
+#include "print/dialogs/LabelPrintDialog.h"
 #include "settings/AppOptions.h"
 #include "settings/LabelFormatSettings.h"
 #include "ui/LabelView.h"
@@ -12,6 +15,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
+#include <cstdio>
 
 namespace zp {
 
@@ -38,6 +42,25 @@ void TfrmMain::OpenFile(const QString& fileName) {
     LoadLabelDocument(*FDocument, fileName, true);
     FLabelName = QFileInfo(fileName).completeBaseName();
     setWindowTitle(QStringLiteral("%1 - Zentaprint").arg(FLabelName));
+}
+
+bool TfrmMain::PrintDialog() {
+    if (!ZpDialogs().IsInteractive()) {
+        std::fprintf(stderr, "zentaprint: \"Print Labels\" needs a person to answer it; the job is cancelled\n");
+        return false;
+    }
+    return ShowPrintDialog(this, FDocument->PrintInfo(), FDocument->Environment().Connections(),
+                           FDocument->Layout());
+}
+
+void TfrmMain::Print(const QString& title) {
+    TZpObjectList selection;
+    (void)PrintDocument(*FDocument, FDocument->PrintInfo(), title, selection);
+}
+
+void TfrmMain::Preview(const QString& title) {
+    TZpObjectList selection;
+    (void)PreviewDocument(*FDocument, FDocument->PrintInfo(), title, selection);
 }
 
 void TfrmMain::RestorePosition() {

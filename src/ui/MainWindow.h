@@ -24,6 +24,12 @@ public:
     /// The open command: loads the label file with its connections and
     /// names the label after the file.
     void OpenFile(const QString& fileName);
+    /// "Print Labels" on the label; false when cancelled, and at once when
+    /// nobody could answer it (no display).
+    [[nodiscard]] bool PrintDialog();
+    /// The label document's print and preview commands under a job title.
+    void Print(const QString& title);
+    void Preview(const QString& title);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
