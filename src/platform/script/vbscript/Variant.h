@@ -138,6 +138,12 @@ inline constexpr int32_t kErrNotArray = 13;            // indexing a non-array i
 enum class TCompareOp { Eq, Ne, Lt, Le, Gt, Ge };
 /// A comparison's value: Boolean, or Null when either side is Null.
 [[nodiscard]] TVariant OpCompare(TCompareOp op, const TVariant& a, const TVariant& b);
+/// As OpCompare, where a side written in the script as a literal number or
+/// text fixes its kind: the other side is read as that kind when it can be,
+/// so the literal 5 equals a variable holding "5" (which is otherwise
+/// greater than any number).
+[[nodiscard]] TVariant OpCompareTyped(TCompareOp op, const TVariant& a, bool aLiteral, const TVariant& b,
+                                      bool bLiteral, bool textCompare = false);
 /// -1, 0 or 1 as the comparison rules order a and b (Null not allowed);
 /// textCompare compares strings without letter case.
 [[nodiscard]] int Compare(const TVariant& a, const TVariant& b, bool textCompare = false);
