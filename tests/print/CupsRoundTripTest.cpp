@@ -3,9 +3,11 @@
 // Under CI the print server must be there, so a missing one fails the test;
 // elsewhere the test is skipped with the reason.
 #include "PdfInfo.h"
+#include "RunFixture.h"
 #include "platform/printing/Printer.h"
 #include "platform/printing/PrinterError.h"
 #include "print/dialogs/CupsBackend.h"
+#include "print/PrintJob.h"
 #include "print/dialogs/PrintDialog.h"
 
 #include <QDateTime>
@@ -56,14 +58,14 @@ void RequirePrintServer() {
 /// The file cups-pdf wrote for the job whose title holds token: in the folder
 /// that prepare.sh configures, or in cups-pdf's own default folder when its
 /// confinement (AppArmor's profile for it) keeps it from reading that setting.
-QString WaitForOutput(const QString& token) {
+QString WaitForOutput(const QString& token, int milliseconds = 90000) {
     const passwd* pw = getpwuid(getuid());
     const QString user = QString::fromLocal8Bit(pw ? pw->pw_name : "root");
     const QList<QDir> dirs{QDir(kOutputRoot + QLatin1Char('/') + user),
                            QDir(QStringLiteral("/var/spool/cups-pdf/") + user)};
     QElapsedTimer timer;
     timer.start();
-    while (timer.elapsed() < 90000) {
+    while (timer.elapsed() < milliseconds) {
         for (const QDir& dir : dirs) {
             const QStringList found =
                 dir.entryList({QLatin1Char('*') + token + QStringLiteral("*.pdf")}, QDir::Files);
@@ -148,6 +150,46 @@ TEST(CupsRoundTrip, ThePrintDialogKeepsTheChosenQueue) {
     EXPECT_EQ(printer.PrinterName(), kQueue);
     EXPECT_FALSE(dialog.PrintToFile);
     EXPECT_EQ(printer.PhysicalPageSize(), page);
+}
+
+// Runs a CUPS administration command on the test queue; false when it could
+// not be run (not root).
+bool Administer(const QString& command) {
+    QProcess p;
+    p.start(command, {kQueue});
+    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+class CupsRun : public test::RunFixture {};
+
+TEST_F(CupsRun, AQueueThatStopsTakingJobsMidRunEndsWithAMessageAndNoOutput) {
+    RequirePrintServer();
+    if (HasFatalFailure() || IsSkipped())
+        return;
+    ZpPrinter().SetBackend(MakeSystemPrinterBackend());
+    ZpPrinter().SetPrinterIndex(ZpPrinter().IndexOfPrinter(kQueue));
+    bool rejected = false;
+    Info.TotalLabels = 25;
+    Probe->OnDraw = [&] {
+        if (Drawn.size() == 15) // on the second sheet
+            rejected = Administer(QStringLiteral("cupsreject"));
+    };
+    const QString token = QStringLiteral("zpreject%1").arg(QDateTime::currentMSecsSinceEpoch());
+    QString message;
+    try {
+        RunPrintJob(Doc.Objects(), Doc.Layout(), Data(), token, Info);
+    } catch (const EZpAbort&) {
+        message = QStringLiteral("(a silent abort)");
+    } catch (const EZpError& e) {
+        message = e.Message();
+    }
+    Administer(QStringLiteral("cupsaccept"));
+    if (!rejected)
+        GTEST_SKIP() << "cupsreject could not be run here (not root?)";
+    EXPECT_TRUE(message.startsWith(QStringLiteral("The job could not be sent to the printer \"ZentaprintTest\"")))
+        << message.toStdString();
+    EXPECT_FALSE(ZpPrinter().Printing());
+    EXPECT_TRUE(WaitForOutput(token, 3000).isEmpty()) << "nothing reached the queue";
 }
 
 } // namespace

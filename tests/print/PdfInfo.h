@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QImage>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QString>
 
@@ -39,6 +41,20 @@ inline TPdfInfo ReadPdfInfo(const QString& file) {
         info.Height = size.captured(2).toDouble();
     }
     return info;
+}
+
+/// One page of a PDF rasterised by poppler's pdftoppm at the given
+/// resolution; a null image when that fails.
+inline QImage RasterisePdfPage(const QString& file, int page, int dotsPerInch) {
+    QTemporaryDir dir;
+    const QString stem = dir.filePath(QStringLiteral("page"));
+    QProcess p;
+    p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dotsPerInch),
+                                         QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                         QString::number(page), QStringLiteral("-singlefile"), file, stem});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    return QImage(stem + QStringLiteral(".png"));
 }
 
 } // namespace zp::test

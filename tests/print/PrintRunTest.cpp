@@ -7,6 +7,8 @@
 #include "print/PrintJob.h"
 
 #include <QDir>
+#include <algorithm>
+#include <cmath>
 
 namespace zp::test {
 namespace {
@@ -138,6 +140,53 @@ TEST_F(PrintRun, StartLabelCountsInTheDirectionAndTheNextSheetStartsAtItsFirstLa
     EXPECT_EQ(Drawn[0].Origin, Corner(1, 5));
     EXPECT_EQ(Drawn[1].Origin, Corner(2, 1));
     EXPECT_EQ(Drawn[2].Origin, Corner(2, 2));
+}
+
+TEST_F(PrintRun, LabelsLandOnTheirSheetPositionsOnThePrintedPage) {
+    // A 3 x 10 sheet: label (2, 3) starts at (2.9375, 2.5) inches.
+    TLabelProperties& l = Doc.Layout();
+    l.Columns = 3;
+    l.Rows = 10;
+    l.LeftMargin = 0.1875f;
+    l.TopMargin = 0.5f;
+    l.Width = 2.625f;
+    l.Height = 1.0f;
+    l.HorizontalPitch = 2.75f;
+    l.VerticalPitch = 1.0f;
+    const struct {
+        uint8_t Direction;
+        int Start;
+        std::vector<std::pair<int, int>> Used; // (column, row)
+    } cases[] = {
+        {0, 5, {{2, 2}, {3, 2}, {1, 3}, {2, 3}}},
+        {1, 9, {{1, 9}, {1, 10}, {2, 1}, {2, 2}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.Direction));
+        Info.Direction = c.Direction;
+        Info.StartLabel = c.Start;
+        Info.TotalLabels = 4;
+        Print();
+        // At 100 dots per inch one page pixel is one label pixel.
+        const QImage page = RasterisePdfPage(OutputFile(), 1, 100);
+        ASSERT_EQ(page.size(), QSize(850, 1100));
+        for (int column = 1; column <= 3; ++column) {
+            for (int row = 1; row <= 10; ++row) {
+                SCOPED_TRACE(testing::Message() << "column " << column << ", row " << row);
+                const bool used = std::find(c.Used.begin(), c.Used.end(), std::pair{column, row}) != c.Used.end();
+                // The probe's box (10, 10)-(60, 40) from the label's corner.
+                const int x = int(std::lround((0.1875 + (column - 1) * 2.75) * 100));
+                const int y = int(std::lround((0.5 + (row - 1) * 1.0) * 100));
+                EXPECT_EQ(qGray(page.pixel(x + 35, y + 25)) < 64, used);
+                EXPECT_GT(qGray(page.pixel(x + 5, y + 25)), 192) << "left of the box";
+                EXPECT_GT(qGray(page.pixel(x + 65, y + 25)), 192) << "right of the box";
+                if (used) {
+                    EXPECT_LT(qGray(page.pixel(x + 12, y + 12)), 64) << "the box's top-left corner";
+                    EXPECT_LT(qGray(page.pixel(x + 57, y + 37)), 64) << "the box's bottom-right corner";
+                }
+            }
+        }
+    }
 }
 
 TEST_F(PrintRun, StartLabelsOutsideTheSheetPrintWhereTheyFall) {
