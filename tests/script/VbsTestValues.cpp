@@ -3,6 +3,8 @@
 
 #include "platform/script/vbscript/VariantText.h"
 
+#include <QStringList>
+
 namespace zp::vbs::test {
 
 TVariant V(const char* notation)
@@ -21,6 +23,13 @@ TVariant V(const char* notation)
     case 'T': return TVariant::FromDate(rest.toDouble());
     case 'B': return TVariant::FromBool(rest == u"1");
     case 'S': return TVariant::FromString(rest);
+    case 'A': {
+        auto array = std::make_shared<TVarArray>();
+        if (!rest.isEmpty())
+            for (const QString& item : rest.split(u'|')) array->Items.push_back(TVariant::FromString(item));
+        array->Upper = {static_cast<int32_t>(array->Items.size()) - 1};
+        return TVariant::FromArray(std::move(array));
+    }
     default: return {};
     }
 }
@@ -29,6 +38,11 @@ std::string DescribeValue(const TVariant& v)
 {
     if (v.IsNull()) return "Null";
     if (v.IsEmpty()) return "Empty";
+    if (v.IsArray()) {
+        QStringList items;
+        for (const TVariant& item : v.Arr()->Items) items << ToString(item);
+        return "Variant():" + items.join(u'|').toStdString();
+    }
     return (TypeNameOf(v) + u':' + ToString(v)).toStdString();
 }
 

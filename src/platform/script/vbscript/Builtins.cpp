@@ -29,7 +29,8 @@ const TBuiltin* FindBuiltin(const QString& name)
 {
     static const QHash<QString, TBuiltin> kTable = [] {
         QHash<QString, TBuiltin> table;
-        for (const auto family : {StringBuiltins()}) {
+        for (const auto family : {StringBuiltins(), ConversionBuiltins(), MathBuiltins(), DateBuiltins(),
+                                  FormatBuiltins(), ArrayBuiltins()}) {
             for (const TBuiltinEntry& e : family) table.insert(QString::fromLatin1(e.Name).toLower(), e.Def);
         }
         return table;

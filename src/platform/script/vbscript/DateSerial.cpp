@@ -36,13 +36,6 @@ void DateFromDays(int64_t serialDays, int64_t& year, int& month, int& day)
     year = yoe + era * 400 + (month <= 2 ? 1 : 0);
 }
 
-int DaysInMonth(int64_t year, int month)
-{
-    static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[static_cast<size_t>(month - 1)];
-}
-
 QString TwoDigits(int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); }
 
 // The date reader's pieces: numbers, words and separators.
@@ -172,6 +165,13 @@ int64_t DaysFromDate(int64_t year, int month, int day)
     const int64_t doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
     const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return era * 146097 + doe - 719468 + kSerialToUnixDays;
+}
+
+int DaysInMonth(int64_t year, int month)
+{
+    static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[static_cast<size_t>(month - 1)];
 }
 
 TDateParts SplitDate(double serial)

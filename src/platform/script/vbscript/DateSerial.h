@@ -28,6 +28,7 @@ struct TDateParts {
 /// Days since 30 December 1899 of a proleptic Gregorian date (no range check).
 [[nodiscard]] int64_t DaysFromDate(int64_t year, int month, int day);
 [[nodiscard]] TDateParts SplitDate(double serial);
+[[nodiscard]] int DaysInMonth(int64_t year, int month);
 /// The serial of whole days plus a time of day (0 <= time < 1).
 [[nodiscard]] double JoinDate(int64_t days, double time);
 /// The serial of a date whose month and day may run over (month 13 is January

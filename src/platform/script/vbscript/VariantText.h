@@ -16,6 +16,9 @@ inline constexpr int64_t kMaxResultChars = kMaxResultBytes / 2;  // UTF-16
 
 /// Rounds a half to the even neighbour, as CInt, CLng and Round do.
 [[nodiscard]] double RoundHalfEven(double v);
+/// Rounds to `decimals` places on the value's 15 shown digits; a half goes to
+/// the even neighbour (Round) or away from zero (the Format functions).
+[[nodiscard]] double RoundDecimal(double v, int decimals, bool halfEven);
 /// A number in the language's text form: up to `digits` significant digits
 /// (15 for Double, 7 for Single), "." as the decimal point, exponent form
 /// ("1.5E+20", "1E-05") where the plain form would not hold them.
