@@ -2,6 +2,7 @@
 #include "files/LegacyImport.h"
 
 #include "data/DataConnections.h"
+#include "data/DatabaseCopy.h"
 #include "files/LabelFile.h"
 #include "files/LabelPrinterSteps.h"
 #include "files/LegacyImportContext.h"
@@ -66,21 +67,28 @@ void ReadLayout(const TLegacyBlock& b, TLabelProperties& layout) {
 void ConnectMergeFile(TLegacyImportContext& c, int16_t type) {
     const QString& path = c.MergePath;
     const QFileInfo info(path);
-    if (!info.exists())
+    c.MergeDataset = path;
+    if (!info.isFile()) {
         Warn(QStringLiteral("The merge file originally used with this label (%1) is missing!  "
                             "Merged fields must be re-linked.")
                  .arg(path));
-    c.MergeDataset = path;
+        return;
+    }
     const QString sql = QStringLiteral("SELECT * FROM [%1]");
     switch (type) {
     case 0: {
-        // The dBase table is read where it lies; a copy into a database file
-        // of our own is not made yet.
         const QString base = info.completeBaseName();
         c.MergeDataset = base;
-        c.Connections.AddConnection(base, QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;"
-                                                         "Extended Properties=dBASE IV")
-                                              .arg(info.absolutePath() + QLatin1Char('/')));
+        QString database = path;
+        try {
+            ConvertDBaseToAccess(database);
+        } catch (const EZpError& e) {
+            // The label still opens; its merge fields stay without data.
+            Warn(e.Message());
+            return;
+        }
+        c.Connections.AddConnection(base,
+                                    QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1").arg(database));
         c.Connections.AddDataset(base, base, sql.arg(base));
         break;
     }
@@ -101,11 +109,8 @@ void ConnectMergeFile(TLegacyImportContext& c, int16_t type) {
     default:
         return;
     }
-    try {
-        c.Connections.Open();
-    } catch (const EZpError&) {
-        // The label opens without its data; merge fields then have no names.
-    }
+    // Each connection or dataset that fails to open is reported by Open itself.
+    c.Connections.Open();
 }
 
 // Selects the printer the label was made for (the first whose name begins
@@ -142,6 +147,8 @@ void ImportLegacyLabel(QIODevice& device, TZpObjectList& objects, TZpIDEProperti
     ide.Reset();
     ide.SetScale(100);
     objects.clear();
+    // The connections of the label open before belong to that label.
+    ide.Connections().Clear();
     TLegacyReader r(device.readAll());
     TLegacyImportContext c{r, objects, ide.Connections(), QString(), QString(), 0, false, false, {}, -1};
 
@@ -194,6 +201,7 @@ void ImportLegacyLabel(QIODevice& device, TZpObjectList& objects, TZpIDEProperti
         data->SetConnections(&ide.Connections());
         if (data->GetKind() == dkLink)
             data->SetLinkName(c.NameAt(LegacyStrToInt(data->GetLinkName())));
+        UpdateLegacyData(*data);
     }
     RescaleLabel(LabelDPI(), ide, objects);
     if (openConnections) {

@@ -158,6 +158,7 @@ void ConvertLegacyBarcode(TLegacyImportContext& c) {
         data.SetSerialValue(value);
     }
     data.SetName(name);
+    UpdateLegacyData(data);
     TZpFont& font = obj->Font();
     font.SetColor(TColor(b.Int32(104)));
     font.SetName(b.Text(63, 32));

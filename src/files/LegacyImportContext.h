@@ -39,6 +39,10 @@ void ConvertLegacyRecord(TLegacyImportContext& context);
 void SetLegacyDataKind(TLegacyImportContext& context, IZpData& data, const TLegacyBlock& record, uint8_t kind,
                        int stripOffset);
 
+/// Evaluates the source unless its text is fixed (static text) or asked for
+/// at print time (a prompt).
+void UpdateLegacyData(IZpData& data);
+
 /// The decimal integer of text, or the platform's conversion error.
 [[nodiscard]] int32_t LegacyStrToInt(const QString& text);
 

@@ -28,6 +28,11 @@ QString TLegacyImportContext::NameAt(int32_t number) const {
     return Names.value(number);
 }
 
+void UpdateLegacyData(IZpData& data) {
+    if (data.GetKind() != dkStaticText && data.GetKind() != dkPrompt)
+        data.Update();
+}
+
 int32_t LegacyStrToInt(const QString& text) {
     bool ok = false;
     const int32_t value = text.trimmed().toInt(&ok, 10);
@@ -57,6 +62,10 @@ void SetLegacyDataKind(TLegacyImportContext& c, IZpData& data, const TLegacyBloc
             if (stripOffset >= 0) {
                 field->StripLeading = record.Byte(stripOffset);
                 field->StripTrailing = record.Byte(stripOffset + 1);
+                // The counts act only under the character method; without it
+                // the field would print unstripped, unlike in 2.x.
+                if (field->StripLeading != 0 || field->StripTrailing != 0)
+                    field->StripMethod = smCharacters;
             }
             data.AddField(std::move(field));
         } else {
@@ -165,6 +174,7 @@ void ConvertPicture(TLegacyImportContext& c) {
     default:
         break;
     }
+    UpdateLegacyData(picture->Data());
     c.Reader.Skip(32, "picture record");
     c.Objects.push_back(std::move(picture));
 }

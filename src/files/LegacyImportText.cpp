@@ -166,6 +166,7 @@ void ConvertLegacyText(TLegacyImportContext& c) {
     if (kind == 3)
         data.SetPromptCaption(b.Text(234, 16));
     data.SetName(b.Text(234, 16));
+    UpdateLegacyData(data);
     font.SetColor(TColor(b.Int32(104)));
     font.SetName(b.Text(63, 32));
     font.SetStyle(StyleBits(b));

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: MIT
+// A 2.x label cut at every byte or damaged at random ends in a clear message
+// or a label, never a crash or a read past the end (the sanitizer build and
+// the fuzz target check the last).
+#include "files/LabelFile.h"
+#include "files/LegacyBuilder.h"
+#include "files/LegacyImport.h"
+#include "model/ModelTestSupport.h"
+#include "model/base/Errors.h"
+#include "model/layout/IDEProperties.h"
+#include "model/layout/LabelProperties.h"
+#include "platform/dialogs/ScriptedDialogs.h"
+
+#include <QBuffer>
+#include <random>
+#include <gtest/gtest.h>
+
+namespace zp {
+namespace {
+
+class LegacyRobustnessTest : public ::testing::Test {
+protected:
+    void SetUp() override { InstallLegacyImporter(); }
+    void TearDown() override { SetLegacyImporter(nullptr); }
+
+    // The error message, or empty when the bytes loaded.
+    static QString Import(const QByteArray& bytes, size_t* objectCount = nullptr) {
+        QByteArray data = bytes;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::ReadOnly);
+        TZpObjectList objects;
+        TZpIDEProperties ide;
+        TLabelProperties layout;
+        try {
+            LoadLabelFromDevice(buffer, objects, ide, layout, false);
+        } catch (const EZpError& e) {
+            return e.Message();
+        }
+        if (objectCount)
+            *objectCount = objects.size();
+        return {};
+    }
+
+    test::TLabelDpiGuard FDpi{300};
+    TZpScriptedDialogsGuard FDialogs;
+};
+
+TEST_F(LegacyRobustnessTest, EveryTruncationEndsInAMessageOrTheRecordsBeforeIt) {
+    const QByteArray whole = test::EveryKindLabel(QStringLiteral("/nowhere/STOCK.DBF"));
+    size_t all = 0;
+    ASSERT_EQ(Import(whole, &all), QString());
+    ASSERT_EQ(all, 18u);
+    int cutBetweenRecords = 0;
+    // From 89 bytes on the signature is whole and the importer is asked.
+    for (qsizetype n = 89; n < whole.size(); ++n) {
+        size_t objects = 0;
+        const QString message = Import(whole.left(n), &objects);
+        if (message.isEmpty()) {
+            // Only a cut between two records leaves a label: the records before it.
+            EXPECT_LT(objects, all) << n;
+            ++cutBetweenRecords;
+        } else {
+            EXPECT_TRUE(message.startsWith(QStringLiteral("The 2.x label is incomplete: it ends inside the ")))
+                << n << ": " << message.toStdString();
+        }
+    }
+    EXPECT_GE(cutBetweenRecords, 18);
+}
+
+TEST_F(LegacyRobustnessTest, RandomDamageEndsInAMessageOrALabel) {
+    const QByteArray whole = test::EveryKindLabel(QStringLiteral("/nowhere/STOCK.DBF"));
+    std::mt19937 random(18);
+    int failed = 0;
+    for (int round = 0; round < 400; ++round) {
+        QByteArray damaged = whole;
+        const int hits = 1 + int(random() % 16);
+        for (int i = 0; i < hits; ++i)
+            damaged[40 + qsizetype(random() % uint32_t(whole.size() - 40))] = char(random());
+        const QString message = Import(damaged);
+        if (!message.isEmpty())
+            ++failed;
+    }
+    // Damage mostly hits values, which import; some of it must hit sizes and types.
+    EXPECT_GT(failed, 0);
+}
+
+} // namespace
+} // namespace zp
