@@ -49,7 +49,7 @@ TEST(DemoTest, TheShippedSampleLabelIsTheBuiltOne) {
 // The demo is the command a user runs: the shipped label, which names the
 // sample database beside it, printed for every product from the command line.
 TEST(DemoTest, PrintsOneReadableLabelPerProduct) {
-    for (const char* tool : {"pdfinfo", "pdftoppm", "zbarimg"})
+    for (const char* tool : {"pdfinfo", "pdftoppm", "pdftotext", "zbarimg"})
         ASSERT_FALSE(QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
             << tool << " is missing: ./zp deps installs it";
     QTemporaryDir out;
@@ -69,6 +69,14 @@ TEST(DemoTest, PrintsOneReadableLabelPerProduct) {
     const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf});
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
     EXPECT_TRUE(info.contains(QStringLiteral("612 x 792 pts"))) << info.toStdString();
+
+    // Every product's name and price from the database, printed as text.
+    // (A name may wrap, so line ends count as spaces.)
+    const QString text = RunTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).simplified();
+    for (const char* expected : {"Ballpoint pen, blue", "Coffee mug, 300 ml", "Notebook A5, ruled",
+                                 "Pocket guide to knots", "Desk lamp, LED", "Label roll 50 x 25 mm", "$1.25",
+                                 "$6.50", "$3.90", "$12.00", "$29.95", "$8.40", "Item P-103 18 in stock"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << " not in:\n" << text.toStdString();
 
     // Every product's code, read off the printed page by a real reader.
     RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"), pdf,
