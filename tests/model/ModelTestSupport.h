@@ -10,6 +10,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QtGlobal>
 #include <gtest/gtest.h>
 
 namespace zp::test {
@@ -22,6 +23,31 @@ public:
 
 private:
     int FOld;
+};
+
+/// The log messages of one category, collected while the object lives.
+class TLogCapture {
+public:
+    explicit TLogCapture(const char* category) {
+        FCategory = category;
+        FMessages = &FOwn;
+        FPrevious = qInstallMessageHandler(&TLogCapture::Handler);
+    }
+    ~TLogCapture() {
+        qInstallMessageHandler(FPrevious);
+        FMessages = nullptr;
+    }
+    [[nodiscard]] const QStringList& Messages() const { return FOwn; }
+
+private:
+    static void Handler(QtMsgType, const QMessageLogContext& context, const QString& message) {
+        if (FMessages && context.category && FCategory == context.category)
+            FMessages->append(message);
+    }
+    static inline QByteArray FCategory;
+    static inline QStringList* FMessages = nullptr;
+    QStringList FOwn;
+    QtMessageHandler FPrevious = nullptr;
 };
 
 /// The object's record as SaveToStream writes it.

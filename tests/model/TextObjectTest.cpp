@@ -185,5 +185,31 @@ TEST(TextObjectTest, TheSameDataAgainIsNotFormattedAgain) {
     EXPECT_EQ(text.RVData().Layout().FormatCount(), first + 2);
 }
 
+// Content another program wrote does not stop the label from loading: the
+// text comes back from the stored data text, in text style 0, and the log
+// says which object lost its formatting.
+TEST(TextObjectTest, UnreadableContentIsRebuiltFromTheDataText) {
+    TZpTextObject text;
+    text.Data().SetName(QStringLiteral("Price"));
+    text.Data().SetText(QStringLiteral("12.50\r\nper kg"));
+    text.Rebuild();
+    Supports<IZpFont>(text)->SetBold(true); // style 1 holds the runs now
+    QByteArray record = test::Record(text);
+    const QByteArray content = text.RVData().SaveContent();
+    ASSERT_TRUE(record.endsWith(content));
+    record.replace(record.size() - content.size(), content.size(), QByteArray(content.size(), '\x7f'));
+
+    test::TLogCapture log("zentaprint.model.text");
+    TZpTextObject copy;
+    test::LoadRecord(copy, record);
+    EXPECT_EQ(copy.RVData().PlainText(), QStringLiteral("12.50\r\nper kg"));
+    ASSERT_EQ(copy.RVData().Paragraphs().size(), 2u);
+    for (const TZpParagraph& p : copy.RVData().Paragraphs())
+        EXPECT_EQ(p.Runs.at(0).Style, 0);
+    EXPECT_EQ(copy.RVData().TextStyles(), text.RVData().TextStyles()) << "the style sheet was read all the same";
+    ASSERT_EQ(log.Messages().size(), 1);
+    EXPECT_TRUE(log.Messages()[0].contains(QStringLiteral("Price"))) << log.Messages()[0].toStdString();
+}
+
 } // namespace
 } // namespace zp
