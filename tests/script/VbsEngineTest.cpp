@@ -47,6 +47,7 @@ const TRunCase kStatementCases[] = {
     // loops
     {"ForStep", "Function F(Data)\n  For i = 10 To 1 Step -3\n    F = F & i & \",\"\n  Next\nEnd Function", "", "10,7,4,1,"},
     {"ForBoundsOnce", "Function F(Data)\n  n = 3\n  For i = 1 To n\n    n = 10\n    F = F & i\n  Next\nEnd Function", "", "123"},
+    {"ForTextBounds", "Function F(Data)\n  For i = \"1\" To Data\n    F = F & i\n  Next\nEnd Function", "3", "123"},
     {"ForNoPass", "Function F(Data)\n  F = \"x\"\n  For i = 5 To 1\n    F = \"ran\"\n  Next\n  F = F & i\nEnd Function", "", "x5"},
     {"ForExitKeepsCounter", "Function F(Data)\n  For i = 1 To 10\n    If i = 4 Then Exit For\n  Next\n  F = i\nEnd Function", "", "4"},
     {"ForEachArray", "Function F(Data)\n  For Each p In Split(Data, \",\")\n    F = p & F\n  Next\nEnd Function", "a,b,c", "cba"},

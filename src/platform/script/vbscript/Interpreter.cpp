@@ -643,7 +643,7 @@ TInterpreter::TFlow TInterpreter::Exec(TStmt& s, TFrame& f) {
         return TFlow::Normal;
     case TStmtKind::Erase: {
         TVariant* var = VarRef(*static_cast<TEraseStmt&>(s).Var, f);
-        if (!var || !var->IsArray()) Fail(kErrTypeMismatch, "Type mismatch");
+        if (!var || !var->IsArray() || !var->Arr()) Fail(kErrTypeMismatch, "Type mismatch");
         for (TVariant& item : var->MutableArr().Items) item = TVariant();
         return TFlow::Normal;
     }
@@ -701,10 +701,15 @@ TInterpreter::TFlow TInterpreter::ExecSelect(TSelectStmt& s, TFrame& f) {
 
 TInterpreter::TFlow TInterpreter::ExecFor(TForStmt& s, TFrame& f) {
     // The bounds and the step are evaluated once, before the first pass.
-    TVariant from = Eval(*s.From, f);
-    const TVariant to = Eval(*s.To, f);
-    const TVariant step = s.Step ? Eval(*s.Step, f) : TVariant::FromInteger(1);
-    if (from.Type() == TVarType::String) from = TVariant::FromDouble(ToDouble(from));
+    // Texts count as the numbers they hold, as in any arithmetic.
+    const auto numeric = [](TVariant v) {
+        if (v.Type() == TVarType::String) return TVariant::FromDouble(ToDouble(v));
+        if (!v.IsNumeric() && v.Type() != TVarType::Date) Raise(kErrTypeMismatch);
+        return v;
+    };
+    const TVariant from = numeric(Eval(*s.From, f));
+    const TVariant to = numeric(Eval(*s.To, f));
+    const TVariant step = s.Step ? numeric(Eval(*s.Step, f)) : TVariant::FromInteger(1);
     const bool down = ToDouble(step) < 0;
     TVariant* var = VarRef(*s.Var, f);
     if (!var) FailName(501, "Illegal assignment", s.Var->Name);
