@@ -279,6 +279,28 @@ TEST(VbsBuiltins, UBoundOfEachDimension)
     EXPECT_THROW(ubound->Fn(runtime, {v, V("I:3")}), EVbsError);
 }
 
+TEST(VbsBuiltins, ResultsOverTheSizeLimitRunOutOfMemory)
+{
+    // 64 MiB: 32 Mi UTF-16 units of text, or a million array items.
+    TFixedRuntime runtime;
+    const auto errorOf = [&](const char* name, std::vector<TVariant> args) {
+        try {
+            (void)FindBuiltin(QString::fromLatin1(name))->Fn(runtime, args);
+        } catch (const EVbsError& e) {
+            return e.Number();
+        }
+        return 0;
+    };
+    const TVariant overHalf = TVariant::FromString(QString(16 * 1024 * 1024 + 1, u'a'));
+    EXPECT_EQ(errorOf("String", {TVariant::FromLong(33 * 1024 * 1024), V("S:x")}), kErrOutOfMemory);
+    const TVariant longText = TVariant::FromString(QString(4096, u'b'));
+    EXPECT_EQ(errorOf("Replace", {overHalf, V("S:a"), longText}), kErrOutOfMemory);
+    EXPECT_EQ(errorOf("Replace", {V("S:aaa"), V("S:a"), longText, V("I:1"), V("I:2")}), 0);
+    EXPECT_EQ(errorOf("Split", {TVariant::FromString(QString(1100000, u',')), V("S:,")}), kErrOutOfMemory);
+    EXPECT_THROW((void)OpConcat(overHalf, overHalf), EVbsError);
+    EXPECT_THROW((void)OpAdd(overHalf, overHalf), EVbsError);
+}
+
 TEST(VbsBuiltins, ClockFunctionsAgree)
 {
     TFixedRuntime runtime;

@@ -115,6 +115,13 @@ TVariant Now(IVbsRuntime&, const TArgs&)
 TVariant Date(IVbsRuntime&, const TArgs&) { return DateFromMoment(NowMoment().Days, 0); }
 TVariant Time(IVbsRuntime&, const TArgs&) { return DateFromMoment(0, NowMoment().Seconds); }
 
+TVariant Timer(IVbsRuntime&, const TArgs&)
+{
+    // Seconds since midnight, to the hundredth.
+    const int msecs = QTime::currentTime().msecsSinceStartOfDay();
+    return TVariant::FromSingle(static_cast<float>(msecs / 10) / 100.0f);
+}
+
 TVariant Weekday(IVbsRuntime&, const TArgs& a)
 {
     const int first = FirstDayArg(a, 1);
@@ -278,6 +285,7 @@ constexpr TBuiltinEntry kEntries[] = {
     {"Now", {Now, 0, 0}},
     {"Date", {Date, 0, 0}},
     {"Time", {Time, 0, 0}},
+    {"Timer", {Timer, 0, 0}},
     {"Year", {Year, 1, 1}},
     {"Month", {Month, 1, 1}},
     {"Day", {Day, 1, 1}},

@@ -97,17 +97,22 @@ TVariant Replace(IVbsRuntime&, const TArgs& a)
     if (start > s.size()) return TVariant::FromString(QString());
     const QString tail = s.mid(start - 1);
     if (find.isEmpty() || count == 0) return TVariant::FromString(tail);
+    // Counted first, so that a result over the size limit fails before it is built.
+    int64_t hits = 0;
+    const int64_t growth = with.size() - find.size();
+    for (qsizetype at = tail.indexOf(find, 0, cs); at >= 0 && (count == -1 || hits < count);
+         at = tail.indexOf(find, at + find.size(), cs)) {
+        ++hits;
+        if (growth > 0) CheckResultSize(tail.size() + hits * growth);
+    }
     QString out;
+    out.reserve(tail.size() + hits * growth);
     qsizetype pos = 0;
-    int32_t done = 0;
-    while (count == -1 || done < count) {
+    for (int64_t done = 0; done < hits; ++done) {
         const qsizetype hit = tail.indexOf(find, pos, cs);
-        if (hit < 0) break;
-        CheckResultSize(int64_t{out.size()} + (hit - pos) + with.size() + (tail.size() - hit - find.size()));
         out += QStringView(tail).mid(pos, hit - pos);
         out += with;
         pos = hit + find.size();
-        ++done;
     }
     out += QStringView(tail).mid(pos);
     return TVariant::FromString(out);
@@ -208,10 +213,18 @@ TVariant Split(IVbsRuntime&, const TArgs& a)
     const Qt::CaseSensitivity cs = Sensitivity(TextCompareArg(a, 3));
     auto array = std::make_shared<TVarArray>();
     if (!s.isEmpty() && limit != 0) {
+        // The pieces are counted first, so that too many fail before any is made.
+        int64_t cuts = 0;
+        if (!delimiter.isEmpty()) {
+            for (qsizetype at = s.indexOf(delimiter, 0, cs); at >= 0 && (limit == -1 || cuts < limit - 1);
+                 at = s.indexOf(delimiter, at + delimiter.size(), cs))
+                ++cuts;
+        }
+        CheckArraySize(cuts + 1);
+        array->Items.reserve(static_cast<size_t>(cuts + 1));
         qsizetype pos = 0;
-        while (!delimiter.isEmpty() && (limit == -1 || static_cast<int32_t>(array->Items.size()) < limit - 1)) {
+        for (int64_t i = 0; i < cuts; ++i) {
             const qsizetype hit = s.indexOf(delimiter, pos, cs);
-            if (hit < 0) break;
             array->Items.push_back(TVariant::FromString(s.mid(pos, hit - pos)));
             pos = hit + delimiter.size();
         }

@@ -172,6 +172,16 @@ constexpr int32_t kErrInvalidNull = 94;
 
 bool IsBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 
+// 0-9, then A-F in either case as 10-15; 99 for anything else.
+int DigitValue(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9') return u - '0';
+    if (u >= 'a' && u <= 'f') return u - 'a' + 10;
+    if (u >= 'A' && u <= 'F') return u - 'A' + 10;
+    return 99;
+}
+
 } // namespace
 
 void Raise(int32_t number) { throw EVbsError(number, ErrorText(number)); }
@@ -246,6 +256,11 @@ void CheckResultSize(int64_t chars)
     if (chars < 0 || chars > kMaxResultChars) Raise(kErrOutOfMemory);
 }
 
+void CheckArraySize(int64_t items)
+{
+    if (items < 0 || items > kMaxResultBytes / static_cast<int64_t>(sizeof(TVariant))) Raise(kErrOutOfMemory);
+}
+
 QString TypeNameOf(const TVariant& v)
 {
     switch (v.Type()) {
@@ -284,17 +299,12 @@ bool ParseNumber(const QString& text, double& value)
         if (base == 0 || b + 2 == e) return false;
         uint64_t acc = 0;
         for (int i = b + 2; i < e; ++i) {
-            const int d = QChar(text[i]).isDigit() && text[i].unicode() < 128
-                              ? text[i].unicode() - '0'
-                              : (base == 16 && text[i].toUpper() >= u'A' && text[i].toUpper() <= u'F')
-                                    ? text[i].toUpper().unicode() - 'A' + 10
-                                    : 99;
+            const int d = DigitValue(text[i]);
             if (d >= base) return false;
             acc = acc * static_cast<uint64_t>(base) + static_cast<uint64_t>(d);
             if (acc > 0xFFFFFFFFull) return false;
         }
         value = static_cast<double>(static_cast<int32_t>(static_cast<uint32_t>(acc)));
-        if (acc <= 0x7FFFFFFF) value = static_cast<double>(acc);
         return true;
     }
 

@@ -36,5 +36,7 @@ inline constexpr int64_t kMaxResultChars = kMaxResultBytes / 2;  // UTF-16
 [[nodiscard]] QString TypeNameOf(const TVariant& v);
 /// Raises "Out of memory" when a result of that many UTF-16 units would be too large.
 void CheckResultSize(int64_t chars);
+/// Raises "Out of memory" when an array of that many items would be too large.
+void CheckArraySize(int64_t items);
 
 } // namespace zp::vbs
