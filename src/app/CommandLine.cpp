@@ -51,6 +51,12 @@ TJobFlags ApplySwitches(const QStringList& switches, TZpPrintInfo& info) {
     return flags;
 }
 
+// The job switches alone, on a scratch record.
+TJobFlags JobFlags(const QStringList& switches) {
+    TZpPrintInfo scratch;
+    return ApplySwitches(switches, scratch);
+}
+
 bool TakeValue(const QString& argument, QLatin1String prefix, QString& value) {
     if (!argument.startsWith(prefix, Qt::CaseInsensitive))
         return false;
@@ -96,6 +102,17 @@ TZpRunOptions ExtractRunOptions(const QStringList& arguments) {
             options.Version = true;
         } else if (TakeValue(argument, QLatin1String("-O="), value)) {
             options.OutputFile = value;
+        } else if (argument == QLatin1String("--verify")) {
+            options.Verify = true;
+        } else if (TakeValue(argument, QLatin1String("--verify-report="), value)) {
+            options.Verify = true;
+            options.VerifyReport = value;
+        } else if (TakeValue(argument, QLatin1String("--verify-dpi="), value)) {
+            bool ok = false;
+            options.VerifyDpi = value.toInt(&ok);
+            // Below 50 dpi no symbol survives; above 4800 a label's picture gets huge.
+            if (!ok || options.VerifyDpi < 50 || options.VerifyDpi > 4800)
+                throw EZpError(QStringLiteral("The switch %1 needs a resolution from 50 to 4800 dpi.").arg(argument));
         } else if (TakeValue(argument, QLatin1String("--printer="), value)) {
             options.PrinterName = value;
         } else if (TakeValue(argument, QLatin1String("--answer="), value)) {
@@ -107,6 +124,12 @@ TZpRunOptions ExtractRunOptions(const QStringList& arguments) {
         } else {
             options.Classic.append(argument);
         }
+    }
+    if (options.Verify && !options.Classic.isEmpty()) {
+        const TJobFlags flags = JobFlags(options.Classic.mid(1));
+        const bool job = flags.Print || flags.Preview;
+        if (!job)
+            options.Classic.append(QStringLiteral("-P"));
     }
     return options;
 }
@@ -131,11 +154,17 @@ QString CommandLineUsage() {
         "  --printer=NAME  print on this printer (a CUPS queue or \"PDF\") for this run only\n"
         "  --answer=CAPTION=VALUE  answer the prompt CAPTION with VALUE when nobody can\n"
         "                (repeatable)\n"
+        "  --verify      print nothing: read every bar code of the run back from a\n"
+        "                picture at the printer's resolution and write a report to\n"
+        "                standard output; exit status 1 when a symbol fails\n"
+        "  --verify-report=FILE.csv  --verify, and the report as CSV in FILE.csv\n"
+        "  --verify-dpi=N  check at N dots per inch instead of the printer's\n"
         "  --help        this text\n"
         "  --version     the program's version\n"
         "\n"
         "Exit status: 0 when the job was done or the print dialog was cancelled,\n"
-        "1 when it failed (the message is written to standard error).\n");
+        "1 when it failed (the message is written to standard error) or, with\n"
+        "--verify, when a bar code could not be read back.\n");
 }
 
 } // namespace zp

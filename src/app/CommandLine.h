@@ -48,13 +48,19 @@ struct TZpRunOptions {
     QString OutputFile;                      ///< -O=<file>: the "PDF" device's output
     QString PrinterName;                     ///< --printer=<name>: for this run only
     QList<QPair<QString, QString>> Answers;  ///< --answer=<caption>=<value>
+    /// --verify: the run's bar codes are read back instead of printed (a
+    /// print switch is implied when neither -P nor -V is given).
+    bool Verify = false;
+    QString VerifyReport;                    ///< --verify-report=<file.csv> (implies --verify)
+    int VerifyDpi = 0;                       ///< --verify-dpi=<n>: else the printer's resolution
     bool Help = false;                       ///< --help
     bool Version = false;                    ///< --version
     QStringList Classic;                     ///< everything else, in order
 };
 
 /// Splits the arguments (without the program name); a malformed addition
-/// (an --answer without "=", an empty -O= or --printer=) throws EZpError.
+/// (an --answer without "=", an empty -O= or --printer=, a --verify-dpi that
+/// is not a whole number from 50 to 4800) throws EZpError.
 [[nodiscard]] TZpRunOptions ExtractRunOptions(const QStringList& arguments);
 
 /// The text of --help.

@@ -10,12 +10,14 @@
 #include "platform/dialogs/DialogServices.h"
 #include "platform/printing/Printer.h"
 #include "print/PrinterStartUp.h"
+#include "print/verify/ScanRun.h"
 #include "ui/MainWindow.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
 #include <cstdio>
@@ -42,15 +44,27 @@ public:
     }
 
     bool PrintDialog() override { return FWindow.PrintDialog(); }
-    void Print() override { FWindow.Print(FWindow.LabelName()); }
+    void Print() override {
+        if (FOptions.Verify)
+            Verify();
+        else
+            FWindow.Print(FWindow.LabelName());
+    }
 
     void Preview() override {
+        if (FOptions.Verify) {
+            Verify();
+            return;
+        }
         if (!ZpDialogs().IsInteractive())
             PrintError(QStringLiteral("without a display the preview cannot be shown"));
         FWindow.Preview(FWindow.LabelName());
     }
 
     void ShowHelp(int context) override { ShowHelpTopic(context); }
+
+    /// Whether --verify found a symbol that could not be read back.
+    [[nodiscard]] bool VerifyFailed() const { return FVerifyFailed; }
 
     /// Gives the printer back that was selected before --printer.
     void RestorePrinter() {
@@ -59,6 +73,23 @@ public:
     }
 
 private:
+    // --verify: the report on standard output, as CSV into --verify-report's file.
+    void Verify() {
+        const TZpScanReport report = VerifyDocument(FWindow.Document(), FOptions.VerifyDpi);
+        std::fputs(report.Text().toUtf8().constData(), stdout);
+        std::fflush(stdout);
+        FVerifyFailed = report.Failed();
+        if (!FOptions.VerifyReport.isEmpty())
+            WriteCsv(report, FOptions.VerifyReport);
+    }
+
+    static void WriteCsv(const TZpScanReport& report, const QString& fileName) {
+        QSaveFile file(fileName);
+        if (!file.open(QIODevice::WriteOnly) || file.write(report.Csv().toUtf8()) < 0 || !file.commit())
+            throw EZpError(QStringLiteral("The report could not be written to \"%1\": %2")
+                               .arg(fileName, file.errorString()));
+    }
+
     // --printer: this run only, so the choice is not remembered at exit.
     void UsePrinter(const QString& name) {
         TZpPrinter& printer = ZpPrinter();
@@ -75,6 +106,7 @@ private:
     TfrmMain& FWindow;
     const TZpRunOptions& FOptions;
     int FPreviousPrinter = -1;
+    bool FVerifyFailed = false;
 };
 
 } // namespace
@@ -137,6 +169,8 @@ std::optional<int> RunCommandLine(TfrmMain& mainWindow, const QStringList& argum
         exitCode = 1;
     }
     host.RestorePrinter();
+    if (host.VerifyFailed())
+        exitCode = 1;
     return exitCode;
 }
 

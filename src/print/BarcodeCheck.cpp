@@ -13,6 +13,11 @@
 #include "print/PrintChecks.h"
 #include "print/PrintInfo.h"
 #include "print/RunSources.h"
+#include "print/verify/ScanCheck.h"
+#include "settings/AppOptions.h"
+
+#include <optional>
+#include <set>
 
 namespace zp {
 
@@ -31,6 +36,21 @@ TVerdict Ask(const char* message, const TCheckedBarcode& code, TZpObjectList& se
     switch (ZpDialogs().MessageBox(TZpMsgKind::Warning, text, TZpButtons::YesNoCancel, TZpAnswer::Yes)) {
     case TZpAnswer::Yes: return TVerdict::GoOn;
     case TZpAnswer::No: selection = {code.Object}; return TVerdict::Refused;
+    default: throw EZpAbort();
+    }
+}
+
+// The read-back question for a symbol the scan check could not read.
+TVerdict AskNotReadBack(const TZpScanResult& result, int dpi, int record, const std::vector<TCheckedBarcode>& codes,
+                        TZpObjectList& selection) {
+    const QString text = QString::fromLatin1(check_messages::kNotReadBack).arg(result.Name).arg(dpi).arg(record);
+    switch (ZpDialogs().MessageBox(TZpMsgKind::Warning, text, TZpButtons::YesNoCancel, TZpAnswer::Yes)) {
+    case TZpAnswer::Yes: return TVerdict::GoOn;
+    case TZpAnswer::No:
+        for (const TCheckedBarcode& code : codes)
+            if (code.Object.get() == result.Object)
+                selection = {code.Object};
+        return TVerdict::Refused;
     default: throw EZpAbort();
     }
 }
@@ -64,6 +84,13 @@ bool VerifyBarCodes(const TZpObjectList& objects, TZpObjectList& selection, cons
     const double pageBottom = dpi * layout.PageHeight - oy;
     const int32_t x0 = Round(dpi * layout.LeftMargin);
     const int32_t y0 = Round(dpi * layout.TopMargin);
+
+    // The read-back asks once per object: the same fault would come back on every label.
+    std::optional<TZpScanCheck> scan;
+    std::set<const TZpObject*> askedReadBack;
+    if (AppOptions().ReadBackBarCodes)
+        scan.emplace(objects, layout, deviceDpi.X);
+    const bool withData = connections.DatasetCount() > 0;
 
     walk.Start();
     bool done = !walk.PrepareData(sources, true, false);
@@ -105,6 +132,17 @@ bool VerifyBarCodes(const TZpObjectList& objects, TZpObjectList& selection, cons
             if ((left < ox || top < oy || double(right) > pageRight || double(bottom) > pageBottom) &&
                 Ask(check_messages::kTooLargeForPrinter, code, selection) == TVerdict::Refused)
                 return false;
+        }
+        if (scan) {
+            const int record = withData ? connections.RecordIndex() + 1 : checked + 1;
+            for (const TZpScanResult& result : scan->CheckLabel(checked + 1, record)) {
+                // Invalid data was asked about above.
+                if (result.Verdict != TZpScanVerdict::Failed || !result.ValidData ||
+                    !askedReadBack.insert(result.Object).second)
+                    continue;
+                if (AskNotReadBack(result, scan->Dpi(), record, codes, selection) == TVerdict::Refused)
+                    return false;
+            }
         }
         ++copyIndex;
         if (copyIndex >= copiesNow && !info.CurrentRecordOnly) {

@@ -117,6 +117,17 @@ bool TZpLabelWalk::Done(int copyIndex, int copiesNow, int labelCount) const {
     return labelCount >= FInfo.TotalLabels;
 }
 
+bool TZpLabelWalk::LabelMade(TZpRunSources& sources, bool prompts, int& copyIndex, int copiesNow, int labelCount) {
+    if (Done(copyIndex, copiesNow, labelCount))
+        return true;
+    if (copyIndex < copiesNow)
+        return false;
+    if (!NextData(sources, prompts))
+        return true;
+    copyIndex = 0;
+    return false;
+}
+
 TPoint TZpLabelWalk::Origin(int32_t x0, int32_t y0) const {
     const double dpi = LabelDPI();
     return {x0 + Round((FColumn - 1) * double(FLayout.HorizontalPitch) * dpi),

@@ -56,6 +56,10 @@ public:
     bool NextData(TZpRunSources& sources, bool prompts);
     /// Whether the run is complete after a label.
     [[nodiscard]] bool Done(int copyIndex, int copiesNow, int labelCount) const;
+    /// After a label (copyIndex and labelCount already count it): when the
+    /// run goes on and the record's copies are made, NextData and copyIndex
+    /// back to 0. True when the run is complete.
+    bool LabelMade(TZpRunSources& sources, bool prompts, int& copyIndex, int copiesNow, int labelCount);
 
     /// Origin of the label at the current position in label pixels, from the
     /// sheet's corner moved by (x0, y0).

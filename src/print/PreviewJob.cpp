@@ -121,13 +121,7 @@ TZpPreviewPages BuildPreviewPages(const TZpObjectList& objects, const TLabelProp
             paint->Draw(painter);
         ++copyIndex;
         ++labelCount;
-        done = walk.Done(copyIndex, copiesNow, labelCount);
-        if (copyIndex >= copiesNow && !done) {
-            if (walk.NextData(sources, false))
-                copyIndex = 0;
-            else
-                done = true;
-        }
+        done = walk.LabelMade(sources, false, copyIndex, copiesNow, labelCount);
         if (walk.MoveOn() && !done) {
             OutlinePrintable(page->Painter(), layout, offset);
             page->Finish();

@@ -24,6 +24,8 @@ inline const char* const kTooLargeForLabel =
 inline const char* const kTooLargeForPrinter = "Bar code object \"%1\" grew too large to fit the printable "
                                                "areas as defined by your printer.  Do you want to print anyway?";
 inline const char* const kAbortCheck = "Aborting error check...print labels anyway?";
+inline const char* const kNotReadBack = "Bar code object \"%1\" could not be read back at %2 dpi (record %3).  "
+                                        "Do you want to print anyway?";
 } // namespace check_messages
 
 /// The checks before a print or preview: objects outside the label, objects
@@ -38,7 +40,9 @@ inline const char* const kAbortCheck = "Aborting error check...print labels anyw
 
 /// The bar code dry run: the labels of the run walked without drawing, each
 /// printable bar code checked for its data, for the label and for the
-/// printable area, under the "Checking Bar Codes" window.
+/// printable area, under the "Checking Bar Codes" window. With the option
+/// ReadBackBarCodes each label is also drawn at the printer's resolution and
+/// every symbol read back; one that cannot be is asked about once.
 [[nodiscard]] bool VerifyBarCodes(const TZpObjectList& objects, TZpObjectList& selection,
                                   const TLabelProperties& layout, const TZpPrintInfo& info,
                                   TZpDataConnections& connections);

@@ -102,13 +102,7 @@ void RunPrintJob(const TZpObjectList& objects, const TLabelProperties& layout, T
             sources.LabelDone();
             ++copyIndex;
             ++labelCount;
-            done = walk.Done(copyIndex, copiesNow, labelCount);
-            if (copyIndex >= copiesNow && !done) {
-                if (walk.NextData(sources, true))
-                    copyIndex = 0;
-                else
-                    done = true;
-            }
+            done = walk.LabelMade(sources, true, copyIndex, copiesNow, labelCount);
             if (walk.MoveOn() && !done) {
                 if (info.FromPage <= page && page < info.ToPage)
                     printer.NextPage();

@@ -8,6 +8,9 @@ namespace zp {
 
 namespace {
 const QString kSection = QStringLiteral("Application Options");
+// An addition of this program, kept apart from the classic options.
+const QString kScanSection = QStringLiteral("Scan Check");
+const QString kReadBackKey = QStringLiteral("Verify Bar Codes By Reading Back");
 }
 
 void TZpAppOptions::LoadFromRegistry(const TZpSettingsStore& store) {
@@ -21,6 +24,7 @@ void TZpAppOptions::LoadFromRegistry(const TZpSettingsStore& store) {
     PrinterMode = (mode >= pmLastPrinter && mode <= pmSelectedPrinter) ? TZpPrinterMode(mode) : pmLastPrinter;
     LastLabelFormat = store.ReadBool(kSection, QStringLiteral("Last Label Format"), true);
     SmoothRedraws = store.ReadBool(kSection, QStringLiteral("Double Buffer Screen Painting"), true);
+    ReadBackBarCodes = store.ReadBool(kScanSection, kReadBackKey, false);
 }
 
 void TZpAppOptions::SaveToRegistry(TZpSettingsStore& store) const {
@@ -33,6 +37,7 @@ void TZpAppOptions::SaveToRegistry(TZpSettingsStore& store) const {
     store.WriteInteger(kSection, QStringLiteral("Last Printer"), PrinterMode);
     store.WriteBool(kSection, QStringLiteral("Last Label Format"), LastLabelFormat);
     store.WriteBool(kSection, QStringLiteral("Double Buffer Screen Painting"), SmoothRedraws);
+    store.WriteBool(kScanSection, kReadBackKey, ReadBackBarCodes);
 }
 
 void TZpAppOptions::AssignTo(TZpAppOptions& dest) const {

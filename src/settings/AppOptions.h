@@ -27,6 +27,10 @@ public:
     /// Format version of the label file whose options were read last; not stored.
     int Version = 0;
     bool SmoothRedraws = true;
+    /// The bar code dry run also reads every symbol back from a picture of
+    /// the label at the printer's resolution. Kept in the store's "Scan Check"
+    /// section, not in label files.
+    bool ReadBackBarCodes = false;
 
     void LoadFromRegistry(const TZpSettingsStore& store);
     void SaveToRegistry(TZpSettingsStore& store) const;

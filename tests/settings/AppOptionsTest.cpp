@@ -32,6 +32,7 @@ TEST_F(AppOptionsTest, AnEmptyStoreGivesTheDefaults) {
     EXPECT_EQ(o.PrinterMode, pmLastPrinter);
     EXPECT_TRUE(o.LastLabelFormat);
     EXPECT_TRUE(o.SmoothRedraws);
+    EXPECT_FALSE(o.ReadBackBarCodes);
 }
 
 TEST_F(AppOptionsTest, SavedOptionsReadBack) {
@@ -45,6 +46,7 @@ TEST_F(AppOptionsTest, SavedOptionsReadBack) {
     o.PrinterMode = pmWindowsDefault;
     o.LastLabelFormat = false;
     o.SmoothRedraws = false;
+    o.ReadBackBarCodes = true;
     o.Version = 17;
     o.SaveToRegistry(store);
     EXPECT_EQ(store.ReadString(QStringLiteral("Application Options"), QStringLiteral("Last Printer"), {}),
@@ -56,6 +58,7 @@ TEST_F(AppOptionsTest, SavedOptionsReadBack) {
     EXPECT_TRUE(r.CheckBarCodes && r.Import2xTextClear && r.ImportITF14 && r.OldStyleEditing);
     EXPECT_FALSE(r.ExportPrinterDPI || r.LastLabelFormat || r.SmoothRedraws);
     EXPECT_EQ(r.PrinterMode, pmWindowsDefault);
+    EXPECT_TRUE(r.ReadBackBarCodes);
     EXPECT_EQ(r.Version, 0); // not stored
 }
 

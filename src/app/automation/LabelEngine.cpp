@@ -5,6 +5,7 @@
 #include "model/base/Errors.h"
 #include "model/document/LabelDocument.h"
 #include "print/PrintInfo.h"
+#include "print/verify/ScanRun.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -52,6 +53,9 @@ QString TLabelEngine::introspect(const QString&) const {
         "    <method name=\"PrintLabels\"/>\n"
         "    <method name=\"PreviewDialog\"/>\n"
         "    <method name=\"PrintDialog\"/>\n"
+        "    <method name=\"VerifyLabels\">\n"
+        "      <arg name=\"report\" type=\"s\" direction=\"out\"/>\n"
+        "    </method>\n"
         "  </interface>\n"
         "  <interface name=\"org.freedesktop.DBus.Properties\">\n"
         "    <method name=\"Get\">\n"
@@ -155,6 +159,8 @@ QDBusMessage TLabelEngine::Answer(const QDBusMessage& message) {
     } else if (member == QLatin1String("PreviewDialog")) {
         if (FHost.PrintDialog())
             FHost.Preview(FHost.LabelName());
+    } else if (member == QLatin1String("VerifyLabels")) {
+        return message.createReply(VerifyDocument(document).Text());
     } else if (member == QLatin1String("PrintDialog")) {
         if (FHost.PrintDialog())
             FHost.Print(FHost.LabelName());

@@ -33,7 +33,9 @@ struct TZpLabelEngineHost {
 
 /// LabelEngine on the session bus: the properties Filename, StartLabel,
 /// Copies, TotalLabels and UpdateSerials and the methods PrintPreview,
-/// PrintLabels, PreviewDialog and PrintDialog, all acting on the one label.
+/// PrintLabels, PreviewDialog and PrintDialog, all acting on the one label,
+/// and VerifyLabels, which reads the run's bar codes back without printing
+/// and returns the report.
 /// Calls are served one at a time in the order they arrive, also while a
 /// dialog of an earlier call is open.
 class TLabelEngine : public QDBusVirtualObject {
