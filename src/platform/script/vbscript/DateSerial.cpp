@@ -177,7 +177,7 @@ int DaysInMonth(int64_t year, int month)
 TDateParts SplitDate(double serial)
 {
     TDateParts p;
-    if (!std::isfinite(serial)) return p;
+    if (!std::isfinite(serial) || std::fabs(serial) > 1e8) return p;  // far outside any date
     int64_t days = static_cast<int64_t>(std::trunc(serial));
     int64_t secs = std::llround(std::fabs(serial - static_cast<double>(days)) * 86400.0);
     if (secs >= 86400) {
