@@ -9,6 +9,9 @@
 #include "print/PrintInfo.h"
 #include "print/RunSources.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace zp {
 
 const char* const kNoSheetGridMessage =
@@ -21,7 +24,7 @@ TZpLabelWalk::TZpLabelWalk(const TLabelProperties& layout, TZpDataConnections& d
 }
 
 void TZpLabelWalk::Start() {
-    const int start = FInfo.StartLabel;
+    const int64_t start = FInfo.StartLabel;
     if (FInfo.Direction == 0) {
         FRow = CeilDiv(start, FColumns);
         FColumn = start - (FRow - 1) * FColumns;
@@ -130,8 +133,11 @@ bool TZpLabelWalk::LabelMade(TZpRunSources& sources, bool prompts, int& copyInde
 
 TPoint TZpLabelWalk::Origin(int32_t x0, int32_t y0) const {
     const double dpi = LabelDPI();
-    return {x0 + Round((FColumn - 1) * double(FLayout.HorizontalPitch) * dpi),
-            y0 + Round((FRow - 1) * double(FLayout.VerticalPitch) * dpi)};
+    const auto clamp = [](int64_t v) {
+        return int32_t(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+    };
+    return {clamp(x0 + int64_t(Round(double(FColumn - 1) * double(FLayout.HorizontalPitch) * dpi))),
+            clamp(y0 + int64_t(Round(double(FRow - 1) * double(FLayout.VerticalPitch) * dpi)))};
 }
 
 } // namespace zp

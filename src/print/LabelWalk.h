@@ -25,10 +25,11 @@ public:
     TZpLabelWalk(const TLabelProperties& layout, TZpDataConnections& data, const TZpPrintInfo& info);
 
     /// The first position: StartLabel counted in Direction order. Values
-    /// outside the sheet give positions outside it, as they are.
+    /// outside the sheet give positions outside it, as they are (counted in
+    /// 64 bits, so that no start value overflows).
     void Start();
-    [[nodiscard]] int Row() const { return FRow; }
-    [[nodiscard]] int Column() const { return FColumn; }
+    [[nodiscard]] int64_t Row() const { return FRow; }
+    [[nodiscard]] int64_t Column() const { return FColumn; }
     /// Moves to the next position; true when the sheet is full, and then the
     /// position is the first of the next sheet.
     bool MoveOn();
@@ -62,7 +63,8 @@ public:
     bool LabelMade(TZpRunSources& sources, bool prompts, int& copyIndex, int copiesNow, int labelCount);
 
     /// Origin of the label at the current position in label pixels, from the
-    /// sheet's corner moved by (x0, y0).
+    /// sheet's corner moved by (x0, y0); held to the 32-bit range for
+    /// positions far outside the sheet.
     [[nodiscard]] TPoint Origin(int32_t x0, int32_t y0) const;
 
 private:
@@ -72,12 +74,12 @@ private:
     const TZpPrintInfo& FInfo;
     int FColumns;
     int FRows;
-    int FRow = 1;
-    int FColumn = 1;
+    int64_t FRow = 1;
+    int64_t FColumn = 1;
 };
 
 /// Ceiling of a / b for b > 0, also for a <= 0.
-[[nodiscard]] constexpr int CeilDiv(int a, int b) {
+[[nodiscard]] constexpr int64_t CeilDiv(int64_t a, int64_t b) {
     return a > 0 ? (a - 1) / b + 1 : -((-a) / b);
 }
 

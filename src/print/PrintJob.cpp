@@ -14,6 +14,8 @@
 #include "print/RunSources.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <limits>
 
 namespace zp {
 
@@ -39,7 +41,8 @@ int ExpectedLabels(const TZpPrintInfo& info, const TZpDataConnections& data, con
     if (info.CurrentRecordOnly)
         return std::max(info.Copies, 1);
     if (walk.RecordMode())
-        return data.RecordCount() * std::max(info.CopiesFromField ? 1 : info.Copies, 1);
+        return int(std::min<int64_t>(int64_t(data.RecordCount()) * std::max(info.CopiesFromField ? 1 : info.Copies, 1),
+                                     std::numeric_limits<int32_t>::max()));
     return info.TotalLabels;
 }
 

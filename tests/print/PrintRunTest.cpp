@@ -190,15 +190,19 @@ TEST_F(PrintRun, LabelsLandOnTheirSheetPositionsOnThePrintedPage) {
 }
 
 TEST_F(PrintRun, StartLabelsOutsideTheSheetPrintWhereTheyFall) {
-    for (int start : {0, -3, 11, 1000000}) {
-        SCOPED_TRACE(start);
-        Drawn.clear();
-        Info.StartLabel = start;
-        Info.TotalLabels = 3;
-        Print();
-        EXPECT_EQ(Drawn.size(), 3u);
+    for (uint8_t direction : {0, 1}) {
+        for (int start : {0, -3, 11, 1000000, INT32_MIN, INT32_MAX}) {
+            SCOPED_TRACE(testing::Message() << "direction " << int(direction) << ", start " << start);
+            Drawn.clear();
+            Info.Direction = direction;
+            Info.StartLabel = start;
+            Info.TotalLabels = 3;
+            Print();
+            EXPECT_EQ(Drawn.size(), 3u);
+        }
     }
     Drawn.clear();
+    Info.Direction = 0;
     Info.StartLabel = 0; // row 0, column 2: just above the sheet
     Info.TotalLabels = 1;
     Print();
