@@ -3,6 +3,7 @@
 #include "FakeBackend.h"
 #include "RunFixture.h"
 #include "model/base/Color.h"
+#include "model/objects/TextObject.h"
 #include "print/PreviewJob.h"
 
 #include <QImage>
@@ -132,6 +133,27 @@ TEST_F(PreviewRun, RecordModesSelectTheRecordsOfThePrintRun) {
         Data().SetMarked(false);
     EXPECT_TRUE(Build().empty());
     EXPECT_TRUE(Drawn.empty());
+}
+
+TEST_F(PreviewRun, TextIsRecordedAsTextNotAsOutlines) {
+    auto text = std::make_shared<TZpTextObject>();
+    text->SetBoundsExact({10, 60, 340, 120});
+    text->Font().SetName(QStringLiteral("Arial"));
+    text->Font().SetSize(24);
+    text->Data().SetText(QStringLiteral("Customer 12345"));
+    Doc.Add(text);
+    Info.TotalLabels = 10;
+    const TZpPreviewPages pages = Build();
+    ASSERT_EQ(pages.size(), 1u);
+    // Outlines of these glyphs would take some 20 KB a label.
+    EXPECT_LT(pages.front().size(), 10 * 2000);
+    // The text is there: dark pixels in the text's box of the first label.
+    const QImage image = Render(pages.front());
+    int dark = 0;
+    for (int y = At(0, 110).y(); y < At(0, 170).y(); ++y)
+        for (int x = At(60, 0).x(); x < At(390, 0).x(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 100);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QFontMetricsF>
 #include <QLoggingCategory>
 #include <QPainter>
+#include <QPaintDevice>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
@@ -340,8 +341,13 @@ void TZpTextLayout::Format(const TZpRVData& doc, int32_t width, int32_t visibleH
                     const QTextLine line = seg.Layout->lineAt(0);
                     const double left = std::min(line.cursorToX(int(pa - seg.From)), line.cursorToX(int(pb - seg.From)));
                     const double dx = x0 + xAt(pa) - xAt(s) + spacesBefore(pa) - left;
-                    for (const QGlyphRun& run : seg.Layout->glyphRuns(int(pa - seg.From), int(pb - pa)))
-                        item.Pieces.push_back(TZpGlyphPiece{QPointF(dx, -seg.Baseline), run});
+                    const QList<QGlyphRun> runs = seg.Layout->glyphRuns(int(pa - seg.From), int(pb - pa));
+                    for (const QGlyphRun& run : runs)
+                        item.Pieces.push_back(TZpGlyphPiece{QPointF(dx, -seg.Baseline), run, {}, {}});
+                    if (runs.size() == 1 && !runs.front().isRightToLeft() && !runs.front().positions().isEmpty()) {
+                        item.Pieces.back().Text = text.mid(pa, pb - pa);
+                        item.Pieces.back().Font = seg.Font->Font;
+                    }
                     pa = pb;
                 }
                 FItems.push_back(std::move(item));
@@ -379,13 +385,22 @@ void TZpTextLayout::Format(const TZpRVData& doc, int32_t width, int32_t visibleH
 }
 
 void TZpTextLayout::Paint(QPainter& painter) const {
+    // A picture records glyph runs as outlines; text it records as text.
+    const bool recorded = painter.device() && painter.device()->devType() == QInternal::Picture;
     for (const TZpTextItem& item : FItems) {
         if (item.Pieces.empty())
             continue;
         painter.setPen(item.Color);
         const double baseline = double(item.Top) + item.Ascent - item.Shift;
-        for (const TZpGlyphPiece& piece : item.Pieces)
-            painter.drawGlyphRun(QPointF(piece.Offset.x(), baseline + piece.Offset.y()), piece.Glyphs);
+        for (const TZpGlyphPiece& piece : item.Pieces) {
+            const QPointF origin(piece.Offset.x(), baseline + piece.Offset.y());
+            if (recorded && !piece.Text.isEmpty()) {
+                painter.setFont(piece.Font);
+                painter.drawText(origin + piece.Glyphs.positions().front(), piece.Text);
+            } else {
+                painter.drawGlyphRun(origin, piece.Glyphs);
+            }
+        }
     }
 }
 

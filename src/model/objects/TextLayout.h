@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QGlyphRun>
 #include <QPointF>
 #include <QString>
@@ -21,6 +22,12 @@ class TZpRVData;
 struct TZpGlyphPiece {
     QPointF Offset; ///< x in document coordinates; y from the item's baseline
     QGlyphRun Glyphs;
+    /// The characters and font of the glyphs when they are all one run of
+    /// left-to-right text; empty otherwise. A recorded page (a preview
+    /// picture) stores text as text from these, where glyphs would be stored
+    /// as outlines, a hundred times larger.
+    QString Text;
+    QFont Font;
 };
 
 /// A piece of one line in one text style, as formatting left it.
