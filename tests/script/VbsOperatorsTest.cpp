@@ -156,6 +156,9 @@ TEST(VbsCompare, LiteralSideFixesTheKind)
     EXPECT_EQ(eq("S:5", false, "I:5", false), "Boolean:False");
     EXPECT_EQ(eq("S:abc", false, "I:5", true), "Boolean:False");
     EXPECT_EQ(eq("N", false, "I:5", true), "Null");
+    EXPECT_EQ(eq("S:true", false, "B:1", true), "Boolean:True");
+    EXPECT_EQ(eq("S:-1", false, "B:1", true), "Boolean:True");
+    EXPECT_EQ(eq("S:True", false, "I:5", true), "Boolean:False");
 }
 
 TEST(VbsVariant, ArraysAreCopiedOnWrite)

@@ -421,10 +421,21 @@ TVariant OpCompareTyped(TCompareOp op, const TVariant& a, bool aLiteral, const T
     // the literal "5" a variable holding 5.
     const bool sa = a.Type() == TVarType::String, sb = b.Type() == TVarType::String;
     const bool na = a.IsNumeric() && !a.IsEmpty(), nb = b.IsNumeric() && !b.IsEmpty();
+    // Text beside a literal number as a number; beside True or False, the
+    // words True and False count too.
+    const auto asNumber = [](const QString& text, const TVariant& literal, double& d) {
+        if (ParseNumber(text, d)) return true;
+        if (literal.Type() != TVarType::Boolean) return false;
+        const QString t = text.trimmed();
+        if (t.compare(u"True", Qt::CaseInsensitive) == 0) d = -1;
+        else if (t.compare(u"False", Qt::CaseInsensitive) == 0) d = 0;
+        else return false;
+        return true;
+    };
     double d = 0;
-    if (aLiteral && na && sb && ParseNumber(b.Str(), d))
+    if (aLiteral && na && sb && asNumber(b.Str(), a, d))
         return TVariant::FromBool(Holds(op, Compare(a, TVariant::FromDouble(d))));
-    if (bLiteral && nb && sa && ParseNumber(a.Str(), d))
+    if (bLiteral && nb && sa && asNumber(a.Str(), b, d))
         return TVariant::FromBool(Holds(op, Compare(TVariant::FromDouble(d), b)));
     if (aLiteral && sa && nb)
         return TVariant::FromBool(Holds(op, CompareText(a.Str(), ToString(b), textCompare)));
