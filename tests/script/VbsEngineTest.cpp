@@ -43,6 +43,7 @@ const TRunCase kStatementCases[] = {
     {"SelectList", "Function F(Data)\n  Select Case Data\n    Case \"a\", \"b\" : F = \"ab\"\n    Case Else : F = \"other\"\n  End Select\nEnd Function", "b", "ab"},
     {"SelectRangeAndIs", "Function F(Data)\n  Select Case Data * 1\n    Case 1 To 5 : F = \"low\"\n    Case Is >= 10 : F = \"high\"\n    Case Else : F = \"mid\"\n  End Select\nEnd Function", "12", "high"},
     {"SelectTextAgainstNumber", "Function F(Data)\n  Select Case Data\n    Case 1 : F = \"one\"\n    Case 2 : F = \"two\"\n  End Select\nEnd Function", "2", "two"},
+    {"SignedLiteralFixesTheKind", "Function F(Data)\n  F = (Data = -1) & (Data > -2) & (Data = \"-1\")\nEnd Function", "-1", "TrueTrueTrue"},
     {"SelectNoMatch", "Function F(Data)\n  F = \"none\"\n  Select Case Data\n    Case \"a\" : F = \"a\"\n  End Select\nEnd Function", "b", "none"},
     // loops
     {"ForStep", "Function F(Data)\n  For i = 10 To 1 Step -3\n    F = F & i & \",\"\n  Next\nEnd Function", "", "10,7,4,1,"},

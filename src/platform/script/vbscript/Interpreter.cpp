@@ -52,6 +52,14 @@ QString StandardDescription(int32_t number) {
 
 bool IsObject(const TVariant& v) { return v.Type() == TVarType::Object; }
 
+// A number or text written in the script; a signed number counts too.
+bool IsLiteral(const TExpr& e) {
+    if (e.Kind == TExprKind::Literal) return true;
+    if (e.Kind != TExprKind::Unary) return false;
+    const auto& u = static_cast<const TUnaryExpr&>(e);
+    return u.Op != TUnOp::Not && IsLiteral(*u.Operand);
+}
+
 // The sandbox: scripts get no objects, so object factories always fail.
 TVariant NoObjects(IVbsRuntime&, const std::vector<TVariant>&) {
     Fail(kErrActiveX, "ActiveX component can't create object");
@@ -343,7 +351,7 @@ TVariant TInterpreter::Eval(TExpr& e, TFrame& f) {
         auto& c = static_cast<TCompareExpr&>(e);
         const TVariant a = Eval(*c.Left, f);
         const TVariant b = Eval(*c.Right, f);
-        return OpCompareTyped(c.Op, a, c.Left->Kind == TExprKind::Literal, b, c.Right->Kind == TExprKind::Literal);
+        return OpCompareTyped(c.Op, a, IsLiteral(*c.Left), b, IsLiteral(*c.Right));
     }
     case TExprKind::Is: {
         auto& c = static_cast<TIsExpr&>(e);
@@ -606,6 +614,7 @@ TInterpreter::TFlow TInterpreter::ExecBlock(TBlock& block, TFrame& f) {
                 flow = Exec(*s, f);
             } catch (const EVbsError& e) {
                 Catch(e);
+                FCurModule = f.Module;  // the error may have come from a procedure of other code
                 continue;
             }
         } else {
@@ -667,6 +676,7 @@ TInterpreter::TFlow TInterpreter::ExecIf(TIfStmt& s, TFrame& f) {
             // after it, the first of its branch.
             if (!f.ResumeNext) throw;
             Catch(e);
+            FCurModule = f.Module;
             met = true;
         }
         if (met) return ExecBlock(s.Blocks[i], f);
@@ -676,7 +686,7 @@ TInterpreter::TFlow TInterpreter::ExecIf(TIfStmt& s, TFrame& f) {
 
 // A Case value compares as in "subject = value" written in the script.
 TVariant TInterpreter::Compared(TCompareOp op, const TVariant& subject, TExpr& value, TFrame& f) {
-    return OpCompareTyped(op, subject, false, Eval(value, f), value.Kind == TExprKind::Literal);
+    return OpCompareTyped(op, subject, false, Eval(value, f), IsLiteral(value));
 }
 
 TInterpreter::TFlow TInterpreter::ExecSelect(TSelectStmt& s, TFrame& f) {
