@@ -174,6 +174,19 @@ TEST(VbsEngine, TopLevelCodeRunsAtAddCodeAndGlobalsLastUntilReset) {
     EXPECT_EQ(result, "");
 }
 
+TEST(VbsEngine, WindowsLineEndsCountOnceAndStayOutOfTheText) {
+    auto engine = CreateVBScriptEngine();
+    ASSERT_TRUE(engine->AddCode("Function DataUpdated(Data)\r\n\r\n'This function is called\r\n\r\n  DataUpdated=Data\r\nEnd Function"));
+    QString result;
+    ASSERT_TRUE(engine->Run("DataUpdated", {"same"}, result));
+    EXPECT_EQ(result, "same");
+    engine->Reset();
+    EXPECT_FALSE(engine->AddCode("x = 1\r\n\r\ny = (2\r\nz = 3"));
+    EXPECT_EQ(engine->Error().Description, "Expected ')'");
+    EXPECT_EQ(engine->Error().Line, 3);
+    EXPECT_EQ(engine->Error().Text, "y = (2");
+}
+
 TEST(VbsEngine, RunTakesItsArgumentsByCount) {
     auto engine = CreateVBScriptEngine();
     ASSERT_TRUE(engine->AddCode("Function J(a, b)\n  J = a & \"+\" & b\nEnd Function"));
