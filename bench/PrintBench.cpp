@@ -8,7 +8,8 @@
 // preview of 10,000 labels beside the print of the same labels.
 //
 // Each measurement runs in a child process of its own, so that its peak
-// memory is its own. Goals: engine time at most 2 x the limit, peak memory
+// memory is its own. Labels runs the engine in count mode over a fixed
+// 1,000-record source, so that its memory shows the engine alone. Goals: engine time at most 2 x the limit, peak memory
 // under 150 MiB and flat from 10,000 to 100,000 records, the preview in at
 // most 2 x the print time.
 #include "barcode/Barcode.h"
@@ -43,6 +44,7 @@ using namespace zp;
 
 constexpr int kDpi = 600;
 constexpr int kFontPixels = 50; // 12 points at 600 dpi
+constexpr int kSmallSource = 1000; // records behind the count-mode run
 const char* const kFixedCode = "123456789012";
 
 // The label's objects, in label pixels at 600 dpi: three lines of text and
@@ -118,7 +120,9 @@ void BuildLabel(TZpLabelDocument& doc, const QString& folder) {
     doc.Add(code);
 }
 
-double RunEngine(const QString& folder, const QString& out, bool preview) {
+// labels > 0: count mode, that many labels walking through the records (and
+// staying on the last); otherwise one label per record.
+double RunEngine(const QString& folder, const QString& out, bool preview, int labels = 0) {
     SetLabelDPI(kDpi);
     TZpLabelDocument doc;
     BuildLabel(doc, folder);
@@ -128,7 +132,8 @@ double RunEngine(const QString& folder, const QString& out, bool preview) {
     TZpPrintInfo info;
     info.StartLabel = 1;
     info.Copies = 1;
-    info.AllRecords = true;
+    info.AllRecords = labels <= 0;
+    info.TotalLabels = labels;
     info.ToPage = std::numeric_limits<int32_t>::max();
     QElapsedTimer timer;
     timer.start();
@@ -204,6 +209,8 @@ int RunChild(int argc, char** argv) {
     try {
         if (mode == QLatin1String("limit"))
             seconds = RunLimit(records, out);
+        else if (mode == QLatin1String("count"))
+            seconds = RunEngine(CsvFolder(root, kSmallSource), out, false, records);
         else
             seconds = RunEngine(CsvFolder(root, records), out, mode == QLatin1String("preview"));
     } catch (const std::exception& e) {
@@ -234,7 +241,8 @@ QTemporaryDir& WorkDir() {
 }
 
 TChildResult Child(const char* mode, int records) {
-    CsvFolder(WorkDir().path(), records); // made outside every measurement
+    // made outside every measurement
+    CsvFolder(WorkDir().path(), std::strcmp(mode, "count") == 0 ? kSmallSource : records);
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     p.start(Self(), {QStringLiteral("--child"), QLatin1String(mode), QString::number(records), WorkDir().path()});
@@ -264,6 +272,24 @@ void Merge(benchmark::State& state) {
     state.counters["x_limit"] = limit.Seconds > 0 ? engine.Seconds / limit.Seconds : 0;
 }
 BENCHMARK(Merge)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The same labels in count mode from a source of 1,000 records: with the
+// data held fixed, peak memory shows what the engine keeps per label.
+void Labels(benchmark::State& state) {
+    const int labels = int(state.range(0));
+    TChildResult engine;
+    for (auto _ : state) {
+        engine = Child("count", labels);
+        if (engine.Seconds <= 0) {
+            state.SkipWithError("the engine run failed");
+            return;
+        }
+        state.SetIterationTime(engine.Seconds);
+    }
+    state.counters["labels_per_s"] = labels / engine.Seconds;
+    state.counters["peak_MiB"] = engine.PeakMiB;
+}
+BENCHMARK(Labels)->Arg(10000)->Arg(100000)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void Preview(benchmark::State& state) {
     const int records = int(state.range(0));

@@ -141,6 +141,7 @@ TEST_F(PreviewRun, TextIsRecordedAsTextNotAsOutlines) {
     text->Font().SetName(QStringLiteral("Arial"));
     text->Font().SetSize(24);
     text->Data().SetText(QStringLiteral("Customer 12345"));
+    text->Rebuild();
     Doc.Add(text);
     Info.TotalLabels = 10;
     const TZpPreviewPages pages = Build();
