@@ -13,6 +13,7 @@
 #include "settings/AppOptions.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -184,6 +185,14 @@ void LoadLabelDocument(TZpLabelDocument& document, const QString& fileName, bool
         if (auto* data = Supports<IZpData>(obj))
             data->SetConnections(&document.Environment().Connections());
     document.AfterLoad(fileName);
+    // A 2.x label is never written over in the new format: the document
+    // takes the native name beside it, so the next save makes a new file.
+    QFile file(fileName);
+    if (file.open(QIODevice::ReadOnly) && IsLegacyLabelFile(file)) {
+        const QFileInfo info(fileName);
+        document.SetFileName(info.dir().filePath(info.completeBaseName() + QStringLiteral(".zp3")));
+        document.SetModified(true);
+    }
 }
 
 void SaveLabelDocument(TZpLabelDocument& document, const QString& fileName) {

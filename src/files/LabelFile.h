@@ -59,7 +59,9 @@ void SetLegacyImporter(TZpLegacyImporter importer);
 
 /// Loads a label file into the document and does the work that follows: the
 /// objects get the label's data connections, the label is re-expressed in
-/// LabelDPI, the file name is recorded and the modified flag cleared.
+/// LabelDPI, the file name is recorded and the modified flag cleared. A 2.x
+/// label is given the same name with the extension ".zp3" instead and is
+/// marked modified, so that saving it writes a native label beside the old.
 void LoadLabelDocument(TZpLabelDocument& document, const QString& fileName, bool openConnections);
 /// Saves the document under the name, records the name and clears the
 /// modified flag.

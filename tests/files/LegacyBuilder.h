@@ -127,9 +127,16 @@ inline QByteArray BarcodeRecord(int32_t number, const QByteArray& name, uint8_t 
     return bc;
 }
 
+/// Puts the rectangle (twips) into a record.
+inline void SetRect(QByteArray& record, TRect r) {
+    using B = TLegacyBuilder;
+    B::Put(record, 5, B::I32(r.Left) + B::I32(r.Top) + B::I32(r.Right) + B::I32(r.Bottom));
+}
+
 /// Every object kind and data kind on one label of 4 x 2 inches, made for a
 /// printer of 300 dots per inch, whose merge file is a dBase table:
-/// six shapes, five texts, four bar codes and three pictures in this order.
+/// six shapes, five texts, four bar codes and three pictures in this order,
+/// laid out in rows that do not overlap.
 inline QByteArray EveryKindLabel(const QString& mergeFile) {
     using B = TLegacyBuilder;
     B f;
@@ -137,51 +144,59 @@ inline QByteArray EveryKindLabel(const QString& mergeFile) {
     f.Printer.replace(150, 2, B::I16(300));
     f.MergeFile(mergeFile, 0);
     QByteArray records;
-    int32_t left = 0;
+    int32_t left = 60;
     for (const uint8_t type : {2, 3, 4, 5, 6, 10}) {
-        QByteArray s = Record(54, type, 0, {left, 2160, left + 700, 2780});
+        QByteArray s = Record(54, type, 0, {left, 1100, left + 800, 1400});
         B::Put(s, 25, B::I16(20));
         B::Put(s, 29, B::B(type == 10 ? 0x80 | 5 : 1));
         B::Put(s, 46, B::I32(0x00C0C0C0));
         records += s + Trailer();
-        left += 900;
+        left += 960;
     }
-    QByteArray title = TextRecord(1, "Title", 0);
+    const auto text = [](int32_t number, const QByteArray& name, uint8_t kind, TRect r) {
+        QByteArray t = TextRecord(number, name, kind);
+        SetRect(t, r);
+        B::Put(t, 108, B::I32(0x00FFFFFF));
+        return t;
+    };
+    QByteArray title = text(1, "Title", 0, {0, 0, 2160, 720});
     B::Put(title, 250, B::B(0));
     records += title + Formatted({{QByteArray("Stock \x01Ilist", 12), 288}});
-    QByteArray link = TextRecord(2, "Copy", 1);
-    B::Put(link, 5, B::I32(2880) + B::I32(0) + B::I32(5760) + B::I32(720));
+    QByteArray link = text(2, "Copy", 1, {2160, 0, 4320, 720});
     B::Put(link, 27, B::I32(1));
     records += link + Trailer();
-    QByteArray merged = TextRecord(3, "Name", 2);
-    B::Put(merged, 5, B::I32(0) + B::I32(1440) + B::I32(2880) + B::I32(2880));
+    QByteArray merged = text(3, "Name", 2, {0, 720, 1920, 1080});
     B::Put(merged, 27, B::I32(2));
     records += merged + Trailer();
-    QByteArray prompt = TextRecord(4, "Batch", 3);
-    B::Put(prompt, 5, B::I32(2880) + B::I32(720) + B::I32(5760) + B::I32(1440));
-    records += prompt + Trailer();
-    QByteArray serial = TextRecord(5, "Serial", 4);
-    B::Put(serial, 5, B::I32(2880) + B::I32(1440) + B::I32(5760) + B::I32(2160));
+    records += text(4, "Batch", 3, {1920, 720, 3840, 1080}) + Trailer();
+    QByteArray serial = text(5, "Serial", 4, {3840, 720, 5700, 1080});
     B::Put(serial, 159, B::B(4) + B::B(1));
     B::Put(serial, 172, QByteArray("7"));
     records += serial + Trailer();
-    QByteArray code = BarcodeRecord(6, "Code", 2, 9, "");
-    B::Put(code, 5, B::I32(0) + B::I32(1440) + B::I32(2880) + B::I32(2880));
+    const auto barcode = [](int32_t number, const QByteArray& name, uint8_t kind, uint8_t symbology, TRect r) {
+        QByteArray bc = BarcodeRecord(number, name, kind, symbology, "");
+        SetRect(bc, r);
+        B::Put(bc, 205, B::B(2) + B::B(0) + B::B(1));
+        B::Put(bc, 210, B::I16(400));
+        return bc;
+    };
+    QByteArray code = barcode(6, "Code", 2, 9, {60, 1440, 2880, 2160});
     B::Put(code, 27, B::I32(1));
-    B::Put(code, 205, B::B(2) + B::B(0) + B::B(1));
     records += code + Trailer();
-    QByteArray bcSerial = BarcodeRecord(7, "Counter", 4, 0, "");
-    B::Put(bcSerial, 252, QByteArray("LOT000000001"));
-    records += bcSerial + Trailer();
-    QByteArray bcLink = BarcodeRecord(8, "Again", 1, 9, "");
-    B::Put(bcLink, 27, B::I32(6));
-    records += bcLink + Trailer();
-    records += BarcodeRecord(9, "Ask", 3, 9, "") + Trailer();
+    QByteArray counter = barcode(7, "Counter", 4, 0, {2940, 1440, 4700, 2160});
+    B::Put(counter, 205, B::B(1)); // narrow bars, so that the long Code 39 fits
+    B::Put(counter, 252, QByteArray("LOT000000001"));
+    records += counter + Trailer();
+    QByteArray again = barcode(8, "Again", 1, 9, {60, 2160, 2820, 2820});
+    B::Put(again, 27, B::I32(6));
+    records += again + Trailer();
+    // Without data yet the prompt's symbol takes its placeholder width.
+    records += barcode(9, "Ask", 3, 9, {2820, 2160, 4320, 2820}) + Trailer();
     const QByteArray bitmap = SmallBitmap();
-    QByteArray picture = Record(127, 9, 10, {5040, 2160, 5760, 2880});
+    QByteArray picture = Record(127, 9, 10, {4860, 1440, 5580, 2160});
     B::Put(picture, 108, QByteArray("Logo"));
     records += picture + B::I32(int32_t(bitmap.size())) + bitmap + Trailer();
-    QByteArray pictureLink = Record(127, 9, 11, {5040, 0, 5760, 720});
+    QByteArray pictureLink = Record(127, 9, 11, {5040, 0, 5700, 720});
     B::Put(pictureLink, 27, B::I32(10));
     B::Put(pictureLink, 33, B::B(1));
     records += pictureLink + Trailer();

@@ -153,6 +153,13 @@ TEST_F(LegacyDocumentTest, EveryKindIsAnOrdinaryDocumentAndPrints) {
 
     ASSERT_EQ(FDoc.Objects().size(), 18u);
     EXPECT_EQ(FDoc.Environment().DPI(), LabelDPI());
+    // Laid out within the label in twips, the objects stay within it in label pixels.
+    const TRect label{0, 0, 4 * LabelDPI(), 2 * LabelDPI()};
+    for (const TZpObjectPtr& obj : FDoc.Objects()) {
+        const TRect r = obj->GetBounds();
+        EXPECT_TRUE(r.Left >= label.Left && r.Top >= label.Top && r.Right <= label.Right && r.Bottom <= label.Bottom)
+            << obj->GetClassName().toStdString() << " " << r.Left << "," << r.Top << "," << r.Right << "," << r.Bottom;
+    }
     auto* title = Object<TZpTextObject>(6);
     auto* link = Object<TZpTextObject>(7);
     auto* merged = Object<TZpTextObject>(8);
@@ -188,6 +195,27 @@ TEST_F(LegacyDocumentTest, EveryKindIsAnOrdinaryDocumentAndPrints) {
     dialogs.Queue(TPromptData{QString(), QStringLiteral("B-17"), 1});
     dialogs.Queue(TPromptData{QString(), QStringLiteral("12345678"), 1});
     EXPECT_EQ(PrintOne(), 1);
+}
+
+TEST_F(LegacyDocumentTest, SavingWritesANativeLabelBesideTheOldOne) {
+    const QByteArray old = test::EveryKindLabel(QString());
+    Open(old);
+    EXPECT_EQ(FDoc.FileName(), Path(QStringLiteral("label.zp3")));
+    EXPECT_TRUE(FDoc.Modified());
+    // A run that keeps its serial numbers saves the label, as the command line's -U=1 does.
+    FDoc.PrintInfo().UpdateSerials = true;
+    TZpScriptedDialogs& dialogs = *FDialogs;
+    dialogs.Queue(TPromptData{QString(), QStringLiteral("B-17"), 1});
+    dialogs.Queue(TPromptData{QString(), QStringLiteral("12345678"), 1});
+    EXPECT_EQ(PrintOne(), 1);
+    QFile lbl(Path(QStringLiteral("label.lbl")));
+    ASSERT_TRUE(lbl.open(QIODevice::ReadOnly));
+    EXPECT_EQ(lbl.readAll(), old);
+    TZpLabelDocument saved;
+    LoadLabelDocument(saved, Path(QStringLiteral("label.zp3")), false);
+    EXPECT_FALSE(saved.Modified());
+    ASSERT_EQ(saved.Objects().size(), 18u);
+    EXPECT_EQ(Supports<IZpData>(saved.Objects()[10])->GetSerialStart(), 8);
 }
 
 struct TTextMergeCase {
