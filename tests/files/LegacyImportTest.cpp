@@ -15,6 +15,8 @@
 #include "model/layout/IDEProperties.h"
 #include "model/layout/LabelProperties.h"
 #include "platform/dialogs/ScriptedDialogs.h"
+#include "platform/printing/Printer.h"
+#include "print/FakeBackend.h"
 #include "settings/AppOptions.h"
 
 #include <QBuffer>
@@ -133,6 +135,46 @@ TEST_F(LegacyImportTest, ZoomAndRulerCodes) {
         ASSERT_EQ(Import(f.Bytes(), label), QString());
         EXPECT_EQ(label.Ide.Scale(), c.Scale) << c.Zoom;
         EXPECT_EQ(label.Ide.RulerUnits(), c.Units) << c.Ruler;
+    }
+}
+
+TEST_F(LegacyImportTest, PrinterByTheBeginningOfItsNameWithItsOffsetInRelativeMargins) {
+    auto backend = std::make_unique<test::TFakeBackend>(
+        test::TFakeBackend::WithQueues({"Office Laser A", "Label Writer 300", "Label Writer 300 (copy)"}));
+    backend->LowResolution = {QStringLiteral("Label Writer 300")};
+    ZpPrinter().SetBackend(std::move(backend));
+    struct TRestore {
+        ~TRestore() { ZpPrinter().SetBackend(nullptr); }
+    } restore;
+    // The fake printers' printable area starts a quarter inch in and a sixth of an inch down.
+    struct TCase {
+        const char* Stored;
+        uint8_t Absolute;
+        const char* Selected;
+        float Left, Top;
+        int32_t Dpi;
+    } cases[] = {
+        {"Label Writer", 0, "Label Writer 300", 0.3125f + 0.25f, 1.0f / 6, 300},
+        {"Label Writer", 1, "Label Writer 300", 0.25f, 0.0f, 300},
+        {"", 0, "Office Laser A", 0.3125f, 0.0f, 600},
+        {"Label Writer 300 (copy) 2", 0, "Office Laser A", 0.3125f, 0.0f, 600},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Stored);
+        B f;
+        f.Layout(9, B::I32(360));
+        f.Layout(25, B::B(c.Absolute));
+        f.Layout(34, B::I32(180));
+        f.Printer.replace(0, int(qstrlen(c.Stored)), QByteArray(c.Stored));
+        f.Records = TextRecord(1, "T", 0) + Trailer();
+        TImported label;
+        ASSERT_EQ(Import(f.Bytes(), label), QString());
+        EXPECT_EQ(ZpPrinter().PrinterName(), QString::fromLatin1(c.Selected));
+        EXPECT_FLOAT_EQ(label.Layout.LeftMargin, c.Left);
+        EXPECT_FLOAT_EQ(label.Layout.TopMargin, c.Top);
+        // The label is expressed in the selected printer's resolution.
+        EXPECT_EQ(LabelDPI(), c.Dpi);
+        EXPECT_EQ(Supports<IZpObject>(label.Objects.at(0))->GetBounds().Right, 2 * c.Dpi);
     }
 }
 
