@@ -211,5 +211,20 @@ TEST(TextObjectTest, UnreadableContentIsRebuiltFromTheDataText) {
     EXPECT_TRUE(log.Messages()[0].contains(QStringLiteral("Price"))) << log.Messages()[0].toStdString();
 }
 
+// A font record with an alignment the style sheet lacks: the text takes the
+// first paragraph style, so what is saved loads again without a repair.
+TEST(TextObjectTest, AnUnknownAlignmentSavesAContentThatLoads) {
+    TZpTextObject text;
+    text.Data().SetKind(dkDatabaseField);
+    text.Font().SetAlignment(7);
+    text.Rebuild();
+    EXPECT_EQ(text.RVData().Paragraphs().at(0).ParaStyle, 0);
+    test::TLogCapture log("zentaprint.model.text");
+    TZpTextObject copy;
+    test::LoadRecord(copy, test::Record(text));
+    EXPECT_TRUE(log.Messages().isEmpty());
+    EXPECT_EQ(copy.RVData().Paragraphs(), text.RVData().Paragraphs());
+}
+
 } // namespace
 } // namespace zp

@@ -129,6 +129,10 @@ void TZpRVData::ChangeAllRuns(TZpStyleChange change, const TZpTextStyle& value) 
 }
 
 void TZpRVData::SetAllParaStyles(int32_t paraStyle) {
+    // An alignment the sheet has no style for (a damaged font record) would
+    // be saved as an index that the content record cannot name.
+    if (paraStyle < 0 || size_t(paraStyle) >= FParaStyles.size())
+        paraStyle = 0;
     for (TZpParagraph& paragraph : FParagraphs)
         paragraph.ParaStyle = paraStyle;
     ++FRevision;

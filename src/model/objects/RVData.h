@@ -95,7 +95,8 @@ public:
     /// added. value is the face, size or colour the change sets (Face, Size,
     /// Color); the other kinds ignore it.
     void ChangeAllRuns(TZpStyleChange change, const TZpTextStyle& value);
-    /// Every paragraph takes the paragraph style of that number.
+    /// Every paragraph takes the paragraph style of that number (the first
+    /// when the sheet has no such style).
     void SetAllParaStyles(int32_t paraStyle);
     /// Whether every run shares the attribute (true without runs).
     [[nodiscard]] bool IsUniform(bool (*same)(const TZpTextStyle&, const TZpTextStyle&)) const;
