@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -122,6 +123,26 @@ QImage RasterAt(int deviceDpi) {
     return image;
 }
 
+// The preview's way: the label recorded into a page picture, played back on a
+// 96 dpi screen.
+QImage PreviewAt96() {
+    TZpTextObject text;
+    MakeProbe(text);
+    QPicture page;
+    QPainter recorder(&page);
+    ApplyLabelMapping(recorder, {}, 300);
+    text.Draw(recorder);
+    recorder.end();
+    QImage image(3 * 96 + 4, 144 + 4, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(96 / 0.0254));
+    image.setDotsPerMeterY(qRound(96 / 0.0254));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(96.0 / page.logicalDpiX(), 96.0 / page.logicalDpiY());
+    painter.drawPicture(0, 0, page);
+    return image;
+}
+
 QString RunTool(const QString& program, const QStringList& args) {
     QProcess process;
     process.start(program, args);
@@ -169,7 +190,8 @@ TEST_F(TextPdfTest, TextStaysSelectableTextInEmbeddedFonts) {
 }
 
 // Layout happens once in label pixels, so the lines break at the same words
-// and land in the same places on a screen, a thermal printer and in a PDF;
+// and land in the same places on a screen, in the preview's page pictures, on
+// a thermal printer and in a PDF;
 // only the rasterising differs, by a device pixel or so.
 TEST_F(TextPdfTest, LinesAndGlyphsLandAlikeOnEveryDevice) {
     RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("600"), QStringLiteral("-gray"),
@@ -184,6 +206,7 @@ TEST_F(TextPdfTest, LinesAndGlyphsLandAlikeOnEveryDevice) {
         {"PDF", 600, QImage(FDir.filePath(pages[0]))},
         {"screen", 96, RasterAt(96)},
         {"thermal", 203, RasterAt(203)},
+        {"preview", 96, PreviewAt96()},
     };
     const std::vector<TLineInk> reference = LineInk(devices[0].image, 300.0 / 600);
     ASSERT_GE(reference.size(), 3u) << "the probe text should wrap to several lines";
