@@ -174,6 +174,95 @@ TEST(TextDrawingTest, RotationsPutTheFirstLineAtTheTurnedTop) {
     }
 }
 
+// Ink of a column range of an image.
+QRect InkIn(const QImage& image, int fromX, int toX) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = fromX; x < toX; ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+TEST(TextDrawingTest, AlignmentPlacesEachLine) {
+    TLabelDpiGuard dpi(300);
+    // A 600 pixel wide object at 2 device pixels off its corner; two lines, the
+    // second short.
+    const QString words = QStringLiteral("MM MM MM MM MM MM MM MM MM"); // seven words, then two
+    const struct {
+        uint8_t alignment;
+        int firstLeft, firstRight; // where the first line's ink reaches, -1 for anywhere
+        int lastLeft, lastRight;
+    } cases[] = {
+        {taLeft, 2, -1, 2, -1},
+        {taRight, -1, 602, -1, 602},
+        {taCenter, -2, -2, -2, -2}, // -2: centred on the object
+        {taJustify, 2, 602, 2, -1}, // the last line is not stretched
+    };
+    for (const auto& c : cases) {
+        TZpTextObject text;
+        text.SetBoundsExact({0, 0, 600, 200});
+        text.Font().SetSize(10);
+        text.Font().SetAlignment(c.alignment);
+        text.Data().SetText(words);
+        text.Rebuild();
+        const QImage image = Render(text, {620, 200}, 300);
+        const QRect ink = Ink(image);
+        ASSERT_FALSE(ink.isEmpty());
+        // The two lines' ink, split halfway between the first top and the last bottom.
+        const int split = (ink.top() + ink.bottom()) / 2;
+        const QImage first = image.copy(0, 0, image.width(), split);
+        const QImage last = image.copy(0, split, image.width(), image.height() - split);
+        const QRect a = Ink(first), b = Ink(last);
+        ASSERT_FALSE(a.isEmpty() || b.isEmpty()) << int(c.alignment);
+        EXPECT_LT(b.width(), a.width() - 100) << "second line should be the short one";
+        const auto check = [&](const QRect& r, int left, int right, const char* line) {
+            // Glyph side bearings keep ink a few pixels inside the edges.
+            if (left >= 0)
+                EXPECT_NEAR(r.left(), left, 8) << int(c.alignment) << " " << line;
+            if (right >= 0)
+                EXPECT_NEAR(r.right() + 1, right, 8) << int(c.alignment) << " " << line;
+            if (left == -2)
+                EXPECT_NEAR((r.left() + r.right() + 1) / 2.0, 302, 8) << int(c.alignment) << " " << line;
+        };
+        check(a, c.firstLeft, c.firstRight, "first");
+        check(b, c.lastLeft, c.lastRight, "last");
+        if (c.alignment == taJustify)
+            EXPECT_LT(b.right(), 500);
+    }
+}
+
+TEST(TextDrawingTest, SuperscriptRisesAndSubscriptSinks) {
+    TLabelDpiGuard dpi(300);
+    TZpTextObject text;
+    text.SetBoundsExact({0, 0, 600, 300});
+    TZpRVData& doc = text.RVData();
+    doc.SetTextStyles({{0, QStringLiteral("Arial"), 20, 0, 0}, {0, QStringLiteral("Arial"), 20, 50, 0},
+                       {0, QStringLiteral("Arial"), 20, -50, 0}});
+    // Three letters, spaced apart: normal, superscript, subscript.
+    doc.SetParagraphs({{taLeft, {{QStringLiteral("H        "), 0}, {QStringLiteral("H        "), 1}, {QStringLiteral("H"), 2}}}});
+    const QImage image = Render(text, {600, 300}, 300);
+    const QRect ink = Ink(image);
+    ASSERT_FALSE(ink.isEmpty());
+    // Split the ink into its three letters by the blank columns between them.
+    std::vector<QRect> letters;
+    for (int x = 0, start = -1; x <= image.width(); ++x) {
+        const bool dark = x < image.width() && !InkIn(image, x, x + 1).isEmpty();
+        if (dark && start < 0)
+            start = x;
+        if (!dark && start >= 0) {
+            letters.push_back(InkIn(image, start, x));
+            start = -1;
+        }
+    }
+    ASSERT_EQ(letters.size(), 3u);
+    const int normal = letters[0].bottom(), up = letters[1].bottom(), down = letters[2].bottom();
+    // Half the font's height (20 points at 300 dpi: some 95 pixels) up and down.
+    EXPECT_NEAR(normal - up, 45, 8);
+    EXPECT_NEAR(down - normal, 45, 8);
+    EXPECT_EQ(letters[1].height(), letters[0].height()) << "the shifted letter keeps its size";
+}
+
 TEST(TextDrawingTest, BackgroundFillsTheBoundsAndTextIsClipped) {
     TLabelDpiGuard dpi(300);
     TZpTextObject text;

@@ -3,6 +3,7 @@
 #include "model/ModelTestSupport.h"
 #include "model/objects/TextObject.h"
 #include "platform/dialogs/ScriptedDialogs.h"
+#include "platform/store/SettingsStore.h"
 
 #include <QImage>
 #include <QPainter>
@@ -41,6 +42,39 @@ TEST(TextObjectTest, NewObjectIsSampleTextInTheObjectFont) {
     EXPECT_EQ(text.GetRotation(), 0);
     EXPECT_EQ(text.GetEditZoom(), 100);
     EXPECT_FALSE(text.GetShifted());
+}
+
+TEST(TextObjectTest, NewObjectTakesTheStoredTextSettings) {
+    test::ClearStore();
+    const QString section = QStringLiteral("Text Settings");
+    TZpSettingsStore& store = ZpStore();
+    store.WriteString(section, QStringLiteral("Default Text"), QStringLiteral("Line 1\r\nLine 2"));
+    store.WriteString(section, QStringLiteral("Font Name"), QStringLiteral("Times New Roman"));
+    store.WriteBool(section, QStringLiteral("Font Bold"), true);
+    store.WriteBool(section, QStringLiteral("Font Underline"), true);
+    store.WriteInteger(section, QStringLiteral("Font Size"), 14);
+    store.WriteInteger(section, QStringLiteral("Font Color"), int(clBlue));
+    store.WriteBool(section, QStringLiteral("Remove First Leading"), false);
+    store.WriteBool(section, QStringLiteral("Use Custom Leading"), true);
+    store.WriteInteger(section, QStringLiteral("Custom Leading Size"), 168);
+    const QString fill = QStringLiteral("Fill Style Settings");
+    store.WriteInteger(fill, QStringLiteral("Fill Color"), int(clRed));
+    store.WriteInteger(fill, QStringLiteral("Fill Style"), bsSolid);
+    store.WriteBool(fill, QStringLiteral("Fill Transparent"), false);
+    TZpTextObject text;
+    test::ClearStore();
+    EXPECT_EQ(text.RVData().PlainText(), QStringLiteral("Line 1\r\nLine 2"));
+    const TZpTextStyle expected{clBlue, QStringLiteral("Times New Roman"), 14, 0, fsBold | fsUnderline};
+    for (const TZpTextStyle& s : RunStyles(text))
+        EXPECT_EQ(s, expected);
+    EXPECT_EQ(text.Font().GetAlignment(), taLeft);
+    EXPECT_FALSE(text.GetSkipFirstLeading());
+    EXPECT_TRUE(text.GetCustomLeading());
+    EXPECT_EQ(text.GetCustomLeadingSize(), 168);
+    // Whatever the fill settings say, text starts white, clear and transparent.
+    EXPECT_EQ(text.FillStyle().GetColor(), clWhite);
+    EXPECT_EQ(text.FillStyle().GetStyle(), bsClear);
+    EXPECT_TRUE(text.FillStyle().GetTransparent());
 }
 
 TEST(TextObjectTest, FontSettersFormatEveryRunAndUniformityFollows) {
