@@ -10,6 +10,8 @@
 #include "model/document/LabelDocument.h"
 #include "model/layout/IDEProperties.h"
 #include "model/layout/LabelProperties.h"
+#include "model/script/ZpScript.h"
+#include "platform/dialogs/DialogServices.h"
 #include "settings/AppOptions.h"
 
 #include <QBuffer>
@@ -105,6 +107,35 @@ void WriteEnvironment(TZpWriter& w, TZpIDEProperties& ide) {
     AppOptions().SaveToStream(w);
 }
 
+// Objects whose enabled script does not compile still load (they show
+// "SCRIPT ERROR"); the user is told which ones and why.
+void ReportBrokenScripts(const TZpObjectList& objects) {
+    QStringList lines;
+    for (size_t i = 0; i < objects.size(); ++i) {
+        auto* script = Supports<IZpScript>(objects[i]);
+        if (!script || !script->CompileFailed())
+            continue;
+        const QString className = objects[i]->GetClassName();
+        const QString kind = className == QLatin1String("TZpTextObject")      ? QStringLiteral("text object")
+                             : className == QLatin1String("TZpBarcodeObject") ? QStringLiteral("bar code object")
+                                                                             : className;
+        auto* data = Supports<IZpData>(objects[i]);
+        const QString name = data && !data->GetName().isEmpty() ? data->GetName() : QStringLiteral("(unnamed)");
+        const std::optional<TZpScriptError> error = script->GetError();
+        lines.append(QStringLiteral("The %1 %2 (object %3): %4")
+                         .arg(kind, name)
+                         .arg(i + 1)
+                         .arg(!error ? QString() : error->Line > 0 ? ScriptErrorMessage(*error) : error->Description));
+    }
+    if (lines.isEmpty())
+        return;
+    ZpDialogs().MessageBox(TZpMsgKind::Warning,
+                           QStringLiteral("The script of these objects does not compile; they show \"%1\" "
+                                          "until their script is repaired.\n\n%2")
+                               .arg(kScriptErrorText, lines.join(QLatin1Char('\n'))),
+                           TZpButtons::Ok, TZpAnswer::Ok);
+}
+
 } // namespace
 
 void SetLegacyImporter(TZpLegacyImporter importer) {
@@ -139,6 +170,8 @@ void LoadLabelFromDevice(QIODevice& device, TZpObjectList& objects, TZpIDEProper
     layout.ReadBlock(r);
     ReadObjectList(objects, r);
     MatchPrinterToLayout(layout);
+    if (openConnections)
+        ReportBrokenScripts(objects);
 }
 
 bool LoadLabelFile(const QString& fileName, TZpObjectList& objects, TZpIDEProperties& ide,

@@ -43,6 +43,8 @@ public:
     void SetLanguage(const QString&) override {}
     QString GetScript() const override { return {}; }
     void SetScript(const QString&) override {}
+    std::optional<TZpScriptError> GetError() const override { return std::nullopt; }
+    bool CompileFailed() const override { return false; }
     QString Run(const QString& function, const QString& argument) override {
         Calls << function;
         return Fails ? QStringLiteral("SCRIPT ERROR") : argument.toUpper();

@@ -7,6 +7,9 @@ namespace zp {
 
 const QString kVBScriptLanguage = QStringLiteral("VBScript");
 const QString kJScriptLanguage = QStringLiteral("JScript");
+const QString kScriptErrorText = QStringLiteral("SCRIPT ERROR");
+const QString kNoScriptEngineMessage =
+    QStringLiteral("Microsoft Script Engine is not installed...scripting is not available.");
 
 namespace {
 
@@ -60,8 +63,17 @@ const QString& DefaultScript(const QString& language) {
     return none;
 }
 
+QString ScriptErrorMessage(const TZpScriptError& error) {
+    return QStringLiteral("%1 in line %2: \"%3\"").arg(error.Description).arg(error.Line).arg(error.Text);
+}
+
+EZpScriptError::EZpScriptError(TZpScriptError error)
+    : EZpError(ScriptErrorMessage(error)), FError(std::move(error)) {}
+
 TZpScript::TZpScript(IZpUnknown* owner)
     : TZpOwnedPart(owner), FLanguage(kVBScriptLanguage), FScript(kDefaultVBScript) {}
+
+TZpScript::~TZpScript() = default;
 
 void* TZpScript::QueryInterface(const std::type_info& iid) {
     if (FOwner)
@@ -71,7 +83,70 @@ void* TZpScript::QueryInterface(const std::type_info& iid) {
     return nullptr;
 }
 
-QString TZpScript::Run(const QString&, const QString& argument) { return argument; }
+void TZpScript::Compile() {
+    FCompiled = false;
+    FEngine->Reset();
+    if (!FEngine->AddCode(FScript))
+        throw EZpScriptError(FEngine->Error());
+    FCompiled = true;
+}
+
+void TZpScript::SetEnabled(bool enabled) {
+    if (enabled == FEnabled)
+        return;
+    FEnabled = enabled;
+    FCompiled = false;
+    if (!enabled) {
+        FEngine.reset();
+        return;
+    }
+    FEngine = CreateScriptEngine(FLanguage);
+    if (!FEngine) {
+        FEnabled = false;
+        throw EZpError(kNoScriptEngineMessage);
+    }
+    Compile();
+}
+
+void TZpScript::SetLanguage(const QString& language) {
+    if (language == FLanguage)
+        return;
+    FLanguage = language;
+    if (!FEnabled)
+        return;
+    FCompiled = false;
+    FEngine = CreateScriptEngine(FLanguage);
+    // Still enabled without an engine: every call fails until a language
+    // with an engine is chosen.
+    if (!FEngine)
+        throw EZpError(kNoScriptEngineMessage);
+    Compile();
+}
+
+void TZpScript::SetScript(const QString& script) {
+    if (script == FScript)
+        return;
+    FScript = script;
+    if (FEnabled && FEngine)
+        Compile();
+}
+
+std::optional<TZpScriptError> TZpScript::GetError() const {
+    if (!FEnabled)
+        return std::nullopt;
+    if (!FEngine)
+        return TZpScriptError{kNoScriptEngineMessage, 0, QString()};
+    return FEngine->Error();
+}
+
+QString TZpScript::Run(const QString& function, const QString& argument) {
+    if (!FEnabled)
+        return argument;
+    QString result;
+    if (!FCompiled || !FEngine->Run(function, {argument}, result))
+        return kScriptErrorText;
+    return result;
+}
 
 void TZpScript::LoadFromStream(TZpReader& reader) {
     SetEnabled(false);
@@ -79,7 +154,15 @@ void TZpScript::LoadFromStream(TZpReader& reader) {
     FScript = reader.ReadString();
     if (FScript.isEmpty())
         FScript = DefaultScript(FLanguage);
-    SetEnabled(reader.ReadBool());
+    if (!reader.ReadBool())
+        return;
+    try {
+        SetEnabled(true);
+    } catch (const EZpError&) {
+        // The label still opens; its object shows "SCRIPT ERROR" until the
+        // script is repaired, so nothing wrong prints unnoticed.
+        FEnabled = true;
+    }
 }
 
 void TZpScript::SaveToStream(TZpWriter& writer) const {

@@ -1,0 +1,202 @@
+// SPDX-License-Identifier: MIT
+#include "platform/script/JScriptEngine.h"
+
+#include "platform/script/Watchdog.h"
+
+#include <QJSEngine>
+#include <QRegularExpression>
+#include <QSet>
+
+namespace zp {
+
+namespace {
+
+// The global properties ECMAScript defines (ECMA-262 clause 19 and the
+// Annex B functions escape and unescape). Whatever else the engine puts on
+// its global object is removed, so scripts reach the language and nothing more.
+const QSet<QString>& EcmaScriptGlobals() {
+    static const QSet<QString> names{
+        QStringLiteral("globalThis"), QStringLiteral("Infinity"), QStringLiteral("NaN"),
+        QStringLiteral("undefined"), QStringLiteral("eval"), QStringLiteral("isFinite"),
+        QStringLiteral("isNaN"), QStringLiteral("parseFloat"), QStringLiteral("parseInt"),
+        QStringLiteral("decodeURI"), QStringLiteral("decodeURIComponent"), QStringLiteral("encodeURI"),
+        QStringLiteral("encodeURIComponent"), QStringLiteral("escape"), QStringLiteral("unescape"),
+        QStringLiteral("Array"), QStringLiteral("ArrayBuffer"), QStringLiteral("Boolean"),
+        QStringLiteral("DataView"), QStringLiteral("Date"), QStringLiteral("Error"),
+        QStringLiteral("EvalError"), QStringLiteral("Float32Array"), QStringLiteral("Float64Array"),
+        QStringLiteral("Function"), QStringLiteral("Int8Array"), QStringLiteral("Int16Array"),
+        QStringLiteral("Int32Array"), QStringLiteral("Map"), QStringLiteral("Number"),
+        QStringLiteral("Object"), QStringLiteral("Promise"), QStringLiteral("Proxy"),
+        QStringLiteral("RangeError"), QStringLiteral("ReferenceError"), QStringLiteral("RegExp"),
+        QStringLiteral("Set"), QStringLiteral("SharedArrayBuffer"), QStringLiteral("String"),
+        QStringLiteral("Symbol"), QStringLiteral("SyntaxError"), QStringLiteral("TypeError"),
+        QStringLiteral("Uint8Array"), QStringLiteral("Uint8ClampedArray"), QStringLiteral("Uint16Array"),
+        QStringLiteral("Uint32Array"), QStringLiteral("URIError"), QStringLiteral("WeakMap"),
+        QStringLiteral("WeakSet"), QStringLiteral("Atomics"), QStringLiteral("JSON"),
+        QStringLiteral("Math"), QStringLiteral("Reflect")};
+    return names;
+}
+
+// Built before any script code runs, so that scripts cannot replace what it
+// uses (Reflect.apply, String). A missing function or a thrown value comes
+// back as the failure object, which scripts never see.
+const char* const kCallerSource = R"((function (global, failure, apply, toText) {
+    return function (name, ...args) {
+        var f = global[name];
+        if (typeof f !== "function") {
+            failure.missing = true;
+            failure.error = undefined;
+            return failure;
+        }
+        try {
+            var value = apply(f, global, args);
+            return value === undefined || value === null ? "" : toText(value);
+        } catch (e) {
+            failure.missing = false;
+            failure.error = e;
+            return failure;
+        }
+    };
+}))";
+
+// The AddCode number behind a file name the engine reports ("file:3").
+int SourceIndex(const QString& fileName) {
+    const qsizetype cut = fileName.lastIndexOf(QLatin1Char(':'));
+    bool ok = false;
+    const int n = fileName.mid(cut + 1).toInt(&ok);
+    return ok ? n - 1 : -1;
+}
+
+} // namespace
+
+TZpJScriptEngine::TZpJScriptEngine() { Reset(); }
+
+TZpJScriptEngine::~TZpJScriptEngine() { ClearValues(); }
+
+void TZpJScriptEngine::ClearValues() {
+    // Values must go before the engine that holds them.
+    FCaller = QJSValue();
+    FFailure = QJSValue();
+}
+
+void TZpJScriptEngine::Reset() {
+    ClearValues();
+    FEngine.reset();
+    FSources.clear();
+    FError = {};
+    FEngine = std::make_unique<QJSEngine>();
+    QJSValue global = FEngine->globalObject();
+    const QJSValue names = FEngine->evaluate(QStringLiteral("Object.getOwnPropertyNames(this)"));
+    const int count = names.property(QStringLiteral("length")).toInt();
+    for (int i = 0; i < count; ++i) {
+        const QString name = names.property(quint32(i)).toString();
+        if (!EcmaScriptGlobals().contains(name))
+            global.deleteProperty(name);
+    }
+    FFailure = FEngine->newObject();
+    FCaller = FEngine->evaluate(QString::fromLatin1(kCallerSource))
+                  .call({global, FFailure, FEngine->evaluate(QStringLiteral("Reflect.apply")),
+                         FEngine->evaluate(QStringLiteral("String"))});
+}
+
+void TZpJScriptEngine::Interrupt(void* self) {
+    auto* engine = static_cast<TZpJScriptEngine*>(self);
+    engine->FTimedOut = true;
+    engine->FEngine->setInterrupted(true);
+}
+
+bool TZpJScriptEngine::AddCode(const QString& source) {
+    FError = {};
+    FSources.push_back(source);
+    const QString fileName = QString::number(FSources.size());
+    FTimedOut = false;
+    FEngine->setInterrupted(false);
+    bool ok = true;
+    {
+        TZpWatchdogScope watchdog(FLimit, &Interrupt, this);
+        QStringList trace;
+        const QJSValue value = FEngine->evaluate(source, fileName, 1, &trace);
+        // A thrown value need not be an Error object; the trace tells.
+        if (!trace.isEmpty() && !FTimedOut) {
+            ok = false;
+            SetThrownError(value);
+            if (FError.Line <= 0) {
+                // "function:line:column:file" of the innermost frame.
+                const QStringList parts = trace.first().split(QLatin1Char(':'));
+                if (parts.size() >= 4) {
+                    FError.Line = qMax(0, parts[1].toInt());
+                    FError.Text = SourceLine(parts.mid(3).join(QLatin1Char(':')), FError.Line);
+                }
+            }
+        }
+    }
+    if (FTimedOut) {
+        SetTimeLimitError();
+        return false;
+    }
+    return ok;
+}
+
+bool TZpJScriptEngine::Run(const QString& function, const QStringList& arguments, QString& result) {
+    FError = {};
+    QJSValueList args;
+    args.reserve(arguments.size() + 1);
+    args.append(QJSValue(function));
+    for (const QString& a : arguments)
+        args.append(QJSValue(a));
+    FTimedOut = false;
+    FEngine->setInterrupted(false);
+    bool ok = false;
+    {
+        TZpWatchdogScope watchdog(FLimit, &Interrupt, this);
+        const QJSValue value = FCaller.call(args);
+        if (FTimedOut) {
+        } else if (value.strictlyEquals(FFailure)) {
+            if (FFailure.property(QStringLiteral("missing")).toBool())
+                FError.Description = QStringLiteral("The script has no function '%1'").arg(function);
+            else
+                SetThrownError(FFailure.property(QStringLiteral("error")));
+        } else if (value.isError()) {
+            SetThrownError(value);
+        } else {
+            result = value.toString();
+            ok = true;
+        }
+    }
+    if (FTimedOut) {
+        SetTimeLimitError();
+        return false;
+    }
+    return ok;
+}
+
+void TZpJScriptEngine::SetTimeLimitError() {
+    FError = {};
+    FError.Description = QStringLiteral("The script ran longer than %1 seconds and was stopped")
+                             .arg(double(FLimit.count()) / 1000.0);
+}
+
+void TZpJScriptEngine::SetThrownError(const QJSValue& thrown) {
+    FError = {};
+    if (thrown.isError()) {
+        FError.Description = thrown.property(QStringLiteral("message")).toString();
+        FError.Line = qMax(0, thrown.property(QStringLiteral("lineNumber")).toInt());
+        FError.Text = SourceLine(thrown.property(QStringLiteral("fileName")).toString(), FError.Line);
+    }
+    if (FError.Description.isEmpty())
+        FError.Description = thrown.toString();
+    if (FError.Description.isEmpty())
+        FError.Description = QStringLiteral("Exception thrown and not caught");
+}
+
+QString TZpJScriptEngine::SourceLine(const QString& fileName, int line) const {
+    const int index = SourceIndex(fileName);
+    if (index < 0 || index >= int(FSources.size()) || line <= 0)
+        return {};
+    // ECMAScript's line terminators; CR LF counts as one.
+    static const QRegularExpression terminator(QStringLiteral("\r\n|[\r\n\u2028\u2029]"));
+    const QStringList lines = FSources[size_t(index)].split(terminator);
+    return line <= lines.size() ? lines[line - 1] : QString();
+}
+
+} // namespace zp

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: MIT
+#include "platform/script/ScriptEngine.h"
+
+#include <gtest/gtest.h>
+
+using namespace zp;
+using namespace std::chrono_literals;
+
+namespace {
+
+std::unique_ptr<IZpScriptEngine> JScript(const QString& code) {
+    auto engine = CreateScriptEngine(QStringLiteral("JScript"));
+    EXPECT_NE(engine, nullptr);
+    EXPECT_TRUE(engine->AddCode(code)) << engine->Error().Description.toStdString();
+    return engine;
+}
+
+// The text a call gives, or "ERROR: <description>".
+QString Call(IZpScriptEngine& engine, const QString& function, const QString& argument = QString()) {
+    QString result;
+    if (!engine.Run(function, {argument}, result))
+        return QStringLiteral("ERROR: ") + engine.Error().Description;
+    return result;
+}
+
+} // namespace
+
+TEST(JScriptEngineTest, FactoryKnowsTheLanguageInAnyCase) {
+    auto engine = CreateScriptEngine(QStringLiteral("jscript"));
+    ASSERT_NE(engine, nullptr);
+    EXPECT_EQ(engine->Language(), QStringLiteral("JScript"));
+    EXPECT_EQ(CreateScriptEngine(QStringLiteral("PerlScript")), nullptr);
+}
+
+// Scripts reach the language's built-ins and nothing of the host.
+TEST(JScriptEngineTest, GlobalObjectHoldsOnlyEcmaScript) {
+    auto engine = JScript(QStringLiteral(R"(
+        function Kinds() {
+            return [typeof Qt, typeof console, typeof print, typeof gc, typeof qsTr, typeof XMLHttpRequest,
+                    typeof require, typeof URL, typeof fetch, typeof setTimeout].join(",");
+        }
+        function Builtins() { return [typeof Math.max, typeof JSON.stringify, typeof Date, typeof RegExp].join(","); })"));
+    EXPECT_EQ(Call(*engine, QStringLiteral("Kinds")),
+              QStringLiteral("undefined,undefined,undefined,undefined,undefined,undefined,undefined,undefined,"
+                             "undefined,undefined"));
+    EXPECT_EQ(Call(*engine, QStringLiteral("Builtins")), QStringLiteral("function,function,function,function"));
+    // Module loading is not part of a script: import() does not even compile.
+    EXPECT_FALSE(engine->AddCode(QStringLiteral("function F() { return import('/etc/passwd'); }")));
+}
+
+TEST(JScriptEngineTest, ValuesBecomeTextAsJScriptConvertsThem) {
+    auto engine = JScript(QStringLiteral(R"(
+        function NoReturn(d) { }
+        function Null(d) { return null; }
+        function Number(d) { return 42; }
+        function Fraction(d) { return 1 / 4; }
+        function Bool(d) { return d == "x"; }
+        function List(d) { return [1, "b", 3]; }
+        function Returned(d) { return new Error("kept"); }
+        function Sym(d) { return Symbol("s"); }
+        function BadText(d) { return { toString: function () { throw new Error("no text"); } }; })"));
+    struct Case {
+        const char* function;
+        const char* expected;
+    };
+    // A function without return gives an empty text, as a call that yields
+    // no value did in the old script host.
+    const Case cases[] = {
+        {"NoReturn", ""},          {"Null", ""},         {"Number", "42"},
+        {"Fraction", "0.25"},      {"Bool", "true"},     {"List", "1,b,3"},
+        {"Returned", "Error: kept"}, {"Sym", "Symbol(s)"},
+        {"BadText", "ERROR: no text"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Call(*engine, QString::fromLatin1(c.function), QStringLiteral("x")), QString::fromUtf8(c.expected))
+            << c.function;
+}
+
+TEST(JScriptEngineTest, SyntaxErrorCarriesLineAndText) {
+    auto engine = CreateScriptEngine(QStringLiteral("JScript"));
+    EXPECT_FALSE(engine->AddCode(QStringLiteral("function DataUpdated(Data)\r\n{\r\n  return Data +;\r\n}")));
+    EXPECT_FALSE(engine->Error().Description.isEmpty());
+    EXPECT_EQ(engine->Error().Line, 3);
+    EXPECT_EQ(engine->Error().Text, QStringLiteral("  return Data +;"));
+    // Nothing of the failed code was added.
+    EXPECT_TRUE(Call(*engine, QStringLiteral("DataUpdated")).startsWith(QStringLiteral("ERROR: ")));
+}
+
+TEST(JScriptEngineTest, RunTimeErrorsCarryDescriptionLineAndText) {
+    auto engine = JScript(QStringLiteral("var n = 0;\nfunction Bad(d) {\n  return d.no.such;\n}\n"
+                                         "function Thrown(d) { throw 'plain text'; }"));
+    QString result = QStringLiteral("untouched");
+    EXPECT_FALSE(engine->Run(QStringLiteral("Bad"), {QStringLiteral("x")}, result));
+    EXPECT_EQ(result, QStringLiteral("untouched"));
+    EXPECT_TRUE(engine->Error().Description.contains(QStringLiteral("such"))) << engine->Error().Description.toStdString();
+    EXPECT_EQ(engine->Error().Line, 3);
+    EXPECT_EQ(engine->Error().Text, QStringLiteral("  return d.no.such;"));
+    // A thrown value that is no Error object fails the call all the same.
+    EXPECT_EQ(Call(*engine, QStringLiteral("Thrown")), QStringLiteral("ERROR: plain text"));
+    // Function names are case-sensitive in JScript.
+    EXPECT_EQ(Call(*engine, QStringLiteral("bad")), QStringLiteral("ERROR: The script has no function 'bad'"));
+    // Top-level code that throws fails AddCode with its line.
+    EXPECT_FALSE(engine->AddCode(QStringLiteral("var a = 1;\nthrow 5;")));
+    EXPECT_EQ(engine->Error().Description, QStringLiteral("5"));
+    EXPECT_EQ(engine->Error().Line, 2);
+    EXPECT_EQ(engine->Error().Text, QStringLiteral("throw 5;"));
+}
+
+TEST(JScriptEngineTest, GlobalsLiveUntilReset) {
+    auto engine = JScript(QStringLiteral("var n = 0; function Next(d) { n++; return d + n; }"));
+    EXPECT_EQ(Call(*engine, QStringLiteral("Next"), QStringLiteral("a")), QStringLiteral("a1"));
+    EXPECT_EQ(Call(*engine, QStringLiteral("Next"), QStringLiteral("a")), QStringLiteral("a2"));
+    // Replacing the built-ins the host itself relies on changes nothing for it.
+    ASSERT_TRUE(engine->AddCode(QStringLiteral("Reflect.apply = null; String = null; function F(d) { return 7; }")));
+    EXPECT_EQ(Call(*engine, QStringLiteral("F")), QStringLiteral("7"));
+    engine->Reset();
+    EXPECT_TRUE(Call(*engine, QStringLiteral("Next")).startsWith(QStringLiteral("ERROR: ")));
+    ASSERT_TRUE(engine->AddCode(QStringLiteral("var n = 10; function Next(d) { n++; return d + n; }")));
+    EXPECT_EQ(Call(*engine, QStringLiteral("Next"), QStringLiteral("b")), QStringLiteral("b11"));
+}
+
+// Runaway code ends at the time limit, in calls and in top-level code, even
+// when it catches errors; the engine works again afterwards.
+TEST(JScriptEngineTest, TimeLimitEndsRunawayCode) {
+    auto engine = JScript(QStringLiteral(R"(
+        function Loop(d) { while (true) {} }
+        function Stubborn(d) { for (;;) { try { while (true) {} } catch (e) {} } }
+        function Fine(d) { return "fine " + d; })"));
+    engine->SetTimeLimit(200ms);
+    for (const char* function : {"Loop", "Stubborn"}) {
+        const QString got = Call(*engine, QString::fromLatin1(function));
+        EXPECT_TRUE(got.startsWith(QStringLiteral("ERROR: The script ran longer than 0.2 seconds"))) << got.toStdString();
+        EXPECT_EQ(Call(*engine, QStringLiteral("Fine"), QStringLiteral("x")), QStringLiteral("fine x")) << function;
+    }
+    EXPECT_FALSE(engine->AddCode(QStringLiteral("var i = 0;\nwhile (true) { i++; }")));
+    EXPECT_TRUE(engine->Error().Description.startsWith(QStringLiteral("The script ran longer")));
+    EXPECT_EQ(Call(*engine, QStringLiteral("Fine"), QStringLiteral("y")), QStringLiteral("fine y"));
+}
+
+TEST(JScriptEngineTest, DeepRecursionEndsInAnError) {
+    auto engine = JScript(QStringLiteral(R"(
+        function Deep(d) { return Deep(d) + 1; }
+        function Fine(d) { return d; })"));
+    EXPECT_TRUE(Call(*engine, QStringLiteral("Deep")).startsWith(QStringLiteral("ERROR: ")));
+    EXPECT_EQ(Call(*engine, QStringLiteral("Fine"), QStringLiteral("ok")), QStringLiteral("ok"));
+    // Deeply nested source does not crash the compiler.
+    QString source = QStringLiteral("var x = ");
+    source += QString(100000, QLatin1Char('(')) + QStringLiteral("1") + QString(100000, QLatin1Char(')')) + QStringLiteral(";");
+    EXPECT_FALSE(engine->AddCode(source));
+}
