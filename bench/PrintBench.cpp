@@ -43,14 +43,15 @@ namespace {
 using namespace zp;
 
 constexpr int kDpi = 600;
-constexpr int kFontPixels = 50; // 12 points at 600 dpi
+constexpr int kFontPoints = 10;
+constexpr int kFontPixels = kFontPoints * kDpi / 72;
 constexpr int kSmallSource = 1000; // records behind the count-mode run
 const char* const kFixedCode = "123456789012";
 
 // The label's objects, in label pixels at 600 dpi: three lines of text and
 // the bar code under them, on a 2.625 x 1 inch label.
-constexpr TRect kTextBounds[3] = {{60, 30, 1500, 90}, {60, 100, 1500, 160}, {60, 170, 1500, 230}};
-constexpr TRect kBarcodeBounds{60, 260, 1500, 560};
+constexpr TRect kTextBounds[3] = {{60, 30, 1500, 130}, {60, 130, 1500, 230}, {60, 230, 1500, 330}};
+constexpr TRect kBarcodeBounds{60, 360, 1500, 560};
 
 void SheetLayout(TLabelProperties& l) {
     l.PageWidth = 8.5f;
@@ -106,7 +107,7 @@ void BuildLabel(TZpLabelDocument& doc, const QString& folder) {
         auto text = std::make_shared<TZpTextObject>();
         text->SetBoundsExact(kTextBounds[i]);
         text->Font().SetName(QStringLiteral("Arial"));
-        text->Font().SetSize(12);
+        text->Font().SetSize(kFontPoints);
         BindField(text->Data(), data, fields[i]);
         doc.Add(text);
     }
