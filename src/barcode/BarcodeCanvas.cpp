@@ -66,7 +66,14 @@ void TBarcodeCanvas::FillBar(int64_t u0, int64_t v0, int64_t u1, int64_t v1) {
         break;
     }
     const int32_t cx0 = ClampLength(x0), cy0 = ClampLength(y0);
-    FPainter.fillRect(QRect(cx0, cy0, ClampLength(x1) - cx0, ClampLength(y1) - cy0), FColor);
+    // Pen and brush are set once for all bars (the caller saved the painter):
+    // a recorded page, such as a preview picture, would otherwise store the
+    // two changes, and their undoing, with every bar.
+    if (FPainter.pen().style() != Qt::NoPen)
+        FPainter.setPen(Qt::NoPen);
+    if (FPainter.brush().style() != Qt::SolidPattern || FPainter.brush().color() != FColor)
+        FPainter.setBrush(FColor);
+    FPainter.drawRect(QRect(cx0, cy0, ClampLength(x1) - cx0, ClampLength(y1) - cy0));
 }
 
 void TBarcodeCanvas::DrawText(const QFont& font, int64_t u, int64_t v, const QString& text) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The preview run: its pages, what is drawn on them, and what it leaves alone.
 #include "FakeBackend.h"
+#include "barcode/BarcodeObject.h"
 #include "RunFixture.h"
 #include "model/base/Color.h"
 #include "model/objects/TextObject.h"
@@ -135,7 +136,7 @@ TEST_F(PreviewRun, RecordModesSelectTheRecordsOfThePrintRun) {
     EXPECT_TRUE(Drawn.empty());
 }
 
-TEST_F(PreviewRun, TextIsRecordedAsTextNotAsOutlines) {
+TEST_F(PreviewRun, TextAndBarsAreRecordedCompactly) {
     auto text = std::make_shared<TZpTextObject>();
     text->SetBoundsExact({10, 60, 340, 120});
     text->Font().SetName(QStringLiteral("Arial"));
@@ -143,18 +144,34 @@ TEST_F(PreviewRun, TextIsRecordedAsTextNotAsOutlines) {
     text->Data().SetText(QStringLiteral("Customer 12345"));
     text->Rebuild();
     Doc.Add(text);
+    auto code = std::make_shared<TZpBarcodeObject>();
+    code->Symbology = bcCode128;
+    code->Density = 1;
+    code->Height = 40;
+    code->ShowHumanReadable = false;
+    code->Data().SetText(QStringLiteral("100000000042"));
+    code->SetBoundsExact({10, 130, 200, 170});
+    Doc.Add(code);
     Info.TotalLabels = 10;
     const TZpPreviewPages pages = Build();
     ASSERT_EQ(pages.size(), 1u);
-    // Outlines of these glyphs would take some 20 KB a label.
-    EXPECT_LT(pages.front().size(), 10 * 2000);
-    // The text is there: dark pixels in the text's box of the first label.
+    // Glyph outlines would take some 20 KB a label, and bars each drawn with
+    // their own pen and brush changes some 8 KB.
+    EXPECT_LT(pages.front().size(), 10 * 8000);
+    // Both are there: dark pixels in the text's box and in the symbol's box
+    // of the first label.
     const QImage image = Render(pages.front());
-    int dark = 0;
-    for (int y = At(0, 110).y(); y < At(0, 170).y(); ++y)
-        for (int x = At(60, 0).x(); x < At(390, 0).x(); ++x)
-            dark += qGray(image.pixel(x, y)) < 128;
-    EXPECT_GT(dark, 100);
+    const auto dark = [&](QRect labelPixels) {
+        int n = 0;
+        const QPoint from = At(50 + labelPixels.left(), 50 + labelPixels.top());
+        const QPoint to = At(50 + labelPixels.right(), 50 + labelPixels.bottom());
+        for (int y = from.y(); y < to.y(); ++y)
+            for (int x = from.x(); x < to.x(); ++x)
+                n += qGray(image.pixel(x, y)) < 128;
+        return n;
+    };
+    EXPECT_GT(dark(QRect(10, 60, 330, 60)), 100);
+    EXPECT_GT(dark(QRect(10, 130, 190, 40)), 300);
 }
 
 } // namespace
