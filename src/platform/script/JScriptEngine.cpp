@@ -1,41 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "platform/script/JScriptEngine.h"
 
+#include "platform/script/JScriptSandbox.h"
 #include "platform/script/Watchdog.h"
 
 #include <QJSEngine>
 #include <QRegularExpression>
-#include <QSet>
 
 namespace zp {
 
 namespace {
-
-// The global properties ECMAScript defines (ECMA-262 clause 19 and the
-// Annex B functions escape and unescape). Whatever else the engine puts on
-// its global object is removed, so scripts reach the language and nothing more.
-const QSet<QString>& EcmaScriptGlobals() {
-    static const QSet<QString> names{
-        QStringLiteral("globalThis"), QStringLiteral("Infinity"), QStringLiteral("NaN"),
-        QStringLiteral("undefined"), QStringLiteral("eval"), QStringLiteral("isFinite"),
-        QStringLiteral("isNaN"), QStringLiteral("parseFloat"), QStringLiteral("parseInt"),
-        QStringLiteral("decodeURI"), QStringLiteral("decodeURIComponent"), QStringLiteral("encodeURI"),
-        QStringLiteral("encodeURIComponent"), QStringLiteral("escape"), QStringLiteral("unescape"),
-        QStringLiteral("Array"), QStringLiteral("ArrayBuffer"), QStringLiteral("Boolean"),
-        QStringLiteral("DataView"), QStringLiteral("Date"), QStringLiteral("Error"),
-        QStringLiteral("EvalError"), QStringLiteral("Float32Array"), QStringLiteral("Float64Array"),
-        QStringLiteral("Function"), QStringLiteral("Int8Array"), QStringLiteral("Int16Array"),
-        QStringLiteral("Int32Array"), QStringLiteral("Map"), QStringLiteral("Number"),
-        QStringLiteral("Object"), QStringLiteral("Promise"), QStringLiteral("Proxy"),
-        QStringLiteral("RangeError"), QStringLiteral("ReferenceError"), QStringLiteral("RegExp"),
-        QStringLiteral("Set"), QStringLiteral("SharedArrayBuffer"), QStringLiteral("String"),
-        QStringLiteral("Symbol"), QStringLiteral("SyntaxError"), QStringLiteral("TypeError"),
-        QStringLiteral("Uint8Array"), QStringLiteral("Uint8ClampedArray"), QStringLiteral("Uint16Array"),
-        QStringLiteral("Uint32Array"), QStringLiteral("URIError"), QStringLiteral("WeakMap"),
-        QStringLiteral("WeakSet"), QStringLiteral("Atomics"), QStringLiteral("JSON"),
-        QStringLiteral("Math"), QStringLiteral("Reflect")};
-    return names;
-}
 
 // Built before any script code runs, so that scripts cannot replace what it
 // uses (Reflect.apply, String). A missing function or a thrown value comes
@@ -58,6 +32,15 @@ const char* const kCallerSource = R"((function (global, failure, apply, toText) 
         }
     };
 }))";
+
+const QString kNotReady = QStringLiteral("The script engine could not be prepared");
+
+// Line n (from 1) of a source; ECMAScript's line terminators, CR LF as one.
+QString SourceLineOf(const QString& source, int line) {
+    static const QRegularExpression terminator(QStringLiteral("\r\n|[\r\n\u2028\u2029]"));
+    const QStringList lines = source.split(terminator);
+    return line >= 1 && line <= lines.size() ? lines[line - 1] : QString();
+}
 
 // The AddCode number behind a file name the engine reports ("file:3").
 int SourceIndex(const QString& fileName) {
@@ -86,17 +69,13 @@ void TZpJScriptEngine::Reset() {
     FError = {};
     FEngine = std::make_unique<QJSEngine>();
     QJSValue global = FEngine->globalObject();
-    const QJSValue names = FEngine->evaluate(QStringLiteral("Object.getOwnPropertyNames(this)"));
-    const int count = names.property(QStringLiteral("length")).toInt();
-    for (int i = 0; i < count; ++i) {
-        const QString name = names.property(quint32(i)).toString();
-        if (!EcmaScriptGlobals().contains(name))
-            global.deleteProperty(name);
-    }
+    // The caller takes the engine's own Reflect.apply and String, before the
+    // lock-down puts forwarders in their place.
     FFailure = FEngine->newObject();
     FCaller = FEngine->evaluate(QString::fromLatin1(kCallerSource))
                   .call({global, FFailure, FEngine->evaluate(QStringLiteral("Reflect.apply")),
                          FEngine->evaluate(QStringLiteral("String"))});
+    FReady = FCaller.isCallable() && LockDownGlobals(*FEngine);
 }
 
 void TZpJScriptEngine::Interrupt(void* self) {
@@ -107,6 +86,18 @@ void TZpJScriptEngine::Interrupt(void* self) {
 
 bool TZpJScriptEngine::AddCode(const QString& source) {
     FError = {};
+    if (!FReady) {
+        FError.Description = kNotReady;
+        return false;
+    }
+    // Regular expression literals nested this deep exhaust the native stack
+    // of the pattern compiler; no label script comes near it.
+    if (const qsizetype at = NestingExceededAt(source, kMaxPatternNesting); at >= 0) {
+        FError.Description = QStringLiteral("The script is nested too deeply");
+        FError.Line = int(QStringView(source).left(at).count(QLatin1Char('\n'))) + 1;
+        FError.Text = SourceLineOf(source, FError.Line);
+        return false;
+    }
     FSources.push_back(source);
     const QString fileName = QString::number(FSources.size());
     FTimedOut = false;
@@ -139,6 +130,10 @@ bool TZpJScriptEngine::AddCode(const QString& source) {
 
 bool TZpJScriptEngine::Run(const QString& function, const QStringList& arguments, QString& result) {
     FError = {};
+    if (!FReady) {
+        FError.Description = kNotReady;
+        return false;
+    }
     QJSValueList args;
     args.reserve(arguments.size() + 1);
     args.append(QJSValue(function));
@@ -191,12 +186,9 @@ void TZpJScriptEngine::SetThrownError(const QJSValue& thrown) {
 
 QString TZpJScriptEngine::SourceLine(const QString& fileName, int line) const {
     const int index = SourceIndex(fileName);
-    if (index < 0 || index >= int(FSources.size()) || line <= 0)
+    if (index < 0 || index >= int(FSources.size()))
         return {};
-    // ECMAScript's line terminators; CR LF counts as one.
-    static const QRegularExpression terminator(QStringLiteral("\r\n|[\r\n\u2028\u2029]"));
-    const QStringList lines = FSources[size_t(index)].split(terminator);
-    return line <= lines.size() ? lines[line - 1] : QString();
+    return SourceLineOf(FSources[size_t(index)], line);
 }
 
 } // namespace zp

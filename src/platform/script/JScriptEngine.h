@@ -14,7 +14,8 @@ namespace zp {
 
 /// JScript through QJSEngine. The engine's global object holds the
 /// ECMAScript built-ins and nothing else: no Qt objects, no console, no
-/// module loading. A watchdog interrupts code that outlives the time limit.
+/// module loading (see JScriptSandbox.h). A watchdog interrupts code that
+/// outlives the time limit.
 class TZpJScriptEngine final : public IZpScriptEngine {
 public:
     TZpJScriptEngine();
@@ -47,6 +48,7 @@ private:
     TZpScriptError FError;
     std::chrono::milliseconds FLimit = kDefaultCallLimit;
     std::atomic<bool> FTimedOut = false;
+    bool FReady = false; // the global object was locked down
 };
 
 } // namespace zp
