@@ -4,6 +4,7 @@
 #include "PdfInfo.h"
 #include "RunFixture.h"
 #include "model/base/Errors.h"
+#include "print/PreviewJob.h"
 #include "print/PrintJob.h"
 
 #include <QDir>
@@ -260,6 +261,28 @@ TEST_F(PrintRun, CancellingAtALabelAbortsSilentlyWithoutClosingStep) {
     EXPECT_EQ(Drawn.size(), 10u);
     EXPECT_EQ(Dialogs->ProgressLines(), QStringList{"Page 1"});
     EXPECT_EQ(Probe->Data.GetSerialStart(), 110);
+}
+
+TEST_F(PrintRun, PrintScriptsWrapEachLabelAndThePreviewRunsNone) {
+    UseSerial(100);
+    Probe->Script.SetLanguage(kJScriptLanguage);
+    Probe->Script.SetScript(QStringLiteral(
+        "function DataUpdated(s) { return s; }\n"
+        "function BeforePrintData(s) { return '<' + s + '>'; }\n"
+        "function AfterPrintData(s) { return s.substring(1, s.length - 1); }\n"));
+    Probe->Script.SetEnabled(true);
+    Info.TotalLabels = 4;
+    Info.Copies = 2;
+    // A copy is printed from what the after-print script left: without it the
+    // second copy would read "<<100>>".
+    Print();
+    EXPECT_EQ(Texts(), QStringList({"<100>", "<100>", "<101>", "<101>"}));
+    EXPECT_EQ(Probe->Data.GetText(), QStringLiteral("101"));
+    EXPECT_GE(Probe->Changes, 8) << "each script's result is announced";
+
+    Drawn.clear();
+    (void)BuildPreviewPages(Doc.Objects(), Doc.Layout(), Data(), Info);
+    EXPECT_EQ(Texts(), QStringList({"100", "100", "101", "101"}));
 }
 
 TEST_F(PrintRun, PromptsAreAskedAtTheStartAndResetAfterwards) {

@@ -6,6 +6,7 @@
 #include "model/data/ZpData.h"
 #include "model/document/LabelDocument.h"
 #include "model/objects/ZpObject.h"
+#include "model/script/ZpScript.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/printing/Printer.h"
 #include "print/PrintInfo.h"
@@ -24,8 +25,8 @@ struct TDrawn {
     QPointF Origin; ///< the label corner in device pixels
 };
 
-/// A label object with a data source that records each drawing and paints
-/// its bounds black.
+/// A label object with a data source and a script (disabled) that records
+/// each drawing and paints its bounds black.
 class TProbeObject : public TZpObject, public IZpPaint, public IZpDataCallback {
 public:
     explicit TProbeObject(std::vector<TDrawn>& log) : FLog(log) {}
@@ -36,6 +37,8 @@ public:
             return static_cast<IZpData*>(&Data);
         if (iid == typeid(IZpDataCallback))
             return static_cast<IZpDataCallback*>(this);
+        if (iid == typeid(IZpScript))
+            return static_cast<IZpScript*>(&Script);
         return TZpObject::QueryInterface(iid);
     }
     [[nodiscard]] QString GetClassName() const override { return QStringLiteral("TProbeObject"); }
@@ -49,6 +52,7 @@ public:
     void DataChanged() override { ++Changes; }
 
     TZpData Data{this};
+    TZpScript Script{this};
     int Changes = 0;
     std::function<void()> OnDraw;
 
