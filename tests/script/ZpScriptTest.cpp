@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "files/ValueStream.h"
 #include "model/objects/TextObject.h"
+#include "model/script/ScriptSyntax.h"
 #include "model/script/ZpScript.h"
 #include "print/RunSources.h"
 
@@ -129,4 +130,35 @@ TEST(ZpScriptTest, MissingDataUpdatedGivesScriptError) {
     text.Script().SetEnabled(true);
     text.Data().Update();
     EXPECT_EQ(text.Data().GetText(), kScriptErrorText);
+}
+
+TEST(ZpScriptTest, SyntaxTestNamesTheLineOfTheError) {
+    const TZpSyntaxCheck vbs = TestScriptSyntax(
+        kVBScriptLanguage, QStringLiteral("Function DataUpdated(Data)\r\n  Dim x\r\n  x = (Data + \r\nEnd Function"));
+    EXPECT_FALSE(vbs.Passed);
+    EXPECT_TRUE(vbs.Message.endsWith(QStringLiteral(" in line 3: \"  x = (Data + \""))) << vbs.Message.toStdString();
+    EXPECT_FALSE(vbs.Message.startsWith(QStringLiteral(" in line")));
+
+    const TZpSyntaxCheck js = TestScriptSyntax(kJScriptLanguage, DefaultScript(kJScriptLanguage));
+    EXPECT_TRUE(js.Passed);
+    EXPECT_EQ(js.Message, QStringLiteral("Script passed syntax check!"));
+    EXPECT_EQ(TestScriptSyntax(QStringLiteral("PerlScript"), QString()).Message, kNoScriptEngineMessage);
+}
+
+// The page compiles only the editor's text: switching an enabled script to
+// the other language, or switching on a repaired script, succeeds at once.
+TEST(ZpScriptTest, ScriptPageCompilesOnlyTheEditorsText) {
+    TZpScript script;
+    ApplyScriptPage(script, true, kVBScriptLanguage, DefaultScript(kVBScriptLanguage));
+    ApplyScriptPage(script, true, kJScriptLanguage, kUpper);
+    EXPECT_EQ(script.GetLanguage(), kJScriptLanguage);
+    EXPECT_EQ(script.Run(QStringLiteral("DataUpdated"), QStringLiteral("a")), QStringLiteral("A"));
+
+    TZpScript broken;
+    broken.SetLanguage(kJScriptLanguage);
+    broken.SetScript(QStringLiteral("function DataUpdated(Data) { return Data +; }"));
+    ApplyScriptPage(broken, true, kJScriptLanguage, kUpper);
+    EXPECT_EQ(broken.Run(QStringLiteral("DataUpdated"), QStringLiteral("b")), QStringLiteral("B"));
+
+    EXPECT_THROW(ApplyScriptPage(broken, true, kJScriptLanguage, QStringLiteral("function (")), EZpScriptError);
 }
