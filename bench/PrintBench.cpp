@@ -5,13 +5,15 @@
 // for 1,000, 10,000 and 100,000 records. Set beside it in the same run, the
 // limit: the same labels drawn with plain QPainter calls straight into a
 // QPdfWriter (fixed text, the same bars, no data, no engine). And the
-// preview of 10,000 labels beside the print of the same labels.
+// preview of 10,000 labels beside the print of the same labels, and the
+// scan check of those labels (each drawn at 600 dpi and its bar code read
+// back) beside printing them.
 //
 // Each measurement runs in a child process of its own, so that its peak
 // memory is its own. Labels runs the engine in count mode over a fixed
 // 1,000-record source, so that its memory shows the engine alone. Goals: engine time at most 2 x the limit, peak memory
 // under 150 MiB and flat from 10,000 to 100,000 records, the preview in at
-// most 2 x the print time.
+// most 2 x the print time, the scan check in at most 20 x the print time.
 #include "barcode/Barcode.h"
 #include "barcode/BarcodeObject.h"
 #include "data/DataConnections.h"
@@ -24,6 +26,7 @@
 #include "print/PreviewJob.h"
 #include "print/PrintInfo.h"
 #include "print/PrintJob.h"
+#include "print/verify/ScanRun.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -36,6 +39,7 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstring>
+#include <stdexcept>
 #include <sys/resource.h>
 
 namespace {
@@ -121,9 +125,11 @@ void BuildLabel(TZpLabelDocument& doc, const QString& folder) {
     doc.Add(code);
 }
 
+enum class TEngineRun { Print, Preview, Verify };
+
 // labels > 0: count mode, that many labels walking through the records (and
 // staying on the last); otherwise one label per record.
-double RunEngine(const QString& folder, const QString& out, bool preview, int labels = 0) {
+double RunEngine(const QString& folder, const QString& out, TEngineRun run, int labels = 0) {
     SetLabelDPI(kDpi);
     TZpLabelDocument doc;
     BuildLabel(doc, folder);
@@ -139,9 +145,14 @@ double RunEngine(const QString& folder, const QString& out, bool preview, int la
     QElapsedTimer timer;
     timer.start();
     doc.Environment().Connections().Open();
-    if (preview) {
+    if (run == TEngineRun::Preview) {
         const TZpPreviewPages pages = BuildPreviewPages(doc.Objects(), doc.Layout(), doc.Environment().Connections(), info);
         benchmark::DoNotOptimize(pages.size());
+    } else if (run == TEngineRun::Verify) {
+        const TZpScanReport report = VerifyRun(doc.Objects(), doc.Layout(), doc.Environment().Connections(), info, kDpi);
+        // Every label's symbol must have been read, or the time means nothing.
+        if (report.Failed() || report.Results.size() != size_t(report.Labels))
+            throw std::runtime_error("the scan check did not read every symbol");
     } else {
         RunPrintJob(doc.Objects(), doc.Layout(), doc.Environment().Connections(), QStringLiteral("Bench"), info);
     }
@@ -211,9 +222,12 @@ int RunChild(int argc, char** argv) {
         if (mode == QLatin1String("limit"))
             seconds = RunLimit(records, out);
         else if (mode == QLatin1String("count"))
-            seconds = RunEngine(CsvFolder(root, kSmallSource), out, false, records);
+            seconds = RunEngine(CsvFolder(root, kSmallSource), out, TEngineRun::Print, records);
         else
-            seconds = RunEngine(CsvFolder(root, records), out, mode == QLatin1String("preview"));
+            seconds = RunEngine(CsvFolder(root, records), out,
+                                mode == QLatin1String("preview")  ? TEngineRun::Preview
+                                : mode == QLatin1String("verify") ? TEngineRun::Verify
+                                                                  : TEngineRun::Print);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
@@ -309,6 +323,25 @@ void Preview(benchmark::State& state) {
     state.counters["x_print"] = print.Seconds > 0 ? preview.Seconds / print.Seconds : 0;
 }
 BENCHMARK(Preview)->Arg(10000)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void Verify(benchmark::State& state) {
+    const int records = int(state.range(0));
+    TChildResult verify, print;
+    for (auto _ : state) {
+        print = Child("print", records);
+        verify = Child("verify", records);
+        if (verify.Seconds <= 0) {
+            state.SkipWithError("the scan check failed");
+            return;
+        }
+        state.SetIterationTime(verify.Seconds);
+    }
+    state.counters["labels_per_s"] = records / verify.Seconds;
+    state.counters["peak_MiB"] = verify.PeakMiB;
+    state.counters["print_s"] = print.Seconds;
+    state.counters["x_print"] = print.Seconds > 0 ? verify.Seconds / print.Seconds : 0;
+}
+BENCHMARK(Verify)->Arg(10000)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

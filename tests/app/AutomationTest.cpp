@@ -121,6 +121,19 @@ TEST_F(AutomationTest, PrintsFiveLabelsAndReadsItsProperties) {
     EXPECT_EQ(Get(bus, QStringLiteral("UpdateSerials")).value<short>(), -1);
 }
 
+TEST_F(AutomationTest, VerifyLabelsReturnsTheScanReport) {
+    QDBusConnection bus = Client(QStringLiteral("client"));
+    const QString demo = QStringLiteral(ZP_SAMPLE_DIR "/product-label.zp3");
+    ASSERT_EQ(Set(bus, QStringLiteral("Filename"), demo).type(), QDBusMessage::ReplyMessage);
+    ASSERT_EQ(Set(bus, QStringLiteral("TotalLabels"), 2).type(), QDBusMessage::ReplyMessage);
+    const QDBusMessage reply = Call(bus, kInterface, QStringLiteral("VerifyLabels"));
+    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    const QString report = reply.arguments().value(0).toString();
+    EXPECT_TRUE(report.startsWith(QStringLiteral("Scan check of \"product-label.zp3\" at 600 dpi, 2 labels\n")))
+        << report.toStdString();
+    EXPECT_TRUE(report.endsWith(QStringLiteral("2 symbols: 2 ok, 0 FAILED, 0 not checked\n"))) << report.toStdString();
+}
+
 TEST_F(AutomationTest, TwoClientsShareOneLabelAndErrorsComeBackAsErrors) {
     QDBusConnection first = Client(QStringLiteral("first"));
     QDBusConnection second = Client(QStringLiteral("second"));

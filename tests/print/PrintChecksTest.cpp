@@ -20,6 +20,7 @@ class PrintChecks : public RunFixture {
 protected:
     void TearDown() override {
         AppOptions().CheckBarCodes = false;
+        AppOptions().ReadBackBarCodes = false;
         RunFixture::TearDown();
     }
     bool Check(const TZpObjectList& objects) {
@@ -238,6 +239,40 @@ TEST_F(BarcodeDryRun, EachProblemIsAskedWithTheObjectsName) {
         Dialogs->Queue(TZpAnswer::Cancel);
         EXPECT_THROW((void)Verify(), EZpAbort);
     }
+}
+
+// With the read-back option every label is also drawn at the printer's
+// resolution and read back: bars that an adjustment took away are asked
+// about once, with the resolution and the record where they were found.
+TEST_F(BarcodeDryRun, SymbolsThatCannotBeReadBackAreAskedAboutOnce) {
+    UseCodes({"400638133393", "500638133393", "600638133393"});
+    Code->BarAdjust = -1;
+    EXPECT_TRUE(Verify());
+    EXPECT_TRUE(Dialogs->Messages().isEmpty());
+
+    AppOptions().ReadBackBarCodes = true;
+    const QString question =
+        QString::fromLatin1(check_messages::kNotReadBack).arg(QStringLiteral("Item code")).arg(600).arg(1);
+    Dialogs->Queue(TZpAnswer::No);
+    EXPECT_FALSE(Verify());
+    EXPECT_EQ(Dialogs->Messages(), QStringList{question});
+    EXPECT_EQ(Selection, TZpObjectList{Code});
+
+    Dialogs->Clear();
+    Selection.clear();
+    Dialogs->Queue(TZpAnswer::Yes);
+    EXPECT_TRUE(Verify());
+    EXPECT_EQ(Dialogs->Messages(), QStringList{question});
+
+    Dialogs->Clear();
+    Dialogs->Queue(TZpAnswer::Cancel);
+    EXPECT_THROW((void)Verify(), EZpAbort);
+
+    // Whole bars read back, and nothing is asked.
+    Dialogs->Clear();
+    Code->BarAdjust = 0;
+    EXPECT_TRUE(Verify());
+    EXPECT_TRUE(Dialogs->Messages().isEmpty());
 }
 
 TEST_F(BarcodeDryRun, RunsFromTheChecksOnlyWithTheOption) {
