@@ -149,6 +149,10 @@ std::optional<int> RunCommandLine(TfrmMain& mainWindow, const QStringList& argum
     if (!options.OutputFile.isEmpty())
         ZpPrinter().SetOutputFileName(QFileInfo(options.OutputFile).absoluteFilePath());
 
+    if (options.Verify && options.Classic.isEmpty()) {
+        PrintError(QStringLiteral("--verify needs a label file"));
+        return 1;
+    }
     // Nobody could read a help page here: a batch job that names no label fails.
     if (!options.Classic.isEmpty() && !QFileInfo(options.Classic.first()).isFile() && !HasDisplay()) {
         ShowHelpTopic(kCommandLineHelpContext);

@@ -133,5 +133,28 @@ TEST(RunOptionsTest, AdditionsAreTakenOutInAnyPosition) {
         EXPECT_THROW((void)ExtractRunOptions({QLatin1String(bad)}), EZpError) << bad;
 }
 
+// --verify checks the job the classic switches describe; without a print or
+// preview switch it checks what -P would print.
+TEST(RunOptionsTest, VerifyTakesTheJobOfPrintOrPreview) {
+    const QString label = QStringLiteral("label.zp3");
+    struct {
+        QStringList Arguments;
+        QStringList Classic;
+    } cases[] = {
+        {{label, QStringLiteral("--verify"), QStringLiteral("-A")}, {label, QStringLiteral("-A"), QStringLiteral("-P")}},
+        {{label, QStringLiteral("-v"), QStringLiteral("--verify")}, {label, QStringLiteral("-v")}},
+        {{QStringLiteral("--verify-report=r.csv"), label}, {label, QStringLiteral("-P")}},
+    };
+    for (const auto& c : cases) {
+        const TZpRunOptions o = ExtractRunOptions(c.Arguments);
+        EXPECT_TRUE(o.Verify);
+        EXPECT_EQ(o.Classic, c.Classic) << c.Arguments.join(QLatin1Char(' ')).toStdString();
+    }
+    EXPECT_EQ(ExtractRunOptions({QStringLiteral("--verify-report=r.csv")}).VerifyReport, QLatin1String("r.csv"));
+    EXPECT_EQ(ExtractRunOptions({QStringLiteral("--verify-dpi=203")}).VerifyDpi, 203);
+    for (const char* bad : {"--verify-report=", "--verify-dpi=0", "--verify-dpi=4801", "--verify-dpi=2x"})
+        EXPECT_THROW((void)ExtractRunOptions({QLatin1String(bad)}), EZpError) << bad;
+}
+
 } // namespace
 } // namespace zp

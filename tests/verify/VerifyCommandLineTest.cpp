@@ -74,6 +74,8 @@ TEST_F(VerifyCommandLine, AFailedSymbolExitsWithOneAndPrintsNothing) {
 }
 
 TEST_F(VerifyCommandLine, BadSwitchValuesAndAnUnwritableReportFail) {
+    EXPECT_EQ(Run({QStringLiteral("--verify")}), 1);
+    EXPECT_TRUE(Errors.contains(QStringLiteral("--verify needs a label file"))) << Errors.toStdString();
     EXPECT_EQ(Run({kDemo, QStringLiteral("--verify-dpi=20")}), 1);
     EXPECT_TRUE(Errors.contains(QStringLiteral("--verify-dpi=20 needs a resolution from 50 to 4800 dpi")))
         << Errors.toStdString();
