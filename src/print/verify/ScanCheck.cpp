@@ -9,12 +9,12 @@
 #include "model/data/ZpData.h"
 #include "model/layout/LabelProperties.h"
 #include "print/BarcodeProbe.h"
-#include "print/RunSources.h"
 #include "print/verify/BarWidths.h"
 #include "print/verify/ScanExpectation.h"
 #include "print/verify/SymbolReader.h"
 
 #include <QPainter>
+#include <QRegion>
 
 namespace zp {
 
@@ -34,11 +34,15 @@ QString Shown(const TZpScanExpectation& e, const std::string& text, const std::s
 } // namespace
 
 TZpScanCheck::TZpScanCheck(const TZpObjectList& objects, const TLabelProperties& layout, int dpi)
-    : FPrintable(TZpRunSources::PrintableObjects(objects)), FDpi(dpi > 0 ? dpi : LabelDPI()),
-      FMargin(Round(FDpi * kQuietZoneInches)) {
+    : FDpi(dpi > 0 ? dpi : LabelDPI()), FMargin(Round(FDpi * kQuietZoneInches)) {
+    // The objects that draw in a run, as TZpRunSources::PrintableObjects finds them.
     for (size_t i = 0; i < objects.size(); ++i) {
         const TZpObjectPtr& obj = objects[i];
-        if (obj->GetPrintObject() && Supports<IZpPaint>(obj) && TZpBarcodeProbe::IsBarcode(*obj))
+        IZpPaint* paint = Supports<IZpPaint>(obj);
+        if (!paint || !obj->GetPrintObject())
+            continue;
+        FPrintable.push_back({obj.get(), paint});
+        if (TZpBarcodeProbe::IsBarcode(*obj))
             FBarcodes.push_back({obj.get(), int(i) + 1});
     }
     const int width = std::max(1, Round(double(FDpi) * layout.Width));
@@ -51,34 +55,73 @@ TZpScanCheck::TZpScanCheck(const TZpObjectList& objects, const TLabelProperties&
     case lsEllipse: FShape.addEllipse(QRectF(FLabel)); break;
     default: break;
     }
-    FImage = QImage(width + 2 * FMargin, height + 2 * FMargin, QImage::Format_Grayscale8);
+    FImage = QImage(width + 2 * FMargin, height + 2 * FMargin, QImage::Format_RGB32);
     const int dotsPerMeter = Round(FDpi / 0.0254);
     FImage.setDotsPerMeterX(dotsPerMeter);
     FImage.setDotsPerMeterY(dotsPerMeter);
+}
+
+QRect TZpScanCheck::DeviceRect(const TRect& bounds) const {
+    const double scale = double(FDpi) / LabelDPI();
+    const double left = std::min(bounds.Left, bounds.Right) * scale;
+    const double right = std::max(bounds.Left, bounds.Right) * scale;
+    const double top = std::min(bounds.Top, bounds.Bottom) * scale;
+    const double bottom = std::max(bounds.Top, bounds.Bottom) * scale;
+    return QRect(QPoint(int(std::floor(left)), int(std::floor(top))),
+                 QPoint(int(std::ceil(right)), int(std::ceil(bottom))))
+        .translated(FMargin, FMargin);
+}
+
+QRect TZpScanCheck::ReadArea(TZpObject& object) const {
+    // A reader scans across the bars: the quiet zones before and after the
+    // symbol count; above and below, what is printed there is never scanned.
+    const auto* rotation = Supports<IZpRotation>(static_cast<IZpUnknown*>(&object));
+    const bool turned = rotation && NormalRotation(rotation->GetRotation()) % 180 != 0;
+    const int along = FMargin;
+    const int across = std::max(2, FDpi / 100);
+    const QRect r = DeviceRect(object.GetBounds());
+    return turned ? r.adjusted(-across, -along, across, along) : r.adjusted(-along, -across, along, across);
 }
 
 std::vector<TZpScanResult> TZpScanCheck::CheckLabel(int label, int record) {
     std::vector<TZpScanResult> results;
     if (FBarcodes.empty())
         return results;
-    FImage.fill(Qt::white);
+    // Measuring draws each symbol, which puts its bounds around this label's
+    // symbol: that gives the areas to draw and read. Only they are drawn, and
+    // only the objects that reach into them.
+    std::vector<TZpBarWidths> widths;
+    std::vector<QRect> areas;
+    QRegion region;
+    for (const TBarcode& barcode : FBarcodes) {
+        widths.push_back(MeasureBars(*barcode.Object, FDpi, QPointF(FMargin, FMargin)));
+        areas.push_back(ReadArea(*barcode.Object).intersected(FImage.rect()));
+        region += areas.back();
+    }
     {
         QPainter painter(&FImage);
+        for (const QRect& r : region)
+            painter.fillRect(r, Qt::white);
         // What falls beyond the label's edge is not printed on it.
         if (FShape.isEmpty())
-            painter.setClipRect(FLabel);
-        else
+            painter.setClipRegion(region.intersected(FLabel));
+        else {
             painter.setClipPath(FShape);
+            painter.setClipRegion(region, Qt::IntersectClip);
+        }
         ApplyLabelMapping(painter, QPointF(FMargin, FMargin));
-        for (IZpPaint* paint : FPrintable)
-            paint->Draw(painter);
+        // A few dots of slack for pens and glyphs that reach past the bounds.
+        const int slack = std::max(2, FDpi / 100);
+        for (const TPrintable& p : FPrintable)
+            if (region.intersects(DeviceRect(p.Object->GetBounds()).adjusted(-slack, -slack, slack, slack)))
+                p.Paint->Draw(painter);
     }
     results.reserve(FBarcodes.size());
-    for (const TBarcode& barcode : FBarcodes) {
-        TZpScanResult result = Check(*barcode.Object);
+    for (size_t i = 0; i < FBarcodes.size(); ++i) {
+        TZpScanResult result = Check(*FBarcodes[i].Object, widths[i], areas[i]);
         // An object without a name is known by its place in the drawing order.
         if (result.Name.isEmpty())
-            result.Name = QStringLiteral("object %1").arg(barcode.Number);
+            result.Name = QStringLiteral("object %1").arg(FBarcodes[i].Number);
         result.Label = label;
         result.Record = record;
         results.push_back(std::move(result));
@@ -86,7 +129,7 @@ std::vector<TZpScanResult> TZpScanCheck::CheckLabel(int label, int record) {
     return results;
 }
 
-TZpScanResult TZpScanCheck::Check(TZpObject& object) const {
+TZpScanResult TZpScanCheck::Check(TZpObject& object, const TZpBarWidths& widths, const QRect& area) const {
     auto* barcode = Supports<IZpBarcode>(static_cast<IZpUnknown*>(&object));
     auto* data = Supports<IZpData>(static_cast<IZpUnknown*>(&object));
     auto* rotation = Supports<IZpRotation>(static_cast<IZpUnknown*>(&object));
@@ -108,7 +151,6 @@ TZpScanResult TZpScanCheck::Check(TZpObject& object) const {
         result.Note = QStringLiteral("invalid data for the symbology");
         return result;
     }
-    const TZpBarWidths widths = MeasureBars(object, FDpi, QPointF(FMargin, FMargin));
     result.NarrowestBar = widths.NarrowestBar;
     result.NarrowestSpace = widths.NarrowestSpace;
     const TZpScanExpectation expected = ExpectedScan(options, prepared);
@@ -117,12 +159,6 @@ TZpScanResult TZpScanCheck::Check(TZpObject& object) const {
         return result;
     }
     result.Data = Shown(expected, expected.Text, expected.Supplement);
-    // The object's bounds sit around what it drew; the area keeps a quiet zone.
-    const TRect b = object.GetBounds();
-    const double scale = double(FDpi) / LabelDPI();
-    const QRect area = QRect(QPoint(FMargin + int(std::floor(b.Left * scale)), FMargin + int(std::floor(b.Top * scale))),
-                             QPoint(FMargin + int(std::ceil(b.Right * scale)), FMargin + int(std::ceil(b.Bottom * scale))))
-                           .adjusted(-FMargin, -FMargin, FMargin, FMargin);
     const bool turned = rotation && NormalRotation(rotation->GetRotation()) % 180 != 0;
     const std::optional<TZpSymbolRead> read = ReadSymbol(FImage, area, options, !expected.Supplement.empty(), turned);
     if (!read) {

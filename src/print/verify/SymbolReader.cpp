@@ -36,10 +36,15 @@ std::optional<TZpSymbolRead> ReadSymbol(const QImage& image, const QRect& region
                                         bool expectSupplement, bool turned) {
     const ZXing::BarcodeFormat format = ReaderFormat(options.Symbology);
     const QRect area = region.intersected(image.rect());
-    if (format == ZXing::BarcodeFormat::None || area.isEmpty() || image.format() != QImage::Format_Grayscale8)
+    if (format == ZXing::BarcodeFormat::None || area.isEmpty())
         return std::nullopt;
-    const ZXing::ImageView view(image.constScanLine(area.top()) + area.left(), area.width(), area.height(),
-                                ZXing::ImageFormat::Lum, int(image.bytesPerLine()));
+    const bool gray = image.format() == QImage::Format_Grayscale8;
+    if (!gray && image.format() != QImage::Format_RGB32)
+        return std::nullopt;
+    // RGB32 is 0xffRRGGBB in native order: B, G, R, X in memory here.
+    const int pixel = gray ? 1 : 4;
+    const ZXing::ImageView view(image.constScanLine(area.top()) + area.left() * pixel, area.width(), area.height(),
+                                gray ? ZXing::ImageFormat::Lum : ZXing::ImageFormat::BGRX, int(image.bytesPerLine()));
     ZXing::DecodeHints hints;
     hints.setFormats(format)
         .setTryRotate(turned)

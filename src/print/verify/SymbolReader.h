@@ -18,8 +18,8 @@ struct TZpSymbolRead {
     std::string Supplement;
 };
 
-/// Reads the one symbol of the symbology in region of an 8-bit grayscale
-/// image (device pixels), the way a scanner set up for that symbology
+/// Reads the one symbol of the symbology in region of an RGB32 or 8-bit
+/// grayscale image (device pixels, read as luminance), the way a scanner set up for that symbology
 /// would: Code 39 Full ASCII decoded, a Code 39 check character verified and
 /// left out, Codabar with its start and stop characters, a supplement read
 /// when one is expected. Nothing when no symbol of the kind is found there.
