@@ -5,6 +5,7 @@
 #include "VerifyFixture.h"
 #include "print/verify/ScanCheck.h"
 #include "print/verify/ScanExpectation.h"
+#include "model/objects/ShapeObjects.h"
 
 namespace zp {
 namespace {
@@ -156,6 +157,24 @@ TEST_F(VerifyFixture, AnObjectOverPrintingTheBarsFails) {
     AddBarcode(bcCode128, QStringLiteral("OVER"), 3, 100, 80);
     TZpScanCheck both(Objects, Layout, 300);
     EXPECT_EQ(both.CheckLabel(1, 0).front().Verdict, TZpScanVerdict::Failed);
+}
+
+// A mark printed in the quiet zone after the bars: the reader no longer
+// finds where the symbol ends.
+TEST_F(VerifyFixture, AMarkInTheQuietZoneFails) {
+    auto bc = AddBarcode(bcCode128, QStringLiteral("QUIET-01"), 3);
+    TZpScanCheck check(Objects, Layout, 300);
+    ASSERT_EQ(check.CheckLabel(1, 0).front().Verdict, TZpScanVerdict::Ok);
+    const TRect b = bc->GetBounds();
+    auto mark = std::make_shared<TZpRectangleObject>();
+    mark->FillStyle().SetStyle(bsSolid);
+    mark->FillStyle().SetTransparent(false);
+    mark->FillStyle().SetColor(clBlack);
+    // Two modules after the bars (the text is centred under them), as high as the bars.
+    mark->SetBoundsExact({b.Right + 6, b.Top, b.Right + 30, b.Top + 120});
+    Objects.push_back(mark);
+    TZpScanCheck marked(Objects, Layout, 300);
+    EXPECT_EQ(marked.CheckLabel(1, 0).front().Verdict, TZpScanVerdict::Failed);
 }
 
 } // namespace
