@@ -74,6 +74,7 @@ void RunPrintJob(const TZpObjectList& objects, const TLabelProperties& layout, T
         int page = 1;
         int copyIndex = 0;
         int labelCount = 0;
+        int drawn = 0;
         bool done = !walk.PrepareData(sources, true, true);
 
         const QString generating = QLatin1String(progress_texts::kGeneratingPages);
@@ -100,6 +101,7 @@ void RunPrintJob(const TZpObjectList& objects, const TLabelProperties& layout, T
                 ApplyLabelMapping(painter, QPointF(origin.X * toDeviceX, origin.Y * toDeviceY), dpi);
                 for (IZpPaint* paint : printable)
                     paint->Draw(painter);
+                ++drawn;
             }
             sources.RunScripts(kAfterPrint);
             sources.LabelDone();
@@ -114,8 +116,9 @@ void RunPrintJob(const TZpObjectList& objects, const TLabelProperties& layout, T
                     done = true;
             }
         }
-        // A run without a single label delivers no blank sheet.
-        if (labelCount > 0)
+        // A run that drew no label (none made, or a page range past its end)
+        // delivers no blank sheet.
+        if (drawn > 0)
             printer.EndJob();
         else
             printer.AbortJob();

@@ -224,6 +224,18 @@ TEST_F(PrintRun, APageRangeDrawsOnlyItsPagesButComputesTheOthers) {
     EXPECT_EQ(ReadPdfInfo(OutputFile()).Pages, 2);
 }
 
+TEST_F(PrintRun, APageRangePastTheEndDeliversNoBlankSheet) {
+    UseSerial(1);
+    Info.TotalLabels = 15; // two sheets
+    Info.FromPage = 3;
+    Info.UpdateSerials = true;
+    Print();
+    EXPECT_TRUE(Drawn.empty());
+    EXPECT_FALSE(ZpPrinter().Printing());
+    EXPECT_FALSE(QFile::exists(OutputFile()));
+    EXPECT_EQ(Probe->Data.GetSerialStart(), 16) << "the labels were made, and the closing step ran";
+}
+
 TEST_F(PrintRun, ASheetWithoutColumnsOrRowsStopsWithAMessage) {
     for (auto [columns, rows] : {std::pair{0, 5}, std::pair{2, 0}}) {
         Doc.Layout().Columns = columns;
