@@ -297,17 +297,42 @@ TEST_F(PrintRun, PrintScriptsWrapEachLabelAndThePreviewRunsNone) {
     EXPECT_EQ(Texts(), QStringList({"100", "100", "101", "101"}));
 }
 
-TEST_F(PrintRun, PromptsAreAskedAtTheStartAndResetAfterwards) {
+TEST_F(PrintRun, PromptsAreAskedAtTheStartOfEveryRunAndResetAfterwards) {
+    auto second = std::make_shared<TProbeObject>(Drawn);
+    second->SetBoundsExact({100, 10, 150, 40});
+    Doc.Add(second);
     Probe->Data.SetKind(dkPrompt);
     Probe->Data.SetPromptCaption(QStringLiteral("Lot?"));
-    Dialogs->Queue(TPromptData{{}, QStringLiteral("L-7"), -1}); // for all labels
+    second->Data.SetKind(dkPrompt);
+    second->Data.SetPromptCaption(QStringLiteral("Shift?"));
+    const auto prompts = [&] {
+        QStringList asked;
+        for (const TZpScriptedDialogs::TQuestion& q : Dialogs->Questions())
+            if (q.Kind == QLatin1String("prompt"))
+                asked << q.Text;
+        return asked;
+    };
     Info.TotalLabels = 2;
-    Print();
-    EXPECT_EQ(Texts(), QStringList({"L-7", "L-7"}));
-    EXPECT_EQ(Probe->Data.GetText(), QStringLiteral("PROMPT"));
-    EXPECT_EQ(Probe->Data.GetPromptRemaining(), 0);
+    for (int run = 1; run <= 2; ++run) {
+        SCOPED_TRACE(run);
+        Dialogs->Clear();
+        Drawn.clear();
+        Dialogs->Queue(TPromptData{{}, QStringLiteral("L-7"), -1}); // for all labels
+        Dialogs->Queue(TPromptData{{}, QStringLiteral("B"), -1});
+        Print();
+        EXPECT_EQ(prompts(), QStringList({"Lot?", "Shift?"}));
+        EXPECT_EQ(Texts(), QStringList({"L-7", "B", "L-7", "B"}));
+        EXPECT_EQ(Probe->Data.GetText(), QStringLiteral("PROMPT"));
+        EXPECT_EQ(second->Data.GetText(), QStringLiteral("PROMPT"));
+        EXPECT_EQ(Probe->Data.GetPromptRemaining(), 0);
+    }
 
-    // Cancelling the question cancels the run.
+    // The preview asks nothing.
+    Dialogs->Clear();
+    (void)BuildPreviewPages(Doc.Objects(), Doc.Layout(), Data(), Info);
+    EXPECT_TRUE(prompts().isEmpty());
+
+    // Cancelling a question cancels the run.
     Drawn.clear();
     QFile::remove(OutputFile());
     EXPECT_THROW(Print(), EZpAbort);
