@@ -42,6 +42,9 @@ public:
     void SaveToStream(TZpWriter& writer) const;
 };
 
+/// The caption of ReadBackBarCodes in the options.
+inline constexpr const char* kReadBackBarCodesCaption = "Verify bar codes by reading them back";
+
 /// The process-wide options, created with their defaults on first use.
 [[nodiscard]] TZpAppOptions& AppOptions();
 

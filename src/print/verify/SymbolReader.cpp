@@ -2,6 +2,7 @@
 #include "print/verify/SymbolReader.h"
 
 #include <QImage>
+#include <QtEndian>
 #include <ZXing/ReadBarcode.h>
 
 namespace zp {
@@ -41,17 +42,18 @@ std::optional<TZpSymbolRead> ReadSymbol(const QImage& image, const QRect& region
     const bool gray = image.format() == QImage::Format_Grayscale8;
     if (!gray && image.format() != QImage::Format_RGB32)
         return std::nullopt;
-    // RGB32 is 0xffRRGGBB in native order: B, G, R, X in memory here.
+    // RGB32 pixels are 0xffRRGGBB words: B, G, R, X in memory on a little-endian machine.
+    constexpr ZXing::ImageFormat kRgb32 =
+        Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? ZXing::ImageFormat::BGRX : ZXing::ImageFormat::XRGB;
     const int pixel = gray ? 1 : 4;
     const ZXing::ImageView view(image.constScanLine(area.top()) + area.left() * pixel, area.width(), area.height(),
-                                gray ? ZXing::ImageFormat::Lum : ZXing::ImageFormat::BGRX, int(image.bytesPerLine()));
+                                gray ? ZXing::ImageFormat::Lum : kRgb32, int(image.bytesPerLine()));
     ZXing::DecodeHints hints;
     hints.setFormats(format)
         .setTryRotate(turned)
         .setTryDownscale(false)
         .setTryCode39ExtendedMode(options.Symbology == bcCode39Ascii)
-        .setValidateCode39CheckSum(options.CheckDigit && ReaderFormat(options.Symbology) ==
-                                                             ZXing::BarcodeFormat::Code39)
+        .setValidateCode39CheckSum(options.CheckDigit && format == ZXing::BarcodeFormat::Code39)
         .setReturnCodabarStartEnd(true)
         .setEanAddOnSymbol(expectSupplement ? ZXing::EanAddOnSymbol::Require : ZXing::EanAddOnSymbol::Ignore)
         .setMaxNumberOfSymbols(1);
