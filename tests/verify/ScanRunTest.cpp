@@ -4,6 +4,7 @@
 #include "VerifyFixture.h"
 #include "data/DataConnections.h"
 #include "files/LabelFile.h"
+#include "model/base/Errors.h"
 #include "model/document/LabelDocument.h"
 #include "print/PrintInfo.h"
 #include "print/verify/ScanRun.h"
@@ -42,6 +43,26 @@ TEST_F(VerifyFixture, SerialNumbersStepAsInPrintingAndCopiesAddNoLines) {
     EXPECT_FALSE(report.Failed());
     // The run moves no serial start value.
     EXPECT_EQ(bc->Data().GetSerialStart(), 41);
+}
+
+// Prompts are asked as for printing, one answer per label here, and reset
+// after the run; cancelling one cancels the check.
+TEST_F(VerifyFixture, PromptsAreAskedAsForPrinting) {
+    auto bc = AddBarcode(bcCode128, QString(), 3);
+    bc->Data().SetKind(dkPrompt);
+    bc->Data().SetPromptCaption(QStringLiteral("Lot?"));
+    TZpDataConnections none;
+    Dialogs->Queue(TPromptData{{}, QStringLiteral("LOT-7"), 1});
+    Dialogs->Queue(TPromptData{{}, QStringLiteral("LOT-8"), 1});
+    const TZpScanReport report = VerifyRun(Objects, Layout, none, Labels(2, 1), 300);
+    ASSERT_EQ(report.Results.size(), 2u);
+    EXPECT_EQ(report.Results[0].Decoded, QStringLiteral("LOT-7"));
+    EXPECT_EQ(report.Results[1].Decoded, QStringLiteral("LOT-8"));
+    EXPECT_EQ(bc->Data().GetText(), QStringLiteral("PROMPT"));
+
+    Dialogs->Clear();
+    Dialogs->Queue(TZpScriptedDialogs::TCancel{});
+    EXPECT_THROW((void)VerifyRun(Objects, Layout, none, Labels(2, 1), 300), EZpAbort);
 }
 
 TEST_F(VerifyFixture, ReportAsTextAndCsv) {
