@@ -169,6 +169,27 @@ TEST(JScriptEngineTest, DeepRecursionEndsInAnError) {
     EXPECT_FALSE(engine->AddCode(source));
 }
 
+// Built-ins that would loop over or fill gigabytes natively, deaf to the
+// time limit, refuse work beyond the size a label could need.
+TEST(JScriptEngineTest, HugeBuiltinWorkIsRefused) {
+    auto engine = JScript(QStringLiteral("function Fine(d) { return d; }"));
+    const char* const recipes[] = {
+        "'x'.repeat(1 << 29);",
+        "'ab'.padStart(1e9);",
+        "new Array(1e9).fill(0);",
+        "var a = []; a.length = 4e9; a.join('x');",
+        "Array.from({length: 1e9});",
+        "new ArrayBuffer(4e9);",
+        "new Float64Array(1e9);",
+        "Uint8Array.from({length: 1e9});",
+    };
+    for (const char* recipe : recipes) {
+        EXPECT_FALSE(engine->AddCode(QString::fromLatin1(recipe))) << recipe;
+        EXPECT_EQ(engine->Error().Description, QStringLiteral("Too large for a label script")) << recipe;
+    }
+    EXPECT_EQ(Call(*engine, QStringLiteral("Fine"), QStringLiteral("ok")), QStringLiteral("ok"));
+}
+
 // The lock-down keeps the built-ins working as the language defines them.
 TEST(JScriptEngineTest, BuiltinsBehaveAfterTheLockDown) {
     auto engine = JScript(QStringLiteral(R"js(
@@ -183,9 +204,10 @@ TEST(JScriptEngineTest, BuiltinsBehaveAfterTheLockDown) {
             var list = [3, 1, 2].sort(function (a, b) { return a - b; });
             return [list.join(), " a b ".trimAll(), Math.max(1, 5, 3), JSON.stringify({k: [1, "2"]}),
                     Object.keys({p: 1, q: 2}).join(), [1, 2].map(String).join("+"), "ab".toUpperCase.name,
-                    typeof Array.prototype.push, eval("1 + 2")].join("|");
+                    typeof Array.prototype.push, eval("1 + 2"), new Uint8Array([1, 2]).length,
+                    new Uint8Array(2) instanceof Uint8Array, Uint8Array.BYTES_PER_ELEMENT, "ab".repeat(2)].join("|");
         })js"));
     EXPECT_EQ(Call(*engine, QStringLiteral("Patterns"), QStringLiteral("12-345")), QStringLiteral("345|12|true|true|5|2|##-###"));
     EXPECT_EQ(Call(*engine, QStringLiteral("Methods")),
-              QStringLiteral("1,2,3|ab|5|{\"k\":[1,\"2\"]}|p,q|1+2|toUpperCase|function|3"));
+              QStringLiteral("1,2,3|ab|5|{\"k\":[1,\"2\"]}|p,q|1+2|toUpperCase|function|3|2|true|1|abab"));
 }

@@ -35,15 +35,15 @@ const QSet<QString>& EcmaScriptGlobals() {
 // Walks every object reachable from the global object and the intrinsic
 // prototypes that have no global name, and puts a forwarder in place of each
 // built-in function that is not a constructor. eval stays itself, so that
-// direct eval keeps its scope (it calls nothing by name). The pattern checks
-// guard RegExp and the string methods that make a pattern of a text.
-const char* const kLockDownSource = R"((function (global, maxNesting) {
+// direct eval keeps its scope (it calls nothing by name). Then the size and
+// pattern checks go in front of the built-ins they guard.
+const char* const kLockDownSource = R"((function (global, maxNesting, maxLength) {
     var apply = Reflect.apply, construct = Reflect.construct, ownKeys = Reflect.ownKeys;
     var describe = Object.getOwnPropertyDescriptor, define = Object.defineProperty, protoOf = Object.getPrototypeOf;
     var fnText = Function.prototype.toString, indexOf = String.prototype.indexOf;
     var seen = new Set(), setHas = Set.prototype.has, setAdd = Set.prototype.add;
     var wrappers = new Map(), mapGet = Map.prototype.get, mapSet = Map.prototype.set;
-    var NativeRegExp = RegExp, nativeEval = eval, NativeSyntaxError = SyntaxError;
+    var NativeRegExp = RegExp, nativeEval = eval, NativeSyntaxError = SyntaxError, NativeRangeError = RangeError;
 
     function isPlainBuiltin(f) {
         return typeof f === "function" && f !== nativeEval && describe(f, "prototype") === undefined
@@ -106,25 +106,50 @@ const char* const kLockDownSource = R"((function (global, maxNesting) {
         if (typeof pattern === "string" && nesting(pattern) > maxNesting)
             throw new NativeSyntaxError("Regular expression too deeply nested");
     }
-    function guard(owner, name, makesPattern) {
-        var f = describe(owner, name);
-        if (!f || typeof f.value !== "function")
+    // A constructor that checks its arguments first; statics and the
+    // prototype stay the native one's.
+    function guardConstructor(name, check) {
+        var Native = global[name];
+        if (typeof Native !== "function")
             return;
-        var inner = f.value;
-        f.value = function () {
-            makesPattern(arguments);
+        var Safe = function () {
+            check(arguments);
+            return new.target === undefined ? apply(Native, this, arguments) : construct(Native, arguments, new.target);
+        };
+        var keys = ownKeys(Native);
+        for (var k = 0; k < keys.length; k++)
+            if (keys[k] !== "length" && keys[k] !== "name")
+                define(Safe, keys[k], describe(Native, keys[k]));
+        define(Safe, "name", { value: name, configurable: true });
+        define(Safe, "length", { value: Native.length, configurable: true });
+        Object.setPrototypeOf(Safe, protoOf(Native));
+        define(Native.prototype, "constructor", { value: Safe, writable: true, configurable: true });
+        define(global, name, { value: Safe, writable: true, configurable: true });
+    }
+    // Every method of owner checks this and the arguments first.
+    function guardMethods(owner, check) {
+        var keys = ownKeys(owner);
+        for (var k = 0; k < keys.length; k++) {
+            var d = describe(owner, keys[k]);
+            if (keys[k] === "constructor" || typeof d.value !== "function" || !d.configurable)
+                continue;
+            d.value = guarded(d.value, check);
+            define(owner, keys[k], d);
+        }
+    }
+    function guarded(inner, check) {
+        return function () {
+            check(this, arguments);
             return apply(inner, this, arguments);
         };
-        define(owner, name, f);
     }
-    var SafeRegExp = function RegExp(pattern, flags) {
-        checkPattern(pattern);
-        return new.target === undefined ? apply(NativeRegExp, this, arguments)
-                                        : construct(NativeRegExp, arguments, new.target);
-    };
-    define(SafeRegExp, "prototype", { value: NativeRegExp.prototype });
-    define(NativeRegExp.prototype, "constructor", { value: SafeRegExp, writable: true, configurable: true });
-    define(global, "RegExp", { value: SafeRegExp, writable: true, configurable: true });
+    function guardMethod(owner, name, check) {
+        var d = describe(owner, name);
+        if (!d || typeof d.value !== "function")
+            return;
+        d.value = guarded(d.value, check);
+        define(owner, name, d);
+    }
 
     visit(global);
     visit(protoOf(function* () {}));
@@ -134,11 +159,36 @@ const char* const kLockDownSource = R"((function (global, maxNesting) {
     visit(protoOf(new Map()[Symbol.iterator]()));
     visit(protoOf(new Set()[Symbol.iterator]()));
 
-    var firstArgument = function (args) { checkPattern(args[0]); };
-    guard(String.prototype, "match", firstArgument);
-    guard(String.prototype, "matchAll", firstArgument);
-    guard(String.prototype, "search", firstArgument);
-    guard(NativeRegExp.prototype, "compile", firstArgument);
+    // Native loops over huge arrays and texts neither stop at the time limit
+    // nor ask before taking gigabytes; nothing a label needs comes near the limit.
+    function tooLarge() { throw new NativeRangeError("Too large for a label script"); }
+    function count(n) { n = +n; return n === n ? n : 0; }
+    function lengthOf(o) { return o !== null && (typeof o === "object" || typeof o === "function") ? count(o.length) : 0; }
+    function checkSelf(self, args) { if (lengthOf(self) > maxLength) tooLarge(); }
+    function checkFirst(args) { if (lengthOf(args[0]) > maxLength) tooLarge(); }
+    function checkSize(args) { if (typeof args[0] !== "object" && count(args[0]) > maxLength) tooLarge(); }
+    guardMethods(Array.prototype, checkSelf);
+    guardMethods(protoOf(Int8Array.prototype), checkSelf);
+    guardMethod(Array, "from", function (self, args) { checkFirst(args); });
+    guardMethod(protoOf(Int8Array), "from", function (self, args) { checkFirst(args); });
+    var textLength = function (self) { return typeof self === "string" ? self.length : lengthOf(self); };
+    guardMethod(String.prototype, "repeat", function (self, args) {
+        if (textLength(self) * count(args[0]) > maxLength) tooLarge();
+    });
+    var padCheck = function (self, args) { if (count(args[0]) > maxLength) tooLarge(); };
+    guardMethod(String.prototype, "padStart", padCheck);
+    guardMethod(String.prototype, "padEnd", padCheck);
+    var names = ["ArrayBuffer", "SharedArrayBuffer", "Int8Array", "Uint8Array", "Uint8ClampedArray", "Int16Array",
+                 "Uint16Array", "Int32Array", "Uint32Array", "Float32Array", "Float64Array"];
+    for (var i = 0; i < names.length; i++)
+        guardConstructor(names[i], function (args) { checkSize(args); checkFirst(args); });
+    guardConstructor("RegExp", function (args) { checkPattern(args[0]); });
+
+    var firstArgument = function (self, args) { checkPattern(args[0]); };
+    guardMethod(String.prototype, "match", firstArgument);
+    guardMethod(String.prototype, "matchAll", firstArgument);
+    guardMethod(String.prototype, "search", firstArgument);
+    guardMethod(NativeRegExp.prototype, "compile", firstArgument);
 }))";
 
 } // namespace
@@ -167,7 +217,7 @@ bool LockDownGlobals(QJSEngine& engine) {
             global.deleteProperty(name);
     }
     const QJSValue lockDown = engine.evaluate(QString::fromLatin1(kLockDownSource));
-    const QJSValue result = lockDown.call({global, kMaxPatternNesting});
+    const QJSValue result = lockDown.call({global, kMaxPatternNesting, kMaxScriptLength});
     return !lockDown.isError() && !result.isError();
 }
 
