@@ -50,8 +50,9 @@ private:
     QtMessageHandler FPrevious = nullptr;
 };
 
-/// The object's record as SaveToStream writes it.
-inline QByteArray Record(TZpObject& obj) {
+/// The record of an object (or an owned part) as SaveToStream writes it.
+template <class T>
+QByteArray Record(T& obj) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "files/ValueStream.h"
+#include "model/ModelTestSupport.h"
 #include "model/objects/TextObject.h"
 #include "model/script/ScriptSyntax.h"
 #include "model/script/ZpScript.h"
 #include "print/RunSources.h"
 
-#include <QBuffer>
 #include <gtest/gtest.h>
 
 using namespace zp;
@@ -14,15 +13,6 @@ namespace {
 
 const QString kUpper = QStringLiteral("function DataUpdated(Data) { return Data.toUpperCase(); }\n"
                                       "function BeforePrintData(Data) { return '[' + Data + ']'; }");
-
-QByteArray Saved(const TZpScript& script) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    TZpWriter writer(buffer);
-    script.SaveToStream(writer);
-    return bytes;
-}
 
 } // namespace
 
@@ -34,7 +24,7 @@ TEST(ZpScriptTest, NewTextObjectHasNoScriptRunningAndSavesAnEmptyText) {
     EXPECT_FALSE(text.Script().GetError().has_value());
     TZpScript empty;
     empty.SetScript(QString());
-    EXPECT_EQ(Saved(text.Script()), Saved(empty));
+    EXPECT_EQ(test::Record(text.Script()), test::Record(empty));
 }
 
 TEST(ZpScriptTest, EngineRunsWhileEnabledAndRecompilesOnChanges) {
