@@ -154,6 +154,12 @@ TEST(JScriptEngineTest, DeepRecursionEndsInAnError) {
         QStringLiteral("'x'.match(Array(100001).join('(?:') + 'x' + Array(100001).join(')'));"),
         QStringLiteral("var x = /") + QString(5000, QLatin1Char('(')) + QStringLiteral("a") +
             QString(5000, QLatin1Char(')')) + QStringLiteral("/;"),
+        QStringLiteral("var p = '/' + Array(100001).join('(') + Array(100001).join(')') + '/'; eval(p);"),
+        QStringLiteral("var p = '/' + Array(100001).join('(') + Array(100001).join(')') + '/'; Function('return ' + p);"),
+        QStringLiteral("var p = '/' + Array(100001).join('(') + Array(100001).join(')') + '/';"
+                       "(function () {}).constructor('return ' + p);"),
+        QStringLiteral("var p = '/' + Array(100001).join('(') + Array(100001).join(')') + '/';"
+                       "(function* () {}).constructor('return ' + p);"),
     };
     for (const QString& recipe : recipes) {
         const std::string shown = recipe.left(70).toStdString();
@@ -182,6 +188,7 @@ TEST(JScriptEngineTest, HugeBuiltinWorkIsRefused) {
         "new ArrayBuffer(4e9);",
         "new Float64Array(1e9);",
         "Uint8Array.from({length: 1e9});",
+        "var s = 'ab'; for (var i = 0; i < 13; i++) s = s + s; s.replace(/a/g, s);",
     };
     for (const char* recipe : recipes) {
         EXPECT_FALSE(engine->AddCode(QString::fromLatin1(recipe))) << recipe;

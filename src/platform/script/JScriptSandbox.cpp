@@ -108,8 +108,8 @@ const char* const kLockDownSource = R"((function (global, maxNesting, maxLength)
     }
     // A constructor that checks its arguments first; statics and the
     // prototype stay the native one's.
-    function guardConstructor(name, check) {
-        var Native = global[name];
+    function guardConstructor(name, check, Native) {
+        Native = Native || global[name];
         if (typeof Native !== "function")
             return;
         var Safe = function () {
@@ -124,7 +124,8 @@ const char* const kLockDownSource = R"((function (global, maxNesting, maxLength)
         define(Safe, "length", { value: Native.length, configurable: true });
         Object.setPrototypeOf(Safe, protoOf(Native));
         define(Native.prototype, "constructor", { value: Safe, writable: true, configurable: true });
-        define(global, name, { value: Safe, writable: true, configurable: true });
+        if (global[name] === Native)
+            define(global, name, { value: Safe, writable: true, configurable: true });
     }
     // Every method of owner checks this and the arguments first.
     function guardMethods(owner, check) {
@@ -183,6 +184,23 @@ const char* const kLockDownSource = R"((function (global, maxNesting, maxLength)
     for (var i = 0; i < names.length; i++)
         guardConstructor(names[i], function (args) { checkSize(args); checkFirst(args); });
     guardConstructor("RegExp", function (args) { checkPattern(args[0]); });
+
+    // Code made from text at run time may hold a pattern literal as deep as
+    // any: eval and every function constructor check their texts. eval thus
+    // becomes an indirect eval, which sees the script's globals only.
+    var allTexts = function (args) {
+        for (var i = 0; i < args.length; i++)
+            checkPattern(args[i]);
+    };
+    guardConstructor("Function", allTexts);
+    guardConstructor("GeneratorFunction", allTexts, protoOf(function* () {}).constructor);
+    define(global, "eval", { value: function eval(x) { checkPattern(x); return nativeEval(x); },
+                             writable: true, configurable: true });
+
+    // A replacement at every position of a long text multiplies its size.
+    guardMethod(String.prototype, "replace", function (self, args) {
+        if ((textLength(self) + 1) * (typeof args[1] === "string" ? args[1].length + 1 : 1) > maxLength) tooLarge();
+    });
 
     var firstArgument = function (self, args) { checkPattern(args[0]); };
     guardMethod(String.prototype, "match", firstArgument);

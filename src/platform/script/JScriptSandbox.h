@@ -17,6 +17,8 @@ namespace zp {
 ///   its stack: a self-containing array or a method pointed at another ends
 ///   in "Maximum call stack size exceeded" rather than a crash;
 /// - regular expressions nested deeper than kMaxPatternNesting are refused,
+///   also inside texts given to eval (which becomes an indirect eval) and to
+///   the function constructors,
 ///   and so are arrays, buffers and texts longer than kMaxScriptLength
 ///   for the built-ins that would loop over or fill them natively.
 /// False when the lock-down itself failed; the engine must then run nothing.
