@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "platform/script/ScriptEngine.h"
+#include "support/TestSupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace zp;
 using namespace std::chrono_literals;
@@ -217,4 +221,38 @@ TEST(JScriptEngineTest, BuiltinsBehaveAfterTheLockDown) {
     EXPECT_EQ(Call(*engine, QStringLiteral("Patterns"), QStringLiteral("12-345")), QStringLiteral("345|12|true|true|5|2|##-###"));
     EXPECT_EQ(Call(*engine, QStringLiteral("Methods")),
               QStringLiteral("1,2,3|ab|5|{\"k\":[1,\"2\"]}|p,q|1+2|toUpperCase|function|3|2|true|1|abab"));
+}
+
+// Damaged label scripts (pieces cut, repeated or swapped) compile or fail
+// with a description; none crashes or hangs the engine.
+TEST(JScriptEngineTest, DamagedScriptsFailCleanly) {
+    auto engine = CreateScriptEngine(QStringLiteral("JScript"));
+    engine->SetTimeLimit(100ms);
+    const QDir dir(test::TestDataPath(QStringLiteral("scripts")));
+    const QFileInfoList files = dir.entryInfoList({QStringLiteral("*.js")}, QDir::Files, QDir::Name);
+    ASSERT_FALSE(files.isEmpty());
+    std::mt19937 random(20261211);
+    for (const QFileInfo& info : files) {
+        QFile file(info.absoluteFilePath());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString original = QString::fromUtf8(file.readAll());
+        for (int round = 0; round < 30; ++round) {
+            QString damaged = original;
+            const auto at = [&] { return qsizetype(random() % quint32(damaged.size() + 1)); };
+            const qsizetype from = at();
+            const qsizetype length = qsizetype(random() % 40);
+            switch (random() % 3) {
+            case 0: damaged.remove(from, length); break;
+            case 1: damaged.insert(at(), damaged.mid(from, length)); break;
+            default: damaged.insert(at(), damaged.mid(from, length).repeated(int(random() % 50))); break;
+            }
+            if (!engine->AddCode(damaged)) {
+                EXPECT_FALSE(engine->Error().Description.isEmpty()) << info.fileName().toStdString();
+                continue;
+            }
+            QString result;
+            if (!engine->Run(QStringLiteral("DataUpdated"), {QStringLiteral("12-34")}, result))
+                EXPECT_FALSE(engine->Error().Description.isEmpty()) << info.fileName().toStdString();
+        }
+    }
 }
