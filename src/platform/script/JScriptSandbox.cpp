@@ -41,30 +41,50 @@ const char* const kLockDownSource = R"((function (global, maxNesting, maxLength)
     var apply = Reflect.apply, construct = Reflect.construct, ownKeys = Reflect.ownKeys;
     var describe = Object.getOwnPropertyDescriptor, define = Object.defineProperty, protoOf = Object.getPrototypeOf;
     var fnText = Function.prototype.toString, indexOf = String.prototype.indexOf;
-    var seen = new Set(), setHas = Set.prototype.has, setAdd = Set.prototype.add;
-    var wrappers = new Map(), mapGet = Map.prototype.get, mapSet = Map.prototype.set;
+    // Visited objects and made forwarders are marked with symbol-keyed
+    // properties, removed at the end: the engine's Set and Map search linearly.
+    var seenMark = Symbol(), forwarderMark = Symbol(), marked = [], sealedSeen = [];
+    var isExtensible = Object.isExtensible;
     var NativeRegExp = RegExp, nativeEval = eval, NativeSyntaxError = SyntaxError, NativeRangeError = RangeError;
 
     function isPlainBuiltin(f) {
         return typeof f === "function" && f !== nativeEval && describe(f, "prototype") === undefined
             && apply(indexOf, apply(fnText, f, []), ["[native code]"]) >= 0;
     }
+    function mark(o, key, value) {
+        if (!isExtensible(o))
+            return;
+        define(o, key, { value: value, configurable: true });
+        marked[marked.length] = o;
+    }
+    function seenBefore(o) {
+        if (isExtensible(o)) {
+            if (describe(o, seenMark))
+                return true;
+            mark(o, seenMark, true);
+            return false;
+        }
+        for (var i = 0; i < sealedSeen.length; i++)
+            if (sealedSeen[i] === o)
+                return true;
+        sealedSeen[sealedSeen.length] = o;
+        return false;
+    }
     function forwarder(f) {
-        var w = apply(mapGet, wrappers, [f]);
-        if (w)
-            return w;
-        w = function () {
+        var known = describe(f, forwarderMark);
+        if (known)
+            return known.value;
+        var w = function () {
             return new.target === undefined ? apply(f, this, arguments) : construct(f, arguments, new.target);
         };
         define(w, "name", { value: f.name, configurable: true });
         define(w, "length", { value: f.length, configurable: true });
-        apply(mapSet, wrappers, [f, w]);
+        mark(f, forwarderMark, w);
         return w;
     }
     function visit(o) {
-        if (o === null || (typeof o !== "object" && typeof o !== "function") || apply(setHas, seen, [o]))
+        if (o === null || (typeof o !== "object" && typeof o !== "function") || seenBefore(o))
             return;
-        apply(setAdd, seen, [o]);
         var keys = ownKeys(o);
         for (var k = 0; k < keys.length; k++) {
             var d = describe(o, keys[k]);
@@ -159,6 +179,10 @@ const char* const kLockDownSource = R"((function (global, maxNesting, maxLength)
     visit(protoOf(""[Symbol.iterator]()));
     visit(protoOf(new Map()[Symbol.iterator]()));
     visit(protoOf(new Set()[Symbol.iterator]()));
+    for (var m = 0; m < marked.length; m++) {
+        Reflect.deleteProperty(marked[m], seenMark);
+        Reflect.deleteProperty(marked[m], forwarderMark);
+    }
 
     // Native loops over huge arrays and texts neither stop at the time limit
     // nor ask before taking gigabytes; nothing a label needs comes near the limit.
