@@ -193,12 +193,17 @@ TEST(JScriptEngineTest, HugeBuiltinWorkIsRefused) {
         "new Float64Array(1e9);",
         "Uint8Array.from({length: 1e9});",
         "var s = 'ab'; for (var i = 0; i < 13; i++) s = s + s; s.replace(/a/g, s);",
+        "var s = 'ab'; for (var i = 0; i < 24; i++) s = s + s; s.toUpperCase();",
+        "var s = 'ab'; for (var i = 0; i < 24; i++) s = s + s; /b/.exec(s);",
     };
     for (const char* recipe : recipes) {
         EXPECT_FALSE(engine->AddCode(QString::fromLatin1(recipe))) << recipe;
         EXPECT_EQ(engine->Error().Description, QStringLiteral("Too large for a label script")) << recipe;
     }
     EXPECT_EQ(Call(*engine, QStringLiteral("Fine"), QStringLiteral("ok")), QStringLiteral("ok"));
+    // Nor does the host take such a text as a result.
+    ASSERT_TRUE(engine->AddCode(QStringLiteral("function Huge(d) { for (var i = 0; i < 24; i++) d = d + d; return d; }")));
+    EXPECT_EQ(Call(*engine, QStringLiteral("Huge"), QStringLiteral("ab")), QStringLiteral("ERROR: Too large for a label script"));
 }
 
 // The lock-down keeps the built-ins working as the language defines them.
@@ -215,12 +220,13 @@ TEST(JScriptEngineTest, BuiltinsBehaveAfterTheLockDown) {
             var list = [3, 1, 2].sort(function (a, b) { return a - b; });
             return [list.join(), " a b ".trimAll(), Math.max(1, 5, 3), JSON.stringify({k: [1, "2"]}),
                     Object.keys({p: 1, q: 2}).join(), [1, 2].map(String).join("+"), "ab".toUpperCase.name,
+                    Object.getOwnPropertySymbols(String.prototype.slice).length + Object.getOwnPropertySymbols([].join).length,
                     typeof Array.prototype.push, eval("1 + 2"), new Uint8Array([1, 2]).length,
                     new Uint8Array(2) instanceof Uint8Array, Uint8Array.BYTES_PER_ELEMENT, "ab".repeat(2)].join("|");
         })js"));
     EXPECT_EQ(Call(*engine, QStringLiteral("Patterns"), QStringLiteral("12-345")), QStringLiteral("345|12|true|true|5|2|##-###"));
     EXPECT_EQ(Call(*engine, QStringLiteral("Methods")),
-              QStringLiteral("1,2,3|ab|5|{\"k\":[1,\"2\"]}|p,q|1+2|toUpperCase|function|3|2|true|1|abab"));
+              QStringLiteral("1,2,3|ab|5|{\"k\":[1,\"2\"]}|p,q|1+2|toUpperCase|0|function|3|2|true|1|abab"));
 }
 
 // Damaged label scripts (pieces cut, repeated or swapped) compile or fail

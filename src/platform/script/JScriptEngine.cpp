@@ -14,7 +14,7 @@ namespace {
 // Built before any script code runs, so that scripts cannot replace what it
 // uses (Reflect.apply, String). A missing function or a thrown value comes
 // back as the failure object, which scripts never see.
-const char* const kCallerSource = R"((function (global, failure, apply, toText) {
+const char* const kCallerSource = R"((function (global, failure, apply, toText, maxLength) {
     return function (name, ...args) {
         var f = global[name];
         if (typeof f !== "function") {
@@ -24,7 +24,12 @@ const char* const kCallerSource = R"((function (global, failure, apply, toText) 
         }
         try {
             var value = apply(f, global, args);
-            return value === undefined || value === null ? "" : toText(value);
+            var text = value === undefined || value === null ? "" : toText(value);
+            if (text.length <= maxLength)
+                return text;
+            failure.missing = false;
+            failure.error = "Too large for a label script";
+            return failure;
         } catch (e) {
             failure.missing = false;
             failure.error = e;
@@ -74,7 +79,7 @@ void TZpJScriptEngine::Reset() {
     FFailure = FEngine->newObject();
     FCaller = FEngine->evaluate(QString::fromLatin1(kCallerSource))
                   .call({global, FFailure, FEngine->evaluate(QStringLiteral("Reflect.apply")),
-                         FEngine->evaluate(QStringLiteral("String"))});
+                         FEngine->evaluate(QStringLiteral("String")), kMaxScriptLength});
     FReady = FCaller.isCallable() && LockDownGlobals(*FEngine);
 }
 

@@ -43,7 +43,7 @@ const char* const kLockDownSource = R"((function (global, maxNesting, maxLength)
     var fnText = Function.prototype.toString, indexOf = String.prototype.indexOf;
     // Visited objects and made forwarders are marked with symbol-keyed
     // properties, removed at the end: the engine's Set and Map search linearly.
-    var seenMark = Symbol(), forwarderMark = Symbol(), marked = [], sealedSeen = [];
+    var seenMark = Symbol(), forwarderMark = Symbol(), nativeMark = Symbol(), marked = [], sealedSeen = [];
     var isExtensible = Object.isExtensible;
     var NativeRegExp = RegExp, nativeEval = eval, NativeSyntaxError = SyntaxError, NativeRangeError = RangeError;
 
@@ -80,13 +80,21 @@ const char* const kLockDownSource = R"((function (global, maxNesting, maxLength)
         define(w, "name", { value: f.name, configurable: true });
         define(w, "length", { value: f.length, configurable: true });
         mark(f, forwarderMark, w);
+        mark(w, nativeMark, f);
         return w;
+    }
+    // The built-in behind a forwarder, so that a guard calls it directly.
+    function nativeOf(w) {
+        var d = describe(w, nativeMark);
+        return d ? d.value : w;
     }
     function visit(o) {
         if (o === null || (typeof o !== "object" && typeof o !== "function") || seenBefore(o))
             return;
         var keys = ownKeys(o);
         for (var k = 0; k < keys.length; k++) {
+            if (keys[k] === seenMark || keys[k] === forwarderMark || keys[k] === nativeMark)
+                continue;
             var d = describe(o, keys[k]);
             if (d.get || d.set) {
                 visit(d.get);
@@ -138,7 +146,7 @@ const char* const kLockDownSource = R"((function (global, maxNesting, maxLength)
         };
         var keys = ownKeys(Native);
         for (var k = 0; k < keys.length; k++)
-            if (keys[k] !== "length" && keys[k] !== "name")
+            if (keys[k] !== "length" && keys[k] !== "name" && keys[k] !== seenMark)
                 define(Safe, keys[k], describe(Native, keys[k]));
         define(Safe, "name", { value: name, configurable: true });
         define(Safe, "length", { value: Native.length, configurable: true });
@@ -159,10 +167,14 @@ const char* const kLockDownSource = R"((function (global, maxNesting, maxLength)
         }
     }
     function guarded(inner, check) {
-        return function () {
+        var target = nativeOf(inner);
+        var g = function () {
             check(this, arguments);
-            return apply(inner, this, arguments);
+            return apply(target, this, arguments);
         };
+        define(g, "name", { value: inner.name, configurable: true });
+        define(g, "length", { value: inner.length, configurable: true });
+        return g;
     }
     function guardMethod(owner, name, check) {
         var d = describe(owner, name);
@@ -179,10 +191,6 @@ const char* const kLockDownSource = R"((function (global, maxNesting, maxLength)
     visit(protoOf(""[Symbol.iterator]()));
     visit(protoOf(new Map()[Symbol.iterator]()));
     visit(protoOf(new Set()[Symbol.iterator]()));
-    for (var m = 0; m < marked.length; m++) {
-        Reflect.deleteProperty(marked[m], seenMark);
-        Reflect.deleteProperty(marked[m], forwarderMark);
-    }
 
     // Native loops over huge arrays and texts neither stop at the time limit
     // nor ask before taking gigabytes; nothing a label needs comes near the limit.
@@ -197,6 +205,11 @@ const char* const kLockDownSource = R"((function (global, maxNesting, maxLength)
     guardMethod(Array, "from", function (self, args) { checkFirst(args); });
     guardMethod(protoOf(Int8Array), "from", function (self, args) { checkFirst(args); });
     var textLength = function (self) { return typeof self === "string" ? self.length : lengthOf(self); };
+    // A text built by doubling costs nothing until something reads it whole.
+    guardMethods(String.prototype, function (self, args) { if (textLength(self) > maxLength) tooLarge(); });
+    guardMethods(NativeRegExp.prototype, function (self, args) {
+        if (typeof args[0] === "string" && args[0].length > maxLength) tooLarge();
+    });
     guardMethod(String.prototype, "repeat", function (self, args) {
         if (textLength(self) * count(args[0]) > maxLength) tooLarge();
     });
@@ -231,6 +244,14 @@ const char* const kLockDownSource = R"((function (global, maxNesting, maxLength)
     guardMethod(String.prototype, "matchAll", firstArgument);
     guardMethod(String.prototype, "search", firstArgument);
     guardMethod(NativeRegExp.prototype, "compile", firstArgument);
+
+    // The marks go before any script can see them.
+    var deleteProperty = Reflect.deleteProperty;
+    for (var m = 0; m < marked.length; m++) {
+        deleteProperty(marked[m], seenMark);
+        deleteProperty(marked[m], forwarderMark);
+        deleteProperty(marked[m], nativeMark);
+    }
 }))";
 
 } // namespace
