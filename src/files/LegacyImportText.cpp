@@ -2,6 +2,7 @@
 // 2.x text and bar code records.
 #include "barcode/BarcodeObject.h"
 #include "files/LegacyImportContext.h"
+#include "files/ValueStream.h"
 #include "model/base/Errors.h"
 #include "model/base/Rounding.h"
 #include "model/data/ZpData.h"
@@ -68,13 +69,15 @@ std::shared_ptr<TZpTextObject> BuildDocument(TLegacyImportContext& c, std::share
     const int32_t rotation = obj->GetRotation();
     TZpTextStyle font = obj->RVData().TextStyles().front();
     int32_t style = 0;
-    QString dataText, pending;
+    QString dataText;
+    QByteArray pending; // bytes of the old code page
     std::vector<TZpParagraph> paragraphs{TZpParagraph{alignment, {}}};
     auto flush = [&] {
         if (pending.isEmpty())
             return;
-        dataText += pending;
-        paragraphs.back().Runs.push_back(TZpRun{pending, style});
+        const QString text = DecodeWindows1252(pending);
+        dataText += text;
+        paragraphs.back().Runs.push_back(TZpRun{text, style});
         pending.clear();
     };
     auto finish = [&] {
@@ -109,7 +112,7 @@ std::shared_ptr<TZpTextObject> BuildDocument(TLegacyImportContext& c, std::share
             if (ch == 0)
                 continue;
             if (ch != 1) {
-                pending += QChar::fromLatin1(char(ch));
+                pending += char(ch);
                 continue;
             }
             if (pos >= end)

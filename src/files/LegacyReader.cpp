@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "files/LegacyReader.h"
 
+#include "files/ValueStream.h"
 #include "model/base/Errors.h"
 
 #include <cstring>
@@ -31,8 +32,8 @@ QString TLegacyBlock::Text(int offset, int size) const {
     const int available = int(std::min<qsizetype>(size, FBytes.size() - offset));
     const char* start = FBytes.constData() + offset;
     const auto length = qsizetype(strnlen(start, size_t(available)));
-    // 2.x labels were written in the Western code page; Latin-1 keeps every byte.
-    return QString::fromLatin1(start, length);
+    // 2.x labels were written in the old platform's Western code page.
+    return DecodeWindows1252(QByteArray(start, length));
 }
 
 void TLegacyReader::Need(qsizetype size, const char* what) const {

@@ -41,7 +41,11 @@ QString DecodeFileString(const QByteArray& bytes) {
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    text.clear();
+    return DecodeWindows1252(bytes);
+}
+
+QString DecodeWindows1252(const QByteArray& bytes) {
+    QString text;
     text.reserve(bytes.size());
     for (char c : bytes) {
         const auto b = static_cast<unsigned char>(c);

@@ -103,6 +103,8 @@ private:
 /// Label file text: UTF-8 when the bytes are valid UTF-8, else Windows-1252,
 /// so that labels made on the old platform keep their accents.
 [[nodiscard]] QString DecodeFileString(const QByteArray& bytes);
+/// Text of the old platform's Western code page, byte by byte.
+[[nodiscard]] QString DecodeWindows1252(const QByteArray& bytes);
 [[nodiscard]] QByteArray EncodeFileString(const QString& text);
 
 /// The 80-bit x87 extended format, little-endian, as stored in label files.

@@ -313,6 +313,18 @@ TEST_F(LegacyImportTest, TextWithControlCodesSplitsWhereSpacingChanges) {
                                                              "slightly.")});
 }
 
+TEST_F(LegacyImportTest, TextIsInTheOldWesternCodePage) {
+    QByteArray t = TextRecord(1, "Caf\xE9 \x80", 0);
+    B::Put(t, 63, QByteArray("Fa\xE7" "ade"));
+    B::Put(t, 250, B::B(0));
+    const auto label = ImportRecords(t + Formatted({{"\x93Hi\x94 \x80\xE9"}}));
+    auto* text = Object<TZpTextObject>(*label, 0);
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->Data().GetName(), QString::fromUtf8("Caf\u00e9 \u20ac"));
+    EXPECT_EQ(text->Font().GetName(), QString::fromUtf8("Fa\u00e7ade"));
+    EXPECT_EQ(text->Data().GetText(), QString::fromUtf8("\u201cHi\u201d \u20ac\u00e9"));
+}
+
 TEST_F(LegacyImportTest, SplitBandsFollowTheRotation) {
     struct TCase {
         uint8_t Turns;
