@@ -178,7 +178,7 @@ void ConvertLegacyBarcode(TLegacyImportContext& c) {
     SetSymbology(bc, data, b);
     bc.SetShowHumanReadable(b.Byte(207) != 0);
     bc.SetHRPosition(b.Byte(206) != 0 ? 0 : 1);
-    const TRect rect{b.Int32(5), b.Int32(9), b.Int32(13), b.Int32(17)};
+    const TRect rect = b.Rect(5);
     obj->SetRotationExact(b.Byte(103) * 90);
     obj->SetSizing(0);
     obj->SetTrackRect(rect);

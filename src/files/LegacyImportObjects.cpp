@@ -41,6 +41,16 @@ int32_t LegacyStrToInt(const QString& text) {
     return value;
 }
 
+namespace {
+
+// The merge field's position counted from 1, as an index; a damaged
+// position that has none names no field.
+int FieldPosition(int32_t reference) {
+    return reference > 0 ? reference - 1 : -1;
+}
+
+} // namespace
+
 void SetLegacyDataKind(TLegacyImportContext& c, IZpData& data, const TLegacyBlock& record, uint8_t kind,
                        int stripOffset) {
     const int32_t reference = record.Int32(27);
@@ -58,7 +68,7 @@ void SetLegacyDataKind(TLegacyImportContext& c, IZpData& data, const TLegacyBloc
             auto field = std::make_unique<TZpFieldDef>();
             field->Connection = c.MergeDataset;
             field->Dataset = c.MergeDataset;
-            field->Field = c.Connections.FieldNameAt(c.MergeDataset, reference - 1);
+            field->Field = c.Connections.FieldNameAt(c.MergeDataset, FieldPosition(reference));
             if (stripOffset >= 0) {
                 field->StripLeading = record.Byte(stripOffset);
                 field->StripTrailing = record.Byte(stripOffset + 1);
@@ -96,17 +106,13 @@ TZpObjectPtr NewShape(uint8_t type) {
     }
 }
 
-TRect RecordRect(const TLegacyBlock& b) {
-    return TRect{b.Int32(5), b.Int32(9), b.Int32(13), b.Int32(17)};
-}
-
 void ConvertShape(TLegacyImportContext& c, uint8_t type) {
     const TLegacyBlock b = c.Reader.Block(54, "shape record");
     c.Reader.Skip(32, "shape record");
     TZpObjectPtr obj = NewShape(type);
     auto* object = Supports<IZpObject>(obj);
     object->SetSizing(0);
-    object->SetBounds(RecordRect(b));
+    object->SetBounds(b.Rect(5));
     if (auto* fill = Supports<IZpFillStyle>(obj)) {
         const uint8_t code = b.Byte(29);
         if (code & 0x80)
@@ -138,7 +144,7 @@ void ConvertPicture(TLegacyImportContext& c) {
     c.EnterName(b.Int32(1), b.Text(108, 16));
     picture->SetStretch(b.Byte(38) == 0);
     picture->SetSizing(0);
-    picture->SetBounds(RecordRect(b));
+    picture->SetBounds(b.Rect(5));
     picture->SetRotationExact(b.Byte(39) * 90);
     const int32_t reference = b.Int32(27);
     switch (b.Byte(33)) {
@@ -167,7 +173,7 @@ void ConvertPicture(TLegacyImportContext& c) {
             auto field = std::make_unique<TZpFieldDef>();
             field->Connection = c.MergeDataset;
             field->Dataset = c.MergeDataset;
-            field->Field = c.Connections.FieldNameAt(c.MergeDataset, reference - 1);
+            field->Field = c.Connections.FieldNameAt(c.MergeDataset, FieldPosition(reference));
             picture->Data().AddField(std::move(field));
         }
         break;

@@ -182,7 +182,7 @@ void ConvertLegacyText(TLegacyImportContext& c) {
     obj->SetCustomLeading(true);
     obj->SetCustomLeadingSize(LeadingTenths(b.Int16(43)));
     obj->SetSizing(0);
-    obj->SetBounds(TRect{b.Int32(5), b.Int32(9), b.Int32(13), b.Int32(17)});
+    obj->SetBounds(b.Rect(5));
     obj->SetRotationExact(b.Byte(103) * 90);
     TZpFillStyle& fill = obj->FillStyle();
     fill.SetColor(TColor(b.Int32(108)));

@@ -4,6 +4,7 @@
 #include "files/ValueStream.h"
 #include "model/base/Errors.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace zp {
@@ -24,6 +25,12 @@ int32_t TLegacyBlock::Int32(int offset) const {
     const uint32_t v = uint32_t(Byte(offset)) | (uint32_t(Byte(offset + 1)) << 8) |
                        (uint32_t(Byte(offset + 2)) << 16) | (uint32_t(Byte(offset + 3)) << 24);
     return int32_t(v);
+}
+
+TRect TLegacyBlock::Rect(int offset) const {
+    constexpr int32_t kLimit = 10000 * 1440;
+    const auto held = [&](int at) { return std::clamp(Int32(at), -kLimit, kLimit); };
+    return TRect{held(offset), held(offset + 4), held(offset + 8), held(offset + 12)};
 }
 
 QString TLegacyBlock::Text(int offset, int size) const {

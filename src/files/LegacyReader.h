@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "model/base/Rect.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -17,6 +19,10 @@ public:
     [[nodiscard]] int16_t Int16(int offset) const;
     [[nodiscard]] uint16_t UInt16(int offset) const;
     [[nodiscard]] int32_t Int32(int offset) const;
+    /// The rectangle of four int32 at the offset. A coordinate beyond ten
+    /// thousand inches can only be damage; it is held at that distance so
+    /// that no later sum or rescale overflows.
+    [[nodiscard]] TRect Rect(int offset) const;
     /// The text of a fixed field: up to its first zero byte or its end.
     [[nodiscard]] QString Text(int offset, int size) const;
     [[nodiscard]] const QByteArray& Bytes() const { return FBytes; }

@@ -12,6 +12,7 @@
 #include "platform/dialogs/ScriptedDialogs.h"
 
 #include <QBuffer>
+#include <limits>
 #include <random>
 #include <gtest/gtest.h>
 
@@ -65,6 +66,30 @@ TEST_F(LegacyRobustnessTest, EveryTruncationEndsInAMessageOrTheRecordsBeforeIt) 
         }
     }
     EXPECT_GE(cutBetweenRecords, 18);
+}
+
+// Found by the fuzz target: a left edge near the smallest int32 overflowed
+// when the object moved itself onto the label.
+TEST_F(LegacyRobustnessTest, FarAwayRectanglesAreHeldWithoutOverflow) {
+    using B = test::TLegacyBuilder;
+    const int32_t lowest = std::numeric_limits<int32_t>::min(), highest = std::numeric_limits<int32_t>::max();
+    const TRect rects[] = {{lowest + 720, 0, 1080, 100}, {0, lowest, 100, highest}, {highest, highest, lowest, lowest}};
+    for (const TRect& r : rects) {
+        QByteArray records;
+        for (const auto& [size, type] : {std::pair{54, 2}, {54, 6}, {253, 1}, {329, 8}, {127, 9}}) {
+            QByteArray record = test::Record(size, uint8_t(type), 1, r);
+            if (type == 9)
+                B::Put(record, 33, B::B(1)); // a link, so that no bitmap follows
+            if (type == 1)
+                B::Put(record, 250, B::B(1)); // no formatted text follows
+            records += record + test::Trailer();
+        }
+        test::TLegacyBuilder f;
+        f.Records = records;
+        size_t objects = 0;
+        EXPECT_EQ(Import(f.Bytes(), &objects), QString()) << r.Left;
+        EXPECT_EQ(objects, 5u);
+    }
 }
 
 TEST_F(LegacyRobustnessTest, RandomDamageEndsInAMessageOrALabel) {
