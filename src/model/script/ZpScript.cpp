@@ -91,9 +91,26 @@ void TZpScript::Compile() {
     FCompiled = true;
 }
 
+void TZpScript::CompileLoaded() const {
+    if (!FLoadedUncompiled)
+        return;
+    FLoadedUncompiled = false;
+    FEngine = CreateScriptEngine(FLanguage);
+    if (!FEngine)
+        return;
+    FEngine->Reset();
+    FCompiled = FEngine->AddCode(FScript);
+}
+
+bool TZpScript::CompileFailed() const {
+    CompileLoaded();
+    return FEnabled && !FCompiled;
+}
+
 void TZpScript::SetEnabled(bool enabled) {
     if (enabled == FEnabled)
         return;
+    FLoadedUncompiled = false;
     FEnabled = enabled;
     FCompiled = false;
     if (!enabled) {
@@ -111,6 +128,7 @@ void TZpScript::SetEnabled(bool enabled) {
 void TZpScript::SetLanguage(const QString& language) {
     if (language == FLanguage)
         return;
+    FLoadedUncompiled = false;
     FLanguage = language;
     if (!FEnabled)
         return;
@@ -127,11 +145,16 @@ void TZpScript::SetScript(const QString& script) {
     if (script == FScript)
         return;
     FScript = script;
+    if (FLoadedUncompiled) {
+        FLoadedUncompiled = false;
+        FEngine = CreateScriptEngine(FLanguage);
+    }
     if (FEnabled && FEngine)
         Compile();
 }
 
 std::optional<TZpScriptError> TZpScript::GetError() const {
+    CompileLoaded();
     if (!FEnabled)
         return std::nullopt;
     if (!FEngine)
@@ -142,6 +165,7 @@ std::optional<TZpScriptError> TZpScript::GetError() const {
 QString TZpScript::Run(const QString& function, const QString& argument) {
     if (!FEnabled)
         return argument;
+    CompileLoaded();
     QString result;
     if (!FCompiled || !FEngine->Run(function, {argument}, result))
         return kScriptErrorText;
@@ -154,15 +178,10 @@ void TZpScript::LoadFromStream(TZpReader& reader) {
     FScript = reader.ReadString();
     if (FScript.isEmpty())
         FScript = DefaultScript(FLanguage);
-    if (!reader.ReadBool())
-        return;
-    try {
-        SetEnabled(true);
-    } catch (const EZpError&) {
-        // The label still opens; its object shows "SCRIPT ERROR" until the
-        // script is repaired, so nothing wrong prints unnoticed.
-        FEnabled = true;
-    }
+    // A script that does not compile still loads: its object shows "SCRIPT
+    // ERROR" until the script is repaired, so nothing wrong prints unnoticed.
+    FEnabled = reader.ReadBool();
+    FLoadedUncompiled = FEnabled;
 }
 
 void TZpScript::SaveToStream(TZpWriter& writer) const {

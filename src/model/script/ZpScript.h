@@ -78,23 +78,29 @@ public:
     /// Recompiles when enabled; raises EZpScriptError on a syntax error.
     void SetScript(const QString& script) override;
     [[nodiscard]] std::optional<TZpScriptError> GetError() const override;
-    [[nodiscard]] bool CompileFailed() const override { return FEnabled && !FCompiled; }
+    [[nodiscard]] bool CompileFailed() const override;
     [[nodiscard]] QString Run(const QString& function, const QString& argument) override;
 
     /// The script block: S language, S text, B enabled. A default script is
     /// stored as an empty text and an empty text loads as the default. A
     /// script that does not compile loads enabled and fails every call, so
     /// that its label opens and can be repaired (the label loader names it).
+    /// An enabled script compiles at its first use after loading.
     void LoadFromStream(TZpReader& reader);
     void SaveToStream(TZpWriter& writer) const;
 
 private:
     // Resets the engine and adds the code; raises on a syntax error.
     void Compile();
+    // A loaded script compiles when first used: loading, and every copy of
+    // an object, stays cheap, and a label that is only read (a preview, a
+    // damaged file) never makes an engine.
+    void CompileLoaded() const;
 
-    std::unique_ptr<IZpScriptEngine> FEngine;
+    mutable std::unique_ptr<IZpScriptEngine> FEngine;
     bool FEnabled = false;
-    bool FCompiled = false;
+    mutable bool FCompiled = false;
+    mutable bool FLoadedUncompiled = false;
     QString FLanguage;
     QString FScript;
 };
