@@ -57,7 +57,7 @@ int SourceIndex(const QString& fileName) {
 
 } // namespace
 
-TZpJScriptEngine::TZpJScriptEngine() { Reset(); }
+TZpJScriptEngine::TZpJScriptEngine() = default;
 
 TZpJScriptEngine::~TZpJScriptEngine() { ClearValues(); }
 
@@ -70,8 +70,17 @@ void TZpJScriptEngine::ClearValues() {
 void TZpJScriptEngine::Reset() {
     ClearValues();
     FEngine.reset();
+    FReady = false;
     FSources.clear();
     FError = {};
+}
+
+// The engine and its locked-down global object are built when code first
+// needs them: building costs far more than compiling a label script, and an
+// object's script is reset right after its engine is made.
+bool TZpJScriptEngine::EnsureEngine() {
+    if (FEngine)
+        return FReady;
     FEngine = std::make_unique<QJSEngine>();
     QJSValue global = FEngine->globalObject();
     // The caller takes the engine's own Reflect.apply and String, before the
@@ -81,6 +90,7 @@ void TZpJScriptEngine::Reset() {
                   .call({global, FFailure, FEngine->evaluate(QStringLiteral("Reflect.apply")),
                          FEngine->evaluate(QStringLiteral("String")), kMaxScriptLength});
     FReady = FCaller.isCallable() && LockDownGlobals(*FEngine);
+    return FReady;
 }
 
 void TZpJScriptEngine::Interrupt(void* self) {
@@ -91,7 +101,7 @@ void TZpJScriptEngine::Interrupt(void* self) {
 
 bool TZpJScriptEngine::AddCode(const QString& source) {
     FError = {};
-    if (!FReady) {
+    if (!EnsureEngine()) {
         FError.Description = kNotReady;
         return false;
     }
@@ -135,7 +145,7 @@ bool TZpJScriptEngine::AddCode(const QString& source) {
 
 bool TZpJScriptEngine::Run(const QString& function, const QStringList& arguments, QString& result) {
     FError = {};
-    if (!FReady) {
+    if (!EnsureEngine()) {
         FError.Description = kNotReady;
         return false;
     }

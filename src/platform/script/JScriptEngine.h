@@ -32,6 +32,7 @@ public:
 
 private:
     static void Interrupt(void* self);
+    bool EnsureEngine();
     void ClearValues();
     void SetTimeLimitError();
     // The error thrown by code: description, and line and line text where
