@@ -5,8 +5,8 @@
 // in the same run and reports our time over its time ("ratio"); the goal is a
 // ratio below 1.
 #include "barcode/Barcode.h"
-#include "model/base/LabelDpi.h"
-#include "model/base/LabelMapping.h"
+#include "base/LabelDpi.h"
+#include "base/LabelMapping.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -5,7 +5,7 @@
 #include "barcode/BarcodeObject.h"
 #include "data/DataConnections.h"
 #include "files/LabelFile.h"
-#include "files/ValueStream.h"
+#include "base/ValueStream.h"
 #include "model/layout/IDEProperties.h"
 #include "model/layout/LabelProperties.h"
 #include "model/objects/ObjectClasses.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "files/ValueStream.h"
+#include "base/ValueStream.h"
 
 #include <QBuffer>
 #include <benchmark/benchmark.h>

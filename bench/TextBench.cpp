@@ -4,8 +4,8 @@
 // through QPainter::drawText as the bare drawing time to compare with.
 // "layouts" counts how often the object was laid out; it stays at 0 when
 // nothing changed.
-#include "model/base/LabelDpi.h"
-#include "model/base/LabelMapping.h"
+#include "base/LabelDpi.h"
+#include "base/LabelMapping.h"
 #include "model/objects/TextObject.h"
 
 #include <QBuffer>

@@ -2,7 +2,7 @@
 // libFuzzer target: any bytes handed to the label reader end in one of its
 // messages, never in a crash, a hang or a runaway allocation.
 #include "files/LabelFile.h"
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "model/layout/IDEProperties.h"
 #include "model/layout/LabelProperties.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/CommandLine.h"
 
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "print/PrintInfo.h"
 
 #include <QFileInfo>

@@ -3,9 +3,9 @@
 
 #include "app/CommandLine.h"
 #include "app/StartUp.h"
-#include "app/Version.h"
-#include "model/base/Errors.h"
-#include "model/base/LabelDpi.h"
+#include "ui/Version.h"
+#include "base/Errors.h"
+#include "base/LabelDpi.h"
 #include "model/layout/LabelRoutines.h"
 #include "platform/dialogs/DialogServices.h"
 #include "platform/printing/Printer.h"

@@ -3,7 +3,7 @@
 
 #include "barcode/BarcodeObject.h"
 #include "data/DataConnections.h"
-#include "model/base/LabelDpi.h"
+#include "base/LabelDpi.h"
 #include "model/document/LabelDocument.h"
 #include "model/objects/ShapeObjects.h"
 #include "model/objects/TextObject.h"

@@ -3,9 +3,9 @@
 
 #include "app/CommandLineRun.h"
 #include "app/automation/AutomationServer.h"
-#include "files/LegacyImport.h"
-#include "model/base/Errors.h"
-#include "model/base/LabelDpi.h"
+#include "legacy/LegacyImport.h"
+#include "base/Errors.h"
+#include "base/LabelDpi.h"
 #include "model/objects/ObjectCursors.h"
 #include "platform/automation/Registration.h"
 #include "platform/dialogs/NonInteractiveDialogs.h"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "barcode/BarcodeOptions.h"
-#include "model/base/Rect.h"
+#include "base/Rect.h"
 
 #include <QString>
 #include <string>

@@ -3,9 +3,9 @@
 
 #include "barcode/BarcodeLayout.h"
 #include "barcode/EanUpcFont.h"
-#include "model/base/Color.h"
-#include "model/base/LabelDpi.h"
-#include "model/base/Rounding.h"
+#include "base/Color.h"
+#include "base/LabelDpi.h"
+#include "base/Rounding.h"
 #include "model/objects/Interfaces.h"
 
 #include <QFontMetrics>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "barcode/BarcodeFamily.h"
-#include "model/base/Rect.h"
+#include "base/Rect.h"
 
 #include <QColor>
 #include <QFont>

@@ -4,8 +4,8 @@
 #include "barcode/Barcode.h"
 #include "barcode/BarcodeCanvas.h"
 #include "barcode/BarcodeLayout.h"
-#include "model/base/LabelDpi.h"
-#include "model/base/Rounding.h"
+#include "base/LabelDpi.h"
+#include "base/Rounding.h"
 #include "model/objects/Interfaces.h"
 
 #include <QFontMetrics>

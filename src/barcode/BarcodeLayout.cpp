@@ -4,8 +4,8 @@
 #include "barcode/BarcodeLayout.h"
 
 #include "barcode/Barcode.h"
-#include "model/base/LabelDpi.h"
-#include "model/base/Rounding.h"
+#include "base/LabelDpi.h"
+#include "base/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

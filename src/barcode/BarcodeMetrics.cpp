@@ -2,8 +2,8 @@
 // Symbol width, density fitting and the density figures shown to the user.
 #include "barcode/Barcode.h"
 #include "barcode/BarcodeLayout.h"
-#include "model/base/LabelDpi.h"
-#include "model/base/Rounding.h"
+#include "base/LabelDpi.h"
+#include "base/Rounding.h"
 
 #include <limits>
 

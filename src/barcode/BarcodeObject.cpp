@@ -4,9 +4,9 @@
 #include "barcode/Barcode.h"
 #include "barcode/EanUpcFont.h"
 
-#include "files/ValueStream.h"
-#include "model/base/LabelDpi.h"
-#include "model/base/Rounding.h"
+#include "base/ValueStream.h"
+#include "base/LabelDpi.h"
+#include "base/Rounding.h"
 #include "model/objects/TextObject.h"
 #include "platform/store/SettingsStore.h"
 

@@ -5,8 +5,8 @@
 #include "barcode/BarcodeCanvas.h"
 #include "barcode/BarcodeObject.h"
 
-#include "model/base/LabelDpi.h"
-#include "model/base/Rounding.h"
+#include "base/LabelDpi.h"
+#include "base/Rounding.h"
 #include "settings/AppOptions.h"
 
 #include <algorithm>

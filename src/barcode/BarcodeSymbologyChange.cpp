@@ -2,8 +2,8 @@
 #include "barcode/BarcodeSymbologyChange.h"
 
 #include "barcode/BarcodeOptions.h"
-#include "model/base/LabelDpi.h"
-#include "model/base/Rounding.h"
+#include "base/LabelDpi.h"
+#include "base/Rounding.h"
 #include "model/objects/Interfaces.h"
 
 namespace zp {

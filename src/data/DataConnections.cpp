@@ -3,7 +3,7 @@
 
 #include "data/SchemaIni.h"
 #include "data/WaitCursor.h"
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "platform/dataaccess/Connection.h"
 #include "platform/dataaccess/Query.h"
 #include "platform/dialogs/DialogServices.h"

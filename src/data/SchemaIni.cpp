@@ -2,7 +2,7 @@
 #include "data/SchemaIni.h"
 
 #include "data/WaitCursor.h"
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "platform/dataaccess/Connection.h"
 #include "platform/dataaccess/FileEngines.h"
 #include "platform/dataaccess/RecordSet.h"

@@ -3,9 +3,9 @@
 
 #include "files/AtomicSave.h"
 #include "files/LabelPrinterSteps.h"
-#include "files/ValueStream.h"
-#include "model/base/Errors.h"
-#include "model/base/LabelDpi.h"
+#include "base/ValueStream.h"
+#include "base/Errors.h"
+#include "base/LabelDpi.h"
 #include "model/data/ZpData.h"
 #include "model/document/LabelDocument.h"
 #include "model/layout/IDEProperties.h"

@@ -2,9 +2,9 @@
 #include "print/PrintChecks.h"
 
 #include "data/DataConnections.h"
-#include "model/base/Errors.h"
-#include "model/base/LabelDpi.h"
-#include "model/base/Rounding.h"
+#include "base/Errors.h"
+#include "base/LabelDpi.h"
+#include "base/Rounding.h"
 #include "model/data/ZpData.h"
 #include "model/layout/LabelProperties.h"
 #include "platform/dialogs/DialogServices.h"

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "print/PrintJob.h"
 
-#include "model/base/Errors.h"
-#include "model/base/LabelDpi.h"
-#include "model/base/LabelMapping.h"
-#include "model/base/Rounding.h"
+#include "base/Errors.h"
+#include "base/LabelDpi.h"
+#include "base/LabelMapping.h"
+#include "base/Rounding.h"
 #include "model/layout/LabelProperties.h"
 #include "platform/dialogs/DialogServices.h"
 #include "platform/printing/Printer.h"

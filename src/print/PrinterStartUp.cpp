@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "print/PrinterStartUp.h"
 
-#include "model/base/LabelDpi.h"
+#include "base/LabelDpi.h"
 #include "platform/printing/Printer.h"
 #include "platform/store/SettingsStore.h"
 

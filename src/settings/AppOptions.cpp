@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "settings/AppOptions.h"
 
-#include "files/ValueStream.h"
+#include "base/ValueStream.h"
 #include "platform/store/SettingsStore.h"
 
 namespace zp {

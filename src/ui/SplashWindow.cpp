@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/SplashWindow.h"
 
-#include "app/Version.h"
+#include "ui/Version.h"
 
 #include <QApplication>
 #include <QPainter>

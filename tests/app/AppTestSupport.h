@@ -2,7 +2,7 @@
 #pragma once
 
 #include "files/LabelFile.h"
-#include "model/base/LabelDpi.h"
+#include "base/LabelDpi.h"
 #include "model/layout/IDEProperties.h"
 #include "model/layout/LabelProperties.h"
 #include "model/objects/ShapeObjects.h"

@@ -3,7 +3,7 @@
 // the PDF device, and the printed bar codes read back from the page.
 #include "app/Demo.h"
 #include "files/LabelFile.h"
-#include "model/base/LabelDpi.h"
+#include "base/LabelDpi.h"
 #include "model/document/LabelDocument.h"
 #include "support/TestSupport.h"
 

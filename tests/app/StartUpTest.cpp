@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/StartUp.h"
-#include "app/Version.h"
-#include "model/base/LabelDpi.h"
+#include "ui/Version.h"
+#include "base/LabelDpi.h"
 #include "model/objects/ObjectCursors.h"
 #include "platform/automation/Registration.h"
 #include "platform/dialogs/ScriptedDialogs.h"

@@ -3,7 +3,7 @@
 // always takes the placeholder's width.
 #include "BarcodeTestSupport.h"
 #include "barcode/Barcode.h"
-#include "model/base/LabelDpi.h"
+#include "base/LabelDpi.h"
 
 #include <QPainter>
 #include <QPicture>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "BarcodeTestSupport.h"
 
-#include "model/base/LabelDpi.h"
-#include "model/base/LabelMapping.h"
+#include "base/LabelDpi.h"
+#include "base/LabelMapping.h"
 
 #include <QPainter>
 #include <cmath>

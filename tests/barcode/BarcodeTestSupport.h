@@ -2,7 +2,7 @@
 #pragma once
 
 #include "barcode/Barcode.h"
-#include "model/base/Rect.h"
+#include "base/Rect.h"
 
 #include <QImage>
 #include <string>

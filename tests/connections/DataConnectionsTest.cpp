@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "data/DataConnections.h"
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "platform/dataaccess/Query.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 

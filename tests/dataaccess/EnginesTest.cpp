@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "dataaccess/Fixtures.h"
 #include "dataaccess/PrivatePgServer.h"
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "platform/dataaccess/Connection.h"
 #include "platform/dataaccess/Query.h"
 #include "support/TestSupport.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "files/AtomicSave.h"
 
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "barcode/BarcodeObject.h"
-#include "files/ValueStream.h"
+#include "base/ValueStream.h"
 #include "model/objects/ObjectClasses.h"
 #include "model/objects/PictureObject.h"
 #include "model/objects/ShapeObjects.h"

@@ -5,7 +5,7 @@
 #include "files/FileTestSupport.h"
 #include "model/data/ZpData.h"
 #include "model/ModelTestSupport.h"
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "model/document/LabelDocument.h"
 #include "platform/printing/Printer.h"
 #include "platform/printing/StandardBackend.h"

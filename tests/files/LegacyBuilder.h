@@ -2,7 +2,7 @@
 #pragma once
 
 #include "files/FileTestSupport.h"
-#include "model/base/Rect.h"
+#include "base/Rect.h"
 
 #include <QByteArray>
 #include <QString>

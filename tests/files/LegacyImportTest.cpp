@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
 // 2.x labels written by the builder from their byte layout, imported through
 // the native loader's hand-over and checked field by field.
-#include "files/LegacyImport.h"
+#include "legacy/LegacyImport.h"
 
 #include "barcode/BarcodeObject.h"
 #include "files/FileTestSupport.h"
 #include "files/LabelFile.h"
-#include "files/LegacyBuilder.h"
+#include "legacy/LegacyBuilder.h"
 #include "model/ModelTestSupport.h"
-#include "model/base/Errors.h"
-#include "model/base/LabelDpi.h"
-#include "model/base/Rounding.h"
+#include "base/Errors.h"
+#include "base/LabelDpi.h"
+#include "base/Rounding.h"
 #include "model/data/ZpData.h"
 #include "model/layout/IDEProperties.h"
 #include "model/layout/LabelProperties.h"

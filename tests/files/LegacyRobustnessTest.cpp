@@ -3,10 +3,10 @@
 // or a label, never a crash or a read past the end (the sanitizer build and
 // the fuzz target check the last).
 #include "files/LabelFile.h"
-#include "files/LegacyBuilder.h"
-#include "files/LegacyImport.h"
+#include "legacy/LegacyBuilder.h"
+#include "legacy/LegacyImport.h"
 #include "model/ModelTestSupport.h"
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "model/layout/IDEProperties.h"
 #include "model/layout/LabelProperties.h"
 #include "platform/dialogs/ScriptedDialogs.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "files/FileTestSupport.h"
 #include "model/ModelTestSupport.h"
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 
 namespace zp {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/ModelTestSupport.h"
 #include "data/DataConnections.h"
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "model/data/DataText.h"
 #include "model/data/ZpData.h"
 #include "model/script/ZpScript.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "files/ValueStream.h"
-#include "model/base/LabelDpi.h"
+#include "base/ValueStream.h"
+#include "base/LabelDpi.h"
 #include "model/objects/ZpObject.h"
 #include "support/TestSupport.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "model/ModelTestSupport.h"
-#include "model/base/LabelMapping.h"
+#include "base/LabelMapping.h"
 #include "model/objects/ShapeObjects.h"
 
 #include <QImage>

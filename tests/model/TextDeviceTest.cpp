@@ -3,7 +3,7 @@
 // a 96 dpi screen, a 203 dpi thermal printer and into a 600 dpi PDF with the
 // same lines in the same places.
 #include "model/ModelTestSupport.h"
-#include "model/base/LabelMapping.h"
+#include "base/LabelMapping.h"
 #include "model/objects/TextFonts.h"
 #include "model/objects/TextObject.h"
 #include "platform/printing/PdfJob.h"

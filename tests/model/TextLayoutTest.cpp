@@ -2,7 +2,7 @@
 // Formatting of text: line breaking, the leading corrections, rotated and
 // clipped drawing, and text that no label should hold.
 #include "model/ModelTestSupport.h"
-#include "model/base/LabelMapping.h"
+#include "base/LabelMapping.h"
 #include "model/objects/TextObject.h"
 
 #include <QImage>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "model/objects/ObjectClasses.h"
 #include "model/objects/ShapeObjects.h"
 #include "model/ModelTestSupport.h"

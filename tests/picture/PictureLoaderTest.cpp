@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "model/picture/PictureLimits.h"
 #include "model/picture/PictureLoader.h"
 #include "support/TestSupport.h"

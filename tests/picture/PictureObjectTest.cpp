@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/ModelTestSupport.h"
-#include "model/base/Errors.h"
-#include "model/base/LabelMapping.h"
+#include "base/Errors.h"
+#include "base/LabelMapping.h"
 #include "model/objects/PictureObject.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 

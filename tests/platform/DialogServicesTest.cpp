@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "platform/dialogs/NonInteractiveDialogs.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/dialogs/widgets/PasswordDialog.h"

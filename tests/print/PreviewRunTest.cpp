@@ -3,7 +3,7 @@
 #include "FakeBackend.h"
 #include "barcode/BarcodeObject.h"
 #include "RunFixture.h"
-#include "model/base/Color.h"
+#include "base/Color.h"
 #include "model/objects/TextObject.h"
 #include "print/PreviewJob.h"
 

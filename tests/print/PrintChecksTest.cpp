@@ -4,7 +4,7 @@
 #include "FakeBackend.h"
 #include "RunFixture.h"
 #include "barcode/BarcodeObject.h"
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "model/objects/ShapeObjects.h"
 #include "print/PrintChecks.h"
 #include "settings/AppOptions.h"

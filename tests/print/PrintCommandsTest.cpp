@@ -4,7 +4,7 @@
 #include "PdfInfo.h"
 #include "RunFixture.h"
 #include "files/LabelFile.h"
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "model/objects/TextObject.h"
 #include "print/PrintCommands.h"
 

@@ -3,7 +3,7 @@
 #include "print/dialogs/PrintPreview.h"
 
 #include "data/DataConnections.h"
-#include "model/base/LabelDpi.h"
+#include "base/LabelDpi.h"
 #include "model/layout/LabelProperties.h"
 #include "model/objects/ShapeObjects.h"
 #include "print/PrintInfo.h"

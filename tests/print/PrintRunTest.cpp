@@ -3,7 +3,7 @@
 // and failures.
 #include "PdfInfo.h"
 #include "RunFixture.h"
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "print/PreviewJob.h"
 #include "print/PrintJob.h"
 

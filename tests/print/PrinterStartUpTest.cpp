@@ -3,7 +3,7 @@
 #include "print/PrinterStartUp.h"
 
 #include "FakeBackend.h"
-#include "model/base/LabelDpi.h"
+#include "base/LabelDpi.h"
 #include "platform/printing/Printer.h"
 #include "platform/printing/StandardBackend.h"
 #include "platform/store/SettingsStore.h"

@@ -3,7 +3,7 @@
 
 #include "FakeBackend.h"
 #include "PdfInfo.h"
-#include "model/base/LabelDpi.h"
+#include "base/LabelDpi.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/printing/PrinterError.h"
 #include "platform/printing/StandardBackend.h"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "data/DataConnections.h"
-#include "model/base/LabelDpi.h"
+#include "base/LabelDpi.h"
 #include "model/data/ZpData.h"
 #include "model/document/LabelDocument.h"
 #include "model/objects/ZpObject.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "files/ValueStream.h"
+#include "base/ValueStream.h"
 #include "platform/store/SettingsStore.h"
 #include "settings/AppOptions.h"
 #include "support/TestSupport.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "model/stock/StockCatalogue.h"
 #include "stock/StockTestSupport.h"
 

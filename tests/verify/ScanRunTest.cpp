@@ -4,7 +4,7 @@
 #include "VerifyFixture.h"
 #include "data/DataConnections.h"
 #include "files/LabelFile.h"
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "model/document/LabelDocument.h"
 #include "print/PrintInfo.h"
 #include "print/verify/ScanRun.h"

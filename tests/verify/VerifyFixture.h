@@ -2,7 +2,7 @@
 #pragma once
 
 #include "barcode/BarcodeObject.h"
-#include "model/base/LabelDpi.h"
+#include "base/LabelDpi.h"
 #include "model/layout/LabelProperties.h"
 #include "model/layout/LabelRoutines.h"
 #include "platform/dialogs/ScriptedDialogs.h"

@@ -2,7 +2,7 @@
 #include "app/automation/LabelEngine.h"
 
 #include "files/LabelFile.h"
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "model/document/LabelDocument.h"
 #include "print/PrintInfo.h"
 #include "print/verify/ScanRun.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Text production and serial stepping of a data source.
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "model/data/DataText.h"
 #include "model/data/DateFormat.h"
 #include "model/data/ZpData.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/data/ZpData.h"
 
-#include "files/ValueStream.h"
+#include "base/ValueStream.h"
 #include "model/objects/ZpObject.h"
 
 namespace zp {

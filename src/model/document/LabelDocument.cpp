@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/document/LabelDocument.h"
 
-#include "model/base/LabelDpi.h"
+#include "base/LabelDpi.h"
 #include "model/data/ZpData.h"
 #include "model/document/DataSources.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/layout/IDEProperties.h"
 
-#include "model/base/LabelDpi.h"
-#include "model/base/Rounding.h"
+#include "base/LabelDpi.h"
+#include "base/Rounding.h"
 #include "platform/dialogs/DialogServices.h"
 
 namespace zp {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "data/DataConnections.h"
-#include "model/base/Color.h"
+#include "base/Color.h"
 #include "print/PrintInfo.h"
 
 #include <QList>

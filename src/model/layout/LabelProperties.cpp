@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/layout/LabelProperties.h"
 
-#include "files/ValueStream.h"
+#include "base/ValueStream.h"
 
 #include <utility>
 

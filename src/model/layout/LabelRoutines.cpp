@@ -2,9 +2,9 @@
 #include "model/layout/LabelRoutines.h"
 
 #include "barcode/BarcodeObject.h"
-#include "model/base/LabelDpi.h"
-#include "model/base/LabelMapping.h"
-#include "model/base/Rounding.h"
+#include "base/LabelDpi.h"
+#include "base/LabelMapping.h"
+#include "base/Rounding.h"
 #include "model/layout/IDEProperties.h"
 #include "model/layout/LabelProperties.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "model/base/Color.h"
-#include "model/base/Rect.h"
+#include "base/Color.h"
+#include "base/Rect.h"
 
 #include <QString>
 #include <array>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "model/base/Color.h"
+#include "base/Color.h"
 #include "model/objects/TextLayout.h"
 
 #include <QByteArray>

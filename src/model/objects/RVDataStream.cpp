@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The text section of a text object's record and our content record inside it.
-#include "model/base/Errors.h"
-#include "files/ValueStream.h"
+#include "base/Errors.h"
+#include "base/ValueStream.h"
 #include "model/objects/RVData.h"
 
 #include <QBuffer>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "model/objects/ShapeObjects.h"
 
-#include "files/ValueStream.h"
-#include "model/base/LabelDpi.h"
-#include "model/base/Rounding.h"
+#include "base/ValueStream.h"
+#include "base/LabelDpi.h"
+#include "base/Rounding.h"
 #include "model/objects/StyleDrawing.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/objects/TextFont.h"
 
-#include "model/base/Rounding.h"
+#include "base/Rounding.h"
 #include "model/objects/TextObject.h"
 
 namespace zp {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/objects/TextLayout.h"
 
-#include "model/base/Rounding.h"
+#include "base/Rounding.h"
 #include "model/objects/Interfaces.h"
 #include "model/objects/RVData.h"
 #include "model/objects/TextFonts.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/objects/TextObject.h"
 
-#include "files/ValueStream.h"
-#include "model/base/LabelDpi.h"
+#include "base/ValueStream.h"
+#include "base/LabelDpi.h"
 #include "model/objects/StyleDrawing.h"
 #include "platform/dialogs/DialogServices.h"
 #include "platform/store/SettingsStore.h"

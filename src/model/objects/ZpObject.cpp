@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "model/objects/ZpObject.h"
 
-#include "files/ValueStream.h"
-#include "model/base/Errors.h"
-#include "model/base/LabelDpi.h"
+#include "base/ValueStream.h"
+#include "base/Errors.h"
+#include "base/LabelDpi.h"
 #include "model/objects/ObjectClasses.h"
 #include "platform/dialogs/DialogServices.h"
 

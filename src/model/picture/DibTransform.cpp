@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/picture/DibTransform.h"
 
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 
 #include <QtEndian>
 #include <cstring>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/picture/MagickDecoder.h"
 
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "model/picture/PictureLimits.h"
 
 #include <Magick++.h>

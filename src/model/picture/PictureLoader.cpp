@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/picture/PictureLoader.h"
 
-#include "model/base/Errors.h"
-#include "model/base/Rounding.h"
+#include "base/Errors.h"
+#include "base/Rounding.h"
 #include "model/picture/DibImage.h"
 #include "model/picture/MagickDecoder.h"
 #include "model/picture/PictureLimits.h"

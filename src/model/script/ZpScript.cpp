@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/script/ZpScript.h"
 
-#include "files/ValueStream.h"
+#include "base/ValueStream.h"
 
 namespace zp {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "model/objects/Styles.h"
 #include "platform/script/ScriptEngine.h"
 

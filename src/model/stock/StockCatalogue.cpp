@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/stock/StockCatalogue.h"
 
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "model/stock/StockFolders.h"
 #include "model/stock/TemplateImport.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/stock/StockListConversion.h"
 
-#include "files/ValueStream.h"
-#include "model/base/Errors.h"
+#include "base/ValueStream.h"
+#include "base/Errors.h"
 #include "model/stock/StockCheck.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/automation/Registration.h"
 
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 
 #include <QDir>
 #include <QFile>

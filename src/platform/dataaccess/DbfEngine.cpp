@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Folders of dBase III, IV and 5 tables (*.dbf). Memo fields are not read:
 // their text lives in a separate file that this reader does not open.
-#include "files/ValueStream.h"
-#include "model/base/Errors.h"
+#include "base/ValueStream.h"
+#include "base/Errors.h"
 #include "platform/dataaccess/FileEngines.h"
 #include "platform/dataaccess/TableEngine.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Chooses the engine behind a connection string.
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "platform/dataaccess/ConnectionString.h"
 #include "platform/dataaccess/DbEngine.h"
 #include "platform/dataaccess/FileEngines.h"

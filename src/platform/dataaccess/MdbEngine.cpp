@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Access files (.mdb), read-only through mdbtools.
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "platform/dataaccess/FileEngines.h"
 #include "platform/dataaccess/TableEngine.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/dataaccess/OdbcEngine.h"
 
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "platform/dataaccess/ConnectionString.h"
 #include "platform/dataaccess/SqlEngine.h"
 

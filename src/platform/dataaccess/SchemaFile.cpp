@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/dataaccess/SchemaFile.h"
 
-#include "files/ValueStream.h"
+#include "base/ValueStream.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Folders of delimited text files, one table per *.csv or *.txt file,
 // described by the folder's SCHEMA.INI where it has a section for the file.
-#include "files/ValueStream.h"
-#include "model/base/Errors.h"
+#include "base/ValueStream.h"
+#include "base/Errors.h"
 #include "platform/dataaccess/FileEngines.h"
 #include "platform/dataaccess/SchemaFile.h"
 #include "platform/dataaccess/TableEngine.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Excel workbooks (.xls, BIFF 2 to 8): every worksheet is a table named
 // "<sheet>$", read through libfreexl.
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "platform/dataaccess/FileEngines.h"
 #include "platform/dataaccess/TableEngine.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/dialogs/NonInteractiveDialogs.h"
 
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "platform/dialogs/TextProgress.h"
 
 #include <unistd.h>

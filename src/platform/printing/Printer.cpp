@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/printing/Printer.h"
 
-#include "model/base/LabelDpi.h"
+#include "base/LabelDpi.h"
 #include "platform/dialogs/DialogServices.h"
 #include "platform/printing/PrinterError.h"
 #include "platform/printing/StandardBackend.h"

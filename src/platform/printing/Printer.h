@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "model/base/Rect.h"
+#include "base/Rect.h"
 #include "platform/printing/DeviceSettings.h"
 #include "platform/printing/PrinterBackend.h"
 #include "platform/printing/PrinterCanvas.h"

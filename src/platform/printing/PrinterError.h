@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 
 namespace zp {
 

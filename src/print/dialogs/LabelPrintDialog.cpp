@@ -2,8 +2,8 @@
 #include "print/dialogs/LabelPrintDialog.h"
 
 #include "data/DataConnections.h"
-#include "model/base/LabelDpi.h"
-#include "model/base/Rounding.h"
+#include "base/LabelDpi.h"
+#include "base/Rounding.h"
 #include "model/layout/LabelProperties.h"
 #include "platform/dialogs/DialogServices.h"
 #include "platform/printing/Printer.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "print/dialogs/PrintPreview.h"
 
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "platform/dialogs/DialogServices.h"
 #include "platform/printing/Printer.h"
 #include "print/PrintInfo.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "print/dialogs/SheetPicture.h"
 
-#include "model/base/Color.h"
-#include "model/base/LabelDpi.h"
-#include "model/base/Rounding.h"
+#include "base/Color.h"
+#include "base/LabelDpi.h"
+#include "base/Rounding.h"
 #include "model/layout/LabelProperties.h"
 
 #include <QPainter>

@@ -5,7 +5,7 @@
 #include "barcode/BarcodeCanvas.h"
 #include "barcode/BarcodeLayout.h"
 #include "model/data/ZpData.h"
-#include "model/base/LabelMapping.h"
+#include "base/LabelMapping.h"
 #include "model/objects/ZpObject.h"
 
 #include <QPaintDevice>

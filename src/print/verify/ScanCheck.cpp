@@ -3,9 +3,9 @@
 
 #include "barcode/Barcode.h"
 #include "barcode/BarcodeCanvas.h"
-#include "model/base/LabelDpi.h"
-#include "model/base/LabelMapping.h"
-#include "model/base/Rounding.h"
+#include "base/LabelDpi.h"
+#include "base/LabelMapping.h"
+#include "base/Rounding.h"
 #include "model/data/ZpData.h"
 #include "model/layout/LabelProperties.h"
 #include "print/BarcodeProbe.h"

@@ -2,7 +2,7 @@
 #include "print/verify/ScanRun.h"
 
 #include "data/DataConnections.h"
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "model/document/LabelDocument.h"
 #include "platform/dialogs/DialogServices.h"
 #include "platform/printing/Printer.h"

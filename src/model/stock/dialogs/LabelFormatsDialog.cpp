@@ -2,7 +2,7 @@
 #include "model/stock/dialogs/LabelFormatsDialog.h"
 
 #include "data/WaitCursor.h"
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "model/stock/StockCatalogue.h"
 #include "model/stock/StockFolders.h"
 #include "model/stock/StockListConversion.h"

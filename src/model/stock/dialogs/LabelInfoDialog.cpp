@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/stock/dialogs/LabelInfoDialog.h"
 
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "model/stock/StockCatalogue.h"
 #include "model/stock/dialogs/LabelFormatsDialog.h"
 #include "platform/dialogs/DialogServices.h"

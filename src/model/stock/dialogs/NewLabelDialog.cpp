@@ -3,9 +3,9 @@
 
 #include "data/WaitCursor.h"
 #include "files/LabelFile.h"
-#include "model/base/Errors.h"
-#include "model/base/LabelDpi.h"
-#include "model/base/Rounding.h"
+#include "base/Errors.h"
+#include "base/LabelDpi.h"
+#include "base/Rounding.h"
 #include "model/stock/StockFolders.h"
 #include "platform/dialogs/DialogServices.h"
 

@@ -2,7 +2,7 @@
 #include "model/stock/dialogs/SaveAsTemplateDialog.h"
 
 #include "files/LabelFile.h"
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 #include "model/stock/StockFolders.h"
 #include "platform/dialogs/DialogServices.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "files/LegacyReader.h"
+#include "legacy/LegacyReader.h"
 #include "model/layout/LabelRoutines.h"
 
 #include <QMap>

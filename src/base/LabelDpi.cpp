@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "model/base/LabelDpi.h"
+#include "base/LabelDpi.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "files/ValueStream.h"
+#include "base/ValueStream.h"
 
-#include "model/base/Errors.h"
+#include "base/Errors.h"
 
 #include <QFileDevice>
 #include <QStringDecoder>

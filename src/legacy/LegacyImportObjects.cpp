@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Shape, picture and common pieces of the 2.x record conversions.
 #include "data/DataConnections.h"
-#include "files/LegacyImportContext.h"
-#include "model/base/Errors.h"
+#include "legacy/LegacyImportContext.h"
+#include "base/Errors.h"
 #include "model/data/ZpData.h"
 #include "model/objects/PictureObject.h"
 #include "model/objects/ShapeObjects.h"

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // 2.x text and bar code records.
 #include "barcode/BarcodeObject.h"
-#include "files/LegacyImportContext.h"
-#include "files/ValueStream.h"
-#include "model/base/Errors.h"
-#include "model/base/Rounding.h"
+#include "legacy/LegacyImportContext.h"
+#include "base/ValueStream.h"
+#include "base/Errors.h"
+#include "base/Rounding.h"
 #include "model/data/ZpData.h"
 #include "model/objects/TextObject.h"
 #include "settings/AppOptions.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/Version.h"
+#include "ui/Version.h"
 
 #include "platform/store/SettingsStore.h"
 

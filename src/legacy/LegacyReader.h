@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "model/base/Rect.h"
+#include "base/Rect.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "files/LegacyImport.h"
+#include "legacy/LegacyImport.h"
 
 #include "data/DataConnections.h"
 #include "data/DatabaseCopy.h"
 #include "files/LabelFile.h"
 #include "files/LabelPrinterSteps.h"
-#include "files/LegacyImportContext.h"
-#include "model/base/Errors.h"
-#include "model/base/LabelDpi.h"
+#include "legacy/LegacyImportContext.h"
+#include "base/Errors.h"
+#include "base/LabelDpi.h"
 #include "model/data/ZpData.h"
 #include "model/layout/IDEProperties.h"
 #include "model/layout/LabelProperties.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "model/base/LabelMapping.h"
+#include "base/LabelMapping.h"
 
-#include "model/base/LabelDpi.h"
+#include "base/LabelDpi.h"
 
 #include <QPaintDevice>
 #include <QPainter>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // 2.x bar code records.
 #include "barcode/BarcodeObject.h"
-#include "files/LegacyImportContext.h"
-#include "model/base/Rounding.h"
+#include "legacy/LegacyImportContext.h"
+#include "base/Rounding.h"
 #include "model/data/ZpData.h"
 #include "settings/AppOptions.h"
 

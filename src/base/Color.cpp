@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "model/base/Color.h"
+#include "base/Color.h"
 
 #include <QGuiApplication>
 #include <QPalette>
