@@ -20,8 +20,8 @@ namespace {
 
 struct TSample {
     const char* Data;
-    int Reference;              // the reference library's symbology
-    const char* ReferenceData;  // the same symbol in its input form
+    int Reference;             // the reference library's symbology
+    const char* ReferenceData; // the same symbol in its input form
     bool CheckDigit = false;
 };
 
@@ -63,7 +63,9 @@ zp::TBarcodeOptions Options(int code) {
     return o;
 }
 
-void Label(benchmark::State& state) { state.SetLabel(zp::BarcodeTypeNames[state.range(0)]); }
+void Label(benchmark::State& state) {
+    state.SetLabel(zp::BarcodeTypeNames[state.range(0)]);
+}
 
 void BM_Prepare(benchmark::State& state) {
     const zp::TBarcodeOptions o = Options(static_cast<int>(state.range(0)));
@@ -161,16 +163,20 @@ void BM_VersusReference(benchmark::State& state) {
         reference += Clock::now() - t1;
     }
     ZBarcode_Delete(symbol);
-    const double oursNs = std::chrono::duration<double, std::nano>(ours).count() / (state.iterations() * kBatch);
+    const double oursNs =
+        std::chrono::duration<double, std::nano>(ours).count() / (state.iterations() * kBatch);
     const double referenceNs =
         std::chrono::duration<double, std::nano>(reference).count() / (state.iterations() * kBatch);
     state.counters["ours_ns"] = oursNs;
     state.counters["reference_ns"] = referenceNs;
     state.counters["ratio"] = referenceNs > 0 ? oursNs / referenceNs : 0;
-    state.SetLabel(std::string(zp::BarcodeTypeNames[code]) + (referenceError >= ZINT_ERROR ? " (reference refused)" : ""));
+    state.SetLabel(std::string(zp::BarcodeTypeNames[code]) +
+                   (referenceError >= ZINT_ERROR ? " (reference refused)" : ""));
 }
 
-void AllTypes(benchmark::internal::Benchmark* b) { b->DenseRange(0, zp::kBarcodeTypeCount - 1); }
+void AllTypes(benchmark::internal::Benchmark* b) {
+    b->DenseRange(0, zp::kBarcodeTypeCount - 1);
+}
 
 BENCHMARK(BM_Prepare)->Apply(AllTypes);
 BENCHMARK(BM_Validate)->Apply(AllTypes);

@@ -31,8 +31,9 @@ struct TData {
         QByteArray text = "c0,c1,c2,c3,c4,c5,c6,c7,c8,c9\r\n";
         for (int r = 0; r < kRecords; ++r) {
             for (int c = 0; c < kColumns; ++c) {
-                text += c == 0 ? QByteArray::number(r) : (c % 3 == 1 ? "\"Item " + QByteArray::number(r * c) + ", blue\""
-                                                                      : QByteArray::number(r * 7 + c));
+                text += c == 0 ? QByteArray::number(r)
+                               : (c % 3 == 1 ? "\"Item " + QByteArray::number(r * c) + ", blue\""
+                                             : QByteArray::number(r * 7 + c));
                 text += c + 1 < kColumns ? "," : "\r\n";
             }
         }
@@ -76,10 +77,11 @@ void BM_WalkSQLite(benchmark::State& state) {
 BENCHMARK(BM_WalkSQLite)->Unit(benchmark::kMillisecond);
 
 void BM_WalkCsvFolder(benchmark::State& state) {
-    Walk(state,
-         QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=\"Text;HDR=YES\"")
-             .arg(Data().Dir.path()),
-         QStringLiteral("SELECT * FROM [items.csv]"));
+    Walk(
+        state,
+        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=\"Text;HDR=YES\"")
+            .arg(Data().Dir.path()),
+        QStringLiteral("SELECT * FROM [items.csv]"));
 }
 BENCHMARK(BM_WalkCsvFolder)->Unit(benchmark::kMillisecond);
 
@@ -121,10 +123,11 @@ void BM_WalkPostgreSQL(benchmark::State& state) {
             columns.append(QStringLiteral("c%1 text").arg(c));
         }
         q.exec(QStringLiteral("CREATE TABLE items (%1)").arg(columns.join(u',')));
-        q.exec(QStringLiteral("INSERT INTO items SELECT g::text, 'Item ' || g, (g*7+2)::text, (g*7+3)::text, "
-                              "'Item ' || (g*4), (g*7+5)::text, (g*7+6)::text, 'Item ' || (g*7), (g*7+8)::text, "
-                              "(g*7+9)::text FROM generate_series(0, %1) g")
-                   .arg(kRecords - 1));
+        q.exec(
+            QStringLiteral("INSERT INTO items SELECT g::text, 'Item ' || g, (g*7+2)::text, (g*7+3)::text, "
+                           "'Item ' || (g*4), (g*7+5)::text, (g*7+6)::text, 'Item ' || (g*7), (g*7+8)::text, "
+                           "(g*7+9)::text FROM generate_series(0, %1) g")
+                .arg(kRecords - 1));
         loaded = true;
     }
     Walk(state, server.ConnectionString(), QStringLiteral("SELECT * FROM [items]"));

@@ -29,8 +29,10 @@ struct TFixture {
             db.close();
         }
         QSqlDatabase::removeDatabase(QStringLiteral("bench"));
-        Connections.AddConnection(QStringLiteral("Db"), QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path);
-        Connections.AddDataset(QStringLiteral("Db"), QStringLiteral("Products"), QStringLiteral("SELECT * FROM [Products]"));
+        Connections.AddConnection(QStringLiteral("Db"),
+                                  QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + path);
+        Connections.AddDataset(QStringLiteral("Db"), QStringLiteral("Products"),
+                               QStringLiteral("SELECT * FROM [Products]"));
         Connections.Open();
     }
 };

@@ -3,9 +3,9 @@
 // at least 100,000 objects per second each way. Loading many equal
 // connection names stays linear.
 #include "barcode/BarcodeObject.h"
+#include "base/ValueStream.h"
 #include "data/DataConnections.h"
 #include "files/LabelFile.h"
-#include "base/ValueStream.h"
 #include "model/layout/IDEProperties.h"
 #include "model/layout/LabelProperties.h"
 #include "model/objects/ObjectClasses.h"

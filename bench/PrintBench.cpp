@@ -11,14 +11,14 @@
 //
 // Each measurement runs in a child process of its own, so that its peak
 // memory is its own. Labels runs the engine in count mode over a fixed
-// 1,000-record source, so that its memory shows the engine alone. Goals: engine time at most 2 x the limit, peak memory
-// under 150 MiB and flat from 10,000 to 100,000 records, the preview in at
-// most 2 x the print time, the scan check in at most 20 x the print time.
+// 1,000-record source, so that its memory shows the engine alone. Goals: engine time at most 2 x the limit,
+// peak memory under 150 MiB and flat from 10,000 to 100,000 records, the preview in at most 2 x the print
+// time, the scan check in at most 20 x the print time.
 #include "barcode/Barcode.h"
 #include "barcode/BarcodeObject.h"
-#include "data/DataConnections.h"
 #include "base/LabelDpi.h"
 #include "base/LabelMapping.h"
+#include "data/DataConnections.h"
 #include "model/document/LabelDocument.h"
 #include "model/objects/TextObject.h"
 #include "platform/dialogs/NonInteractiveDialogs.h"
@@ -105,7 +105,8 @@ void BuildLabel(TZpLabelDocument& doc, const QString& folder) {
                        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;"
                                       "Extended Properties=\"Text;HDR=YES\"")
                            .arg(folder));
-    data.AddDataset(QStringLiteral("Csv"), QStringLiteral("People"), QStringLiteral("SELECT * FROM [people#csv]"));
+    data.AddDataset(QStringLiteral("Csv"), QStringLiteral("People"),
+                    QStringLiteral("SELECT * FROM [people#csv]"));
     const char* fields[3] = {"Name", "Street", "City"};
     for (int i = 0; i < 3; ++i) {
         auto text = std::make_shared<TZpTextObject>();
@@ -146,15 +147,18 @@ double RunEngine(const QString& folder, const QString& out, TEngineRun run, int 
     timer.start();
     doc.Environment().Connections().Open();
     if (run == TEngineRun::Preview) {
-        const TZpPreviewPages pages = BuildPreviewPages(doc.Objects(), doc.Layout(), doc.Environment().Connections(), info);
+        const TZpPreviewPages pages =
+            BuildPreviewPages(doc.Objects(), doc.Layout(), doc.Environment().Connections(), info);
         benchmark::DoNotOptimize(pages.size());
     } else if (run == TEngineRun::Verify) {
-        const TZpScanReport report = VerifyRun(doc.Objects(), doc.Layout(), doc.Environment().Connections(), info, kDpi);
+        const TZpScanReport report =
+            VerifyRun(doc.Objects(), doc.Layout(), doc.Environment().Connections(), info, kDpi);
         // Every label's symbol must have been read, or the time means nothing.
         if (report.Failed() || report.Results.size() != size_t(report.Labels))
             throw std::runtime_error("the scan check did not read every symbol");
     } else {
-        RunPrintJob(doc.Objects(), doc.Layout(), doc.Environment().Connections(), QStringLiteral("Bench"), info);
+        RunPrintJob(doc.Objects(), doc.Layout(), doc.Environment().Connections(), QStringLiteral("Bench"),
+                    info);
     }
     return timer.nsecsElapsed() / 1e9;
 }
@@ -186,7 +190,8 @@ double RunLimit(int records, const QString& out) {
             writer.newPage();
         const int column = position % 3 + 1;
         const int row = position / 3 + 1;
-        ApplyLabelMapping(painter, QPointF(layout.LabelLeft(column) * kDpi, layout.LabelTop(row) * kDpi), kDpi);
+        ApplyLabelMapping(painter, QPointF(layout.LabelLeft(column) * kDpi, layout.LabelTop(row) * kDpi),
+                          kDpi);
         painter.setFont(font);
         painter.setPen(Qt::black);
         for (int i = 0; i < 3; ++i)
@@ -260,7 +265,8 @@ TChildResult Child(const char* mode, int records) {
     CsvFolder(WorkDir().path(), std::strcmp(mode, "count") == 0 ? kSmallSource : records);
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    p.start(Self(), {QStringLiteral("--child"), QLatin1String(mode), QString::number(records), WorkDir().path()});
+    p.start(Self(),
+            {QStringLiteral("--child"), QLatin1String(mode), QString::number(records), WorkDir().path()});
     p.waitForFinished(-1);
     const QList<QByteArray> parts = p.readAllStandardOutput().trimmed().split(' ');
     if (p.exitCode() != 0 || parts.size() != 2)
@@ -286,7 +292,8 @@ void Merge(benchmark::State& state) {
     state.counters["limit_peak_MiB"] = limit.PeakMiB;
     state.counters["x_limit"] = limit.Seconds > 0 ? engine.Seconds / limit.Seconds : 0;
 }
-BENCHMARK(Merge)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(Merge)->Arg(1000)->Arg(10000)->Arg(100000)->UseManualTime()->Iterations(1)->Unit(
+    benchmark::kMillisecond);
 
 // The same labels in count mode from a source of 1,000 records: with the
 // data held fixed, peak memory shows what the engine keeps per label.

@@ -24,7 +24,9 @@ const QString kJScript = QStringLiteral("var n = 0;\r\n"
                                         "  return Data.toUpperCase() + \"-\" + (\"0000\" + n).slice(-4);\r\n"
                                         "}");
 
-const QString& Source(const QString& language) { return language == QLatin1String("VBScript") ? kVBScript : kJScript; }
+const QString& Source(const QString& language) {
+    return language == QLatin1String("VBScript") ? kVBScript : kJScript;
+}
 
 void Calls(benchmark::State& state, const QString& language) {
     auto engine = zp::CreateScriptEngine(language);

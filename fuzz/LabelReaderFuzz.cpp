@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // libFuzzer target: any bytes handed to the label reader end in one of its
 // messages, never in a crash, a hang or a runaway allocation.
-#include "files/LabelFile.h"
 #include "base/Errors.h"
+#include "files/LabelFile.h"
 #include "model/layout/IDEProperties.h"
 #include "model/layout/LabelProperties.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // libFuzzer target: any bytes after a 2.x signature end in one of the
 // importer's messages, never in a crash, a hang or a read past the end.
-#include "legacy/LegacyImport.h"
 #include "base/Errors.h"
+#include "legacy/LegacyImport.h"
 #include "model/layout/IDEProperties.h"
 #include "model/layout/LabelProperties.h"
 

@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto engine = zp::CreateVBScriptEngine();
     // Short limits keep runaway loops from being reported as hangs.
     engine->SetTimeLimit(std::chrono::milliseconds(50));
-    if (!engine->AddCode(source)) return 0;
+    if (!engine->AddCode(source))
+        return 0;
     QString result;
     for (const char* name : {"DataUpdated", "F"}) {
         (void)engine->Run(QString::fromLatin1(name), {QStringLiteral("12345")}, result);

@@ -38,14 +38,29 @@ TJobFlags ApplySwitches(const QStringList& switches, TZpPrintInfo& info) {
             info.UpdateSerials = true;
         const QString rest = s.mid(1);
         switch (s.at(0).unicode()) {
-        case 'A': info.AllRecords = true; break;
-        case 'C': (void)ToNumber(rest, info.Copies); break;
-        case 'D': flags.DialogFirst = true; break;
-        case 'L': (void)ToNumber(rest, info.TotalLabels); break;
-        case 'P': flags.Print = true; break;
-        case 'S': (void)ToNumber(rest, info.StartLabel); break;
-        case 'V': flags.Preview = true; break;
-        default: break;
+        case 'A':
+            info.AllRecords = true;
+            break;
+        case 'C':
+            (void)ToNumber(rest, info.Copies);
+            break;
+        case 'D':
+            flags.DialogFirst = true;
+            break;
+        case 'L':
+            (void)ToNumber(rest, info.TotalLabels);
+            break;
+        case 'P':
+            flags.Print = true;
+            break;
+        case 'S':
+            (void)ToNumber(rest, info.StartLabel);
+            break;
+        case 'V':
+            flags.Preview = true;
+            break;
+        default:
+            break;
         }
     }
     return flags;
@@ -112,14 +127,15 @@ TZpRunOptions ExtractRunOptions(const QStringList& arguments) {
             options.VerifyDpi = value.toInt(&ok);
             // Below 50 dpi no symbol survives; above 4800 a label's picture gets huge.
             if (!ok || options.VerifyDpi < 50 || options.VerifyDpi > 4800)
-                throw EZpError(QStringLiteral("The switch %1 needs a resolution from 50 to 4800 dpi.").arg(argument));
+                throw EZpError(
+                    QStringLiteral("The switch %1 needs a resolution from 50 to 4800 dpi.").arg(argument));
         } else if (TakeValue(argument, QLatin1String("--printer="), value)) {
             options.PrinterName = value;
         } else if (TakeValue(argument, QLatin1String("--answer="), value)) {
             const qsizetype equals = value.indexOf(QLatin1Char('='));
             if (equals <= 0)
-                throw EZpError(QStringLiteral("The switch %1 needs a prompt caption, \"=\" and a value.")
-                                   .arg(argument));
+                throw EZpError(
+                    QStringLiteral("The switch %1 needs a prompt caption, \"=\" and a value.").arg(argument));
             options.Answers.append({value.left(equals), value.mid(equals + 1)});
         } else {
             options.Classic.append(argument);

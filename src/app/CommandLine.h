@@ -45,17 +45,17 @@ TZpCommandLineOutcome ProcessCommandLine(const QStringList& parameters, IZpComma
 /// The switches this program adds for batch printing on Linux, taken out of
 /// the arguments before the classic processing sees them.
 struct TZpRunOptions {
-    QString OutputFile;                      ///< -O=<file>: the "PDF" device's output
-    QString PrinterName;                     ///< --printer=<name>: for this run only
-    QList<QPair<QString, QString>> Answers;  ///< --answer=<caption>=<value>
+    QString OutputFile;                     ///< -O=<file>: the "PDF" device's output
+    QString PrinterName;                    ///< --printer=<name>: for this run only
+    QList<QPair<QString, QString>> Answers; ///< --answer=<caption>=<value>
     /// --verify: the run's bar codes are read back instead of printed (a
     /// print switch is implied when neither -P nor -V is given).
     bool Verify = false;
-    QString VerifyReport;                    ///< --verify-report=<file.csv> (implies --verify)
-    int VerifyDpi = 0;                       ///< --verify-dpi=<n>: else the printer's resolution
-    bool Help = false;                       ///< --help
-    bool Version = false;                    ///< --version
-    QStringList Classic;                     ///< everything else, in order
+    QString VerifyReport; ///< --verify-report=<file.csv> (implies --verify)
+    int VerifyDpi = 0;    ///< --verify-dpi=<n>: else the printer's resolution
+    bool Help = false;    ///< --help
+    bool Version = false; ///< --version
+    QStringList Classic;  ///< everything else, in order
 };
 
 /// Splits the arguments (without the program name); a malformed addition

@@ -3,7 +3,6 @@
 
 #include "app/CommandLine.h"
 #include "app/StartUp.h"
-#include "ui/Version.h"
 #include "base/Errors.h"
 #include "base/LabelDpi.h"
 #include "model/layout/LabelRoutines.h"
@@ -12,6 +11,7 @@
 #include "print/PrinterStartUp.h"
 #include "print/verify/ScanRun.h"
 #include "ui/MainWindow.h"
+#include "ui/Version.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -118,7 +118,8 @@ void ShowHelpTopic(int context) {
     }
     // The pages are part of the program; the browser is given a copy.
     const QString page = QStringLiteral("help-%1.html").arg(context);
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/help");
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/help");
     QDir().mkpath(folder);
     const QString copy = QDir(folder).filePath(page);
     QFile::remove(copy);

@@ -2,8 +2,8 @@
 #include "app/Demo.h"
 
 #include "barcode/BarcodeObject.h"
-#include "data/DataConnections.h"
 #include "base/LabelDpi.h"
+#include "data/DataConnections.h"
 #include "model/document/LabelDocument.h"
 #include "model/objects/ShapeObjects.h"
 #include "model/objects/TextObject.h"
@@ -12,8 +12,7 @@ namespace zp {
 
 namespace {
 
-template <class T>
-std::shared_ptr<T> Add(TZpLabelDocument& doc, TRect bounds) {
+template <class T> std::shared_ptr<T> Add(TZpLabelDocument& doc, TRect bounds) {
     auto obj = std::make_shared<T>();
     obj->SetBoundsExact(bounds);
     doc.Add(obj);
@@ -113,10 +112,12 @@ void BuildSampleLabel(TZpLabelDocument& doc) {
 
     // The database lies beside the label, so the label names it relatively.
     TZpDataConnections& data = doc.Environment().Connections();
-    data.AddConnection(QStringLiteral("Sample"), QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=sample.db"));
-    data.AddDataset(QStringLiteral("Sample"), QStringLiteral("Products"),
-                    // The price with its two decimals, as a label shows it.
-                    QStringLiteral("SELECT *, printf('%.2f', [Price]) AS [PriceText] FROM [Products] ORDER BY [SKU]"));
+    data.AddConnection(QStringLiteral("Sample"),
+                       QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=sample.db"));
+    data.AddDataset(
+        QStringLiteral("Sample"), QStringLiteral("Products"),
+        // The price with its two decimals, as a label shows it.
+        QStringLiteral("SELECT *, printf('%.2f', [Price]) AS [PriceText] FROM [Products] ORDER BY [SKU]"));
 
     doc.Environment().SetDPI(300);
     doc.SetModified(false);

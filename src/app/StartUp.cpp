@@ -3,17 +3,17 @@
 
 #include "app/CommandLineRun.h"
 #include "app/automation/AutomationServer.h"
-#include "legacy/LegacyImport.h"
 #include "base/Errors.h"
 #include "base/LabelDpi.h"
+#include "legacy/LegacyImport.h"
 #include "model/objects/ObjectCursors.h"
 #include "platform/automation/Registration.h"
 #include "platform/dialogs/NonInteractiveDialogs.h"
 #include "platform/dialogs/widgets/WidgetDialogs.h"
 #include "platform/printing/Printer.h"
 #include "platform/store/SettingsStore.h"
-#include "print/PrinterStartUp.h"
 #include "print/PreviewJob.h"
+#include "print/PrinterStartUp.h"
 #include "print/dialogs/CupsBackend.h"
 #include "print/dialogs/PrintPreview.h"
 #include "print/dialogs/ProgressWindow.h"
@@ -118,7 +118,8 @@ int RunStartUp(const QStringList& arguments, bool runLoop, TZpStartUpReport* rep
     TZpAutomationServer automation(std::move(engineHost), r.Mode == TZpStartMode::Automation);
     const bool serving = automation.Start();
     if (r.Mode == TZpStartMode::Automation && !serving) {
-        ReportError(QStringLiteral("Cannot serve %1 on the session bus.").arg(QLatin1String(kAutomationServiceName)));
+        ReportError(
+            QStringLiteral("Cannot serve %1 on the session bus.").arg(QLatin1String(kAutomationServiceName)));
         return 1;
     }
     // 6. The command line, for a stand-alone start.
@@ -151,8 +152,7 @@ int RunApplication(int argc, char** argv) {
         TZpWidgetDialogs::SetProgressFactory(&CreateProgressWindow);
         SetPreviewWindow(&ShowPreviewWindow);
         SetZpDialogs(std::make_unique<TZpWidgetDialogs>());
-    }
-    else
+    } else
         SetZpDialogs(std::make_unique<TZpNonInteractiveDialogs>());
     InitializeModules();
     const int exitCode = RunStartUp(QApplication::arguments().mid(1), true);

@@ -118,7 +118,9 @@ QFont BarcodeFont(const QPainter& painter, const TBarcodeOptions& options) {
     return font;
 }
 
-QColor BarcodeColor(const TBarcodeOptions& options) { return ToQColor(options.FontColor); }
+QColor BarcodeColor(const TBarcodeOptions& options) {
+    return ToQColor(options.FontColor);
+}
 
 QString StripUnprintable(std::string_view text) {
     QString out;

@@ -55,14 +55,16 @@ void DrawPlain(TBarcodeDrawContext& context) {
     TBarcodeCanvas canvas(context.Painter, context.Rotation, BarcodeColor(options));
     canvas.Place(context.Rect, along, across);
 
-    const bool textOnTop = options.ShowHumanReadable && options.HRPosition == 0 && !(postal && options.Descenders);
+    const bool textOnTop =
+        options.ShowHumanReadable && options.HRPosition == 0 && !(postal && options.Descenders);
     const int64_t top = textOnTop ? spacing + th : 0;
     for (const TBarRun& bar : bars) {
         const int64_t barTop = bar.Short ? top + h / 2 : top;
         canvas.FillBar(x0 + bar.X, barTop, x0 + bar.X + bar.Width, top + h);
     }
 
-    if ((family.BearerBars || options.Symbology == bcInt2of5 || options.Symbology == bcITF14) && options.GuardBars) {
+    if ((family.BearerBars || options.Symbology == bcInt2of5 || options.Symbology == bcITF14) &&
+        options.GuardBars) {
         const double thick = static_cast<double>(options.Density) * options.WideToNarrow;
         canvas.FillBar(0, top, along, Round(top + thick));
         canvas.FillBar(0, Round(top + h - thick), along, top + h);
@@ -90,8 +92,10 @@ void DrawBarcode(QPainter& painter, std::string_view data, TRect& rect, const TB
     }
     const std::string pattern = EncodeBarcode(prepared, options);
     const TBarcodeFamily& family = BarcodeFamily(options.Symbology);
-    const TBarcodeGeometry geometry = family.Geometry ? family.Geometry(prepared, options) : TBarcodeGeometry{};
-    TBarcodeDrawContext context{painter, options, family, prepared, pattern, geometry, rect, NormalRotation(rotation)};
+    const TBarcodeGeometry geometry =
+        family.Geometry ? family.Geometry(prepared, options) : TBarcodeGeometry{};
+    TBarcodeDrawContext context{painter, options,  family, prepared,
+                                pattern, geometry, rect,   NormalRotation(rotation)};
     painter.save();
     if (!(family.Draw && family.Draw(context)))
         DrawPlain(context);

@@ -21,10 +21,16 @@ int64_t Wide(const TBarcodeOptions& options) {
 }
 } // namespace
 
-int32_t ClampLength(int64_t value) { return static_cast<int32_t>(std::clamp(value, -kMaxLength, kMaxLength)); }
+int32_t ClampLength(int64_t value) {
+    return static_cast<int32_t>(std::clamp(value, -kMaxLength, kMaxLength));
+}
 
-int32_t PostnetBarWidth() { return Round(LabelDPI() * 11.0 / 480.0); }
-int32_t FimBarWidth() { return Round(LabelDPI() / 32.0); }
+int32_t PostnetBarWidth() {
+    return Round(LabelDPI() * 11.0 / 480.0);
+}
+int32_t FimBarWidth() {
+    return Round(LabelDPI() / 32.0);
+}
 
 int64_t TBarcodeLayout::Walk(std::string_view pattern, std::vector<TBarRun>* bars) const {
     const int64_t narrow = FOptions.Density;
@@ -38,7 +44,7 @@ int64_t TBarcodeLayout::Walk(std::string_view pattern, std::vector<TBarRun>* bar
 
     int64_t x = 0;
     int previousKind = -1; // 0 space, 1 bar; -1 before the first element
-    bool barOpen = false;   // the last drawn bar may still grow
+    bool barOpen = false;  // the last drawn bar may still grow
     for (size_t i = 0; i < pattern.size(); ++i) {
         const bool one = pattern[i] == '1';
         int64_t width = 0;

@@ -27,7 +27,8 @@ struct TBarRun {
 /// Widths below zero count as zero so that a symbol never runs backwards.
 class TBarcodeLayout {
 public:
-    TBarcodeLayout(const TBarcodeFamily& family, const TBarcodeOptions& options, const TBarcodeGeometry& geometry)
+    TBarcodeLayout(const TBarcodeFamily& family, const TBarcodeOptions& options,
+                   const TBarcodeGeometry& geometry)
         : FFamily(family), FOptions(options), FGeometry(geometry) {}
 
     /// Walks pattern; when bars is given, appends the bars (adjacent bar

@@ -14,8 +14,10 @@ int32_t BarcodeWidth(std::string_view data, const TBarcodeOptions& options) {
     if (!ValidateBarcodeData(options, prepared, false))
         return ClampLength(int64_t{2} * LabelDPI());
     const TBarcodeFamily& family = BarcodeFamily(options.Symbology);
-    const TBarcodeGeometry geometry = family.Geometry ? family.Geometry(prepared, options) : TBarcodeGeometry{};
-    const int64_t bars = TBarcodeLayout(family, options, geometry).Walk(EncodeBarcode(prepared, options), nullptr);
+    const TBarcodeGeometry geometry =
+        family.Geometry ? family.Geometry(prepared, options) : TBarcodeGeometry{};
+    const int64_t bars =
+        TBarcodeLayout(family, options, geometry).Walk(EncodeBarcode(prepared, options), nullptr);
     return ClampLength(geometry.LeftMargin + bars + geometry.RightMargin);
 }
 

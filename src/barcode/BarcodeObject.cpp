@@ -3,10 +3,9 @@
 
 #include "barcode/Barcode.h"
 #include "barcode/EanUpcFont.h"
-
-#include "base/ValueStream.h"
 #include "base/LabelDpi.h"
 #include "base/Rounding.h"
+#include "base/ValueStream.h"
 #include "model/objects/TextObject.h"
 #include "platform/store/SettingsStore.h"
 

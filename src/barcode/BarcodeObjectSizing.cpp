@@ -4,7 +4,6 @@
 #include "barcode/Barcode.h"
 #include "barcode/BarcodeCanvas.h"
 #include "barcode/BarcodeObject.h"
-
 #include "base/LabelDpi.h"
 #include "base/Rounding.h"
 #include "settings/AppOptions.h"
@@ -18,8 +17,8 @@ namespace zp {
 namespace {
 
 int32_t Saturate(int64_t value) {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 /// The edges of a rectangle seen along the symbol (Left/Right at 0 and 180
@@ -42,7 +41,9 @@ struct TAxes {
 
 } // namespace
 
-int32_t TZpBarcodeObject::SymbolWidth() const { return BarcodeWidth(BarcodeBytes(FData.GetText()), GetOptions()); }
+int32_t TZpBarcodeObject::SymbolWidth() const {
+    return BarcodeWidth(BarcodeBytes(FData.GetText()), GetOptions());
+}
 
 void TZpBarcodeObject::FitAlongToSymbol() {
     const TAxes axes(Rotation);
@@ -96,7 +97,8 @@ void TZpBarcodeObject::SetBounds(const TRect& rect) {
     // the far end; a placement, which moves every edge, starts from the start.
     TRect q = rect;
     TRect track = FTrackRect;
-    bool anchoredStart = axes.NearAlong(q) == axes.NearAlong(track) || axes.NearAlong(q) == axes.FarAlong(track);
+    bool anchoredStart =
+        axes.NearAlong(q) == axes.NearAlong(track) || axes.NearAlong(q) == axes.FarAlong(track);
     bool alongChanged = axes.Along(q) != oldAlong;
     if (rect.Left != FBounds.Left && rect.Top != FBounds.Top && rect.Right != FBounds.Right &&
         rect.Bottom != FBounds.Bottom)

@@ -40,10 +40,26 @@ inline constexpr int kBarcodeTypeCount = 20;
 
 /// Display names in type-code order.
 inline constexpr std::array<const char*, kBarcodeTypeCount> BarcodeTypeNames = {
-    "Code 39",          "Code 39 (Full Ascii)", "Code 128",         "UCC Code 128",       "UPC-A",
-    "UPC-E Version 0",  "UPC-E Version 1",      "EAN 13",           "EAN 8",              "Bookland EAN",
-    "Interleaved 2 of 5", "Codabar",            "Codabar CLSI",     "MSI/Plessey",        "MSI/Plessey ISBN",
-    "Code 93",          "Code 11",              "Postnet",          "FIM",                "ITF14 (SCS)",
+    "Code 39",
+    "Code 39 (Full Ascii)",
+    "Code 128",
+    "UCC Code 128",
+    "UPC-A",
+    "UPC-E Version 0",
+    "UPC-E Version 1",
+    "EAN 13",
+    "EAN 8",
+    "Bookland EAN",
+    "Interleaved 2 of 5",
+    "Codabar",
+    "Codabar CLSI",
+    "MSI/Plessey",
+    "MSI/Plessey ISBN",
+    "Code 93",
+    "Code 11",
+    "Postnet",
+    "FIM",
+    "ITF14 (SCS)",
 };
 
 /// Module width, in inches, that new UPC and EAN symbols start from

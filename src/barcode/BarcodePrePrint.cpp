@@ -42,7 +42,8 @@ std::optional<TBarcodePrePrint> BarcodePrePrint(IZpUnknown& object) {
     const QString text = data->GetText();
     return TBarcodePrePrint{
         IsBarcodeDataValid(options, text),
-        BarcodeSymbolRect(obj->GetBounds(), rotation->GetRotation(), BarcodeWidth(BarcodeBytes(text), options)),
+        BarcodeSymbolRect(obj->GetBounds(), rotation->GetRotation(),
+                          BarcodeWidth(BarcodeBytes(text), options)),
     };
 }
 

@@ -9,8 +9,12 @@ namespace {
 
 // Type codes above 19 are accepted and draw nothing: files from newer
 // versions must not fail because of a symbology this one lacks.
-TBarcodeValidation AcceptAll(std::string_view, const TBarcodeOptions&) { return {}; }
-std::string Nothing(std::string_view, const TBarcodeOptions&) { return {}; }
+TBarcodeValidation AcceptAll(std::string_view, const TBarcodeOptions&) {
+    return {};
+}
+std::string Nothing(std::string_view, const TBarcodeOptions&) {
+    return {};
+}
 
 const TBarcodeFamily kEmptyFamily{
     .Kind = TPatternKind::Module,
@@ -24,10 +28,10 @@ using TFamilyGetter = const TBarcodeFamily& (*)();
 
 // Indexed by type code.
 constexpr std::array<TFamilyGetter, kBarcodeTypeCount> kFamilies = {
-    Code39Family,  Code39AsciiFamily, Code128Family,  UCC128Family,      UPCAFamily,
-    UPCE0Family,   UPCE1Family,       EAN13Family,    EAN8Family,        BooklandFamily,
-    Int2of5Family, CodabarFamily,     CodabarCLSIFamily, MSIFamily,      MSIISBNFamily,
-    Code93Family,  Code11Family,      PostnetFamily,  FIMFamily,         ITF14Family,
+    Code39Family,  Code39AsciiFamily, Code128Family,     UCC128Family, UPCAFamily,
+    UPCE0Family,   UPCE1Family,       EAN13Family,       EAN8Family,   BooklandFamily,
+    Int2of5Family, CodabarFamily,     CodabarCLSIFamily, MSIFamily,    MSIISBNFamily,
+    Code93Family,  Code11Family,      PostnetFamily,     FIMFamily,    ITF14Family,
 };
 
 } // namespace
@@ -38,10 +42,13 @@ const TBarcodeFamily& BarcodeFamily(uint8_t symbology) {
     return kFamilies[symbology]();
 }
 
-QString MsgDataTooLong() { return QStringLiteral("Data must be 60 characters or less"); }
+QString MsgDataTooLong() {
+    return QStringLiteral("Data must be 60 characters or less");
+}
 
 TBarcodeValidation Verdict(const char* message) {
-    return message == nullptr ? TBarcodeValidation{} : TBarcodeValidation{false, QString::fromLatin1(message)};
+    return message == nullptr ? TBarcodeValidation{}
+                              : TBarcodeValidation{false, QString::fromLatin1(message)};
 }
 
 std::string_view Characters(std::string_view text, size_t from, size_t to) {

@@ -19,21 +19,22 @@ static_assert(kCode39Chars.size() == 43);
 // kCode39Chars, then "*". Checked against the character table of the Code 39
 // standard (ANSI/AIM BC1).
 constexpr std::array<std::string_view, 44> kCode39Patterns = {
-    "000110100", "100100001", "001100001", "101100000", "000110001", "100110000", "001110000",
-    "000100101", "100100100", "001100100", "100001001", "001001001", "101001000", "000011001",
-    "100011000", "001011000", "000001101", "100001100", "001001100", "000011100", "100000011",
-    "001000011", "101000010", "000010011", "100010010", "001010010", "000000111", "100000110",
-    "001000110", "000010110", "110000001", "011000001", "111000000", "010010001", "110010000",
-    "011010000", "010000101", "110000100", "011000100", "010101000", "010100010", "010001010",
-    "000101010", "010010100",
+    "000110100", "100100001", "001100001", "101100000", "000110001", "100110000", "001110000", "000100101",
+    "100100100", "001100100", "100001001", "001001001", "101001000", "000011001", "100011000", "001011000",
+    "000001101", "100001100", "001001100", "000011100", "100000011", "001000011", "101000010", "000010011",
+    "100010010", "001010010", "000000111", "100000110", "001000110", "000010110", "110000001", "011000001",
+    "111000000", "010010001", "110010000", "011010000", "010000101", "110000100", "011000100", "010101000",
+    "010100010", "010001010", "000101010", "010010100",
 };
 static_assert(kCode39Patterns.size() == kCode39Chars.size() + 1);
-static_assert([] {
-    for (std::string_view p : kCode39Patterns)
-        if (p.size() != 9 || std::count(p.begin(), p.end(), '1') != 3)
-            return false;
-    return true;
-}(), "every Code 39 character has nine elements, three of them wide");
+static_assert(
+    [] {
+        for (std::string_view p : kCode39Patterns)
+            if (p.size() != 9 || std::count(p.begin(), p.end(), '1') != 3)
+                return false;
+        return true;
+    }(),
+    "every Code 39 character has nine elements, three of them wide");
 constexpr size_t kStarIndex = 43;
 
 // Full ASCII pairs for codes 0..127; one character means the character itself.
@@ -88,8 +89,9 @@ std::string CheckCharacters(std::string_view prepared, const TBarcodeOptions& op
 TBarcodeValidation ValidateCode39(std::string_view prepared, const TBarcodeOptions&) {
     for (char c : prepared)
         if (kCode39Chars.find(c) == std::string_view::npos)
-            return {false, QStringLiteral("Code39 bar codes can only include uppercase letters, numbers, or the "
-                                          "following: \"-. $/+%\"")};
+            return {false,
+                    QStringLiteral("Code39 bar codes can only include uppercase letters, numbers, or the "
+                                   "following: \"-. $/+%\"")};
     if (prepared.size() > 60)
         return {false, MsgDataTooLong()};
     return {};

@@ -53,7 +53,9 @@ void AppendDigit(std::string& pattern, char digit, char set) {
     pattern += set == 'A' ? kSetA[d] : set == 'B' ? kSetB[d] : kSetC[d];
 }
 
-char UpcESystem(uint8_t symbology) { return symbology == bcUPCE1 ? '1' : '0'; }
+char UpcESystem(uint8_t symbology) {
+    return symbology == bcUPCE1 ? '1' : '0';
+}
 
 std::string Ean13Digits(const TEanSymbol& s) {
     return (s.Symbology == bcBookland ? "978" + s.Main : s.Main) + s.Check;
@@ -61,9 +63,11 @@ std::string Ean13Digits(const TEanSymbol& s) {
 
 std::string SupplementSets(std::string_view digits) {
     if (digits.size() == 2)
-        return std::string(kSupplement2Parity[static_cast<size_t>((digits[0] - '0') * 10 + (digits[1] - '0')) % 4]);
+        return std::string(
+            kSupplement2Parity[static_cast<size_t>((digits[0] - '0') * 10 + (digits[1] - '0')) % 4]);
     const int check = (3 * ((digits[0] - '0') + (digits[2] - '0') + (digits[4] - '0')) +
-                       9 * ((digits[1] - '0') + (digits[3] - '0'))) % 10;
+                       9 * ((digits[1] - '0') + (digits[3] - '0'))) %
+                      10;
     return std::string(kSupplement5Parity[static_cast<size_t>(check)]);
 }
 
@@ -169,7 +173,8 @@ std::string HumanReadable(std::string_view prepared, const TBarcodeOptions& opti
     case bcUPCE0:
     case bcUPCE1:
         if (options.Descenders)
-            return UpcESystem(s.Symbology) + d + (options.ShowCheckDigit ? std::string(1, s.Check) : "") + sup;
+            return UpcESystem(s.Symbology) + d + (options.ShowCheckDigit ? std::string(1, s.Check) : "") +
+                   sup;
         if (options.ShowNumberSystem)
             t += std::string(1, UpcESystem(s.Symbology)) + ' ';
         t += d;
@@ -248,10 +253,13 @@ int EanMainLength(uint8_t symbology) {
     }
 }
 
-bool IsEanUpc(uint8_t symbology) { return symbology >= bcUPCA && symbology <= bcBookland; }
+bool IsEanUpc(uint8_t symbology) {
+    return symbology >= bcUPCA && symbology <= bcBookland;
+}
 
 int64_t EanDigitMargin(const TBarcodeOptions& options) {
-    const bool seven = (options.Symbology == bcEAN13 && options.Descenders) || options.Symbology == bcBookland;
+    const bool seven =
+        (options.Symbology == bcEAN13 && options.Descenders) || options.Symbology == bcBookland;
     return (seven ? 7 : 9) * static_cast<int64_t>(options.Density);
 }
 
@@ -342,11 +350,23 @@ TEanSymbol TEanSymbol::Parse(std::string_view prepared, uint8_t symbology) {
     return s;
 }
 
-const TBarcodeFamily& UPCAFamily() { return Family(); }
-const TBarcodeFamily& UPCE0Family() { return Family(); }
-const TBarcodeFamily& UPCE1Family() { return Family(); }
-const TBarcodeFamily& EAN13Family() { return Family(); }
-const TBarcodeFamily& EAN8Family() { return Family(); }
-const TBarcodeFamily& BooklandFamily() { return Family(); }
+const TBarcodeFamily& UPCAFamily() {
+    return Family();
+}
+const TBarcodeFamily& UPCE0Family() {
+    return Family();
+}
+const TBarcodeFamily& UPCE1Family() {
+    return Family();
+}
+const TBarcodeFamily& EAN13Family() {
+    return Family();
+}
+const TBarcodeFamily& EAN8Family() {
+    return Family();
+}
+const TBarcodeFamily& BooklandFamily() {
+    return Family();
+}
 
 } // namespace zp

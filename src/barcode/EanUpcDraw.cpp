@@ -96,8 +96,9 @@ bool DrawEanUpc(TBarcodeDrawContext& context) {
     if (descenders) {
         const char* groupText = code == bcUPCA ? "00000" : code == bcEAN8 ? "0000" : "000000";
         group = Fitted(context.Painter, base, Sum(widths, ranges.D), QLatin1String(groupText));
-        small = code == bcEAN13 || code == bcBookland ? group
-                                                      : Fitted(context.Painter, base, 5 * density, QStringLiteral("0"));
+        small = code == bcEAN13 || code == bcBookland
+                    ? group
+                    : Fitted(context.Painter, base, 5 * density, QStringLiteral("0"));
     }
     const QFontMetrics groupMetrics(group);
     const QFontMetrics smallMetrics(small);
@@ -140,7 +141,8 @@ bool DrawEanUpc(TBarcodeDrawContext& context) {
         if (descenders) {
             if (bars[i].Index >= symbol.MainModules) {
                 span.Top += th;
-                span.Bottom = std::max(span.Top + h / 2, span.Bottom + th - (options.ExtendSupplement ? th / 2 : th));
+                span.Bottom =
+                    std::max(span.Top + h / 2, span.Bottom + th - (options.ExtendSupplement ? th / 2 : th));
                 bottom = std::max(bottom, span.Bottom);
             } else if (!InDescender(ranges, bars[i].Index + 1)) {
                 span.Bottom -= th / 2;

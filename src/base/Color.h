@@ -38,7 +38,9 @@ constexpr TColor clBtnHighlight = clSystemColor | 20;
 constexpr TColor clInfoText = clSystemColor | 23;
 constexpr TColor clInfoBk = clSystemColor | 24;
 
-[[nodiscard]] constexpr bool IsSystemColor(TColor c) { return (c & clSystemColor) != 0; }
+[[nodiscard]] constexpr bool IsSystemColor(TColor c) {
+    return (c & clSystemColor) != 0;
+}
 
 /// The colour to paint with: plain colours by their bytes, system colours
 /// through the application palette.

@@ -10,7 +10,9 @@ namespace {
 int gLabelDpi = 300;
 }
 
-int LabelDPI() { return gLabelDpi; }
+int LabelDPI() {
+    return gLabelDpi;
+}
 
 void SetLabelDPI(int dpi) {
     if (dpi > 0)

@@ -29,7 +29,9 @@ struct TRect {
     [[nodiscard]] bool IsNull() const { return Left == 0 && Top == 0 && Right == 0 && Bottom == 0; }
     [[nodiscard]] TPoint TopLeft() const { return {Left, Top}; }
     [[nodiscard]] TPoint BottomRight() const { return {Right, Bottom}; }
-    [[nodiscard]] bool Contains(TPoint p) const { return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom; }
+    [[nodiscard]] bool Contains(TPoint p) const {
+        return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom;
+    }
     friend bool operator==(const TRect&, const TRect&) = default;
 };
 

@@ -54,7 +54,9 @@ QString DecodeWindows1252(const QByteArray& bytes) {
     return text;
 }
 
-QByteArray EncodeFileString(const QString& text) { return text.toUtf8(); }
+QByteArray EncodeFileString(const QString& text) {
+    return text.toUtf8();
+}
 
 void DoubleToExtended(double value, uint8_t out[10]) {
     std::memset(out, 0, 10);
@@ -114,8 +116,12 @@ float ExtendedToFloat(const uint8_t in[10]) {
 
 // ---- reader
 
-void TZpReader::ReadError() { throw EZpReadError(QStringLiteral("Stream read error")); }
-void TZpReader::InvalidValue() { throw EZpReadError(QStringLiteral("Invalid property value")); }
+void TZpReader::ReadError() {
+    throw EZpReadError(QStringLiteral("Stream read error"));
+}
+void TZpReader::InvalidValue() {
+    throw EZpReadError(QStringLiteral("Invalid property value"));
+}
 
 qint64 TZpReader::Remaining() const {
     return FDevice.isSequential() ? FDevice.bytesAvailable() : FDevice.size() - FDevice.pos();
@@ -179,26 +185,37 @@ TZpValueTag TZpReader::PeekTag() {
     return static_cast<TZpValueTag>(static_cast<uint8_t>(c));
 }
 
-TZpValueTag TZpReader::ReadTag() { return static_cast<TZpValueTag>(ReadByte()); }
+TZpValueTag TZpReader::ReadTag() {
+    return static_cast<TZpValueTag>(ReadByte());
+}
 
 int32_t TZpReader::ReadInteger() {
     switch (ReadTag()) {
-    case TZpValueTag::Int8: return static_cast<int8_t>(ReadByte());
-    case TZpValueTag::Int16: return ReadInt16();
-    case TZpValueTag::Int32: return ReadInt32();
-    default: InvalidValue();
+    case TZpValueTag::Int8:
+        return static_cast<int8_t>(ReadByte());
+    case TZpValueTag::Int16:
+        return ReadInt16();
+    case TZpValueTag::Int32:
+        return ReadInt32();
+    default:
+        InvalidValue();
     }
 }
 
 QByteArray TZpReader::ReadStringBytes() {
     switch (ReadTag()) {
-    case TZpValueTag::String: return ReadBytes(ReadByte());
-    case TZpValueTag::LString: return ReadBytes(ReadInt32());
-    default: InvalidValue();
+    case TZpValueTag::String:
+        return ReadBytes(ReadByte());
+    case TZpValueTag::LString:
+        return ReadBytes(ReadInt32());
+    default:
+        InvalidValue();
     }
 }
 
-QString TZpReader::ReadString() { return DecodeFileString(ReadStringBytes()); }
+QString TZpReader::ReadString() {
+    return DecodeFileString(ReadStringBytes());
+}
 
 float TZpReader::ReadFloat() {
     switch (ReadTag()) {
@@ -207,21 +224,29 @@ float TZpReader::ReadFloat() {
         ReadExact(b, 10);
         return ExtendedToFloat(b);
     }
-    case TZpValueTag::Int8: return static_cast<int8_t>(ReadByte());
-    case TZpValueTag::Int16: return ReadInt16();
-    case TZpValueTag::Int32: return static_cast<float>(ReadInt32());
-    default: InvalidValue();
+    case TZpValueTag::Int8:
+        return static_cast<int8_t>(ReadByte());
+    case TZpValueTag::Int16:
+        return ReadInt16();
+    case TZpValueTag::Int32:
+        return static_cast<float>(ReadInt32());
+    default:
+        InvalidValue();
     }
 }
 
-bool TZpReader::ReadBool() { return ReadTag() == TZpValueTag::True; }
+bool TZpReader::ReadBool() {
+    return ReadTag() == TZpValueTag::True;
+}
 
 void TZpReader::ReadListBegin() {
     if (ReadTag() != TZpValueTag::List)
         InvalidValue();
 }
 
-bool TZpReader::EndOfList() { return PeekTag() == TZpValueTag::EndOfList; }
+bool TZpReader::EndOfList() {
+    return PeekTag() == TZpValueTag::EndOfList;
+}
 
 void TZpReader::ReadListEnd() {
     if (ReadTag() != TZpValueTag::EndOfList)
@@ -237,12 +262,15 @@ void TZpWriter::WriteRaw(const void* data, qint64 n) {
         QString name;
         if (auto* file = qobject_cast<QFileDevice*>(&FDevice))
             name = file->fileName();
-        throw EZpFileError(name.isEmpty() ? QStringLiteral("Stream write error")
-                                          : QStringLiteral("Cannot write to \"%1\": %2").arg(name, FDevice.errorString()));
+        throw EZpFileError(
+            name.isEmpty() ? QStringLiteral("Stream write error")
+                           : QStringLiteral("Cannot write to \"%1\": %2").arg(name, FDevice.errorString()));
     }
 }
 
-void TZpWriter::WriteByte(uint8_t value) { WriteRaw(&value, 1); }
+void TZpWriter::WriteByte(uint8_t value) {
+    WriteRaw(&value, 1);
+}
 
 void TZpWriter::WriteInt16(int16_t value) {
     const auto u = static_cast<uint16_t>(value);
@@ -269,7 +297,9 @@ void TZpWriter::WriteRect(const TRect& rect) {
     WriteInt32(rect.Bottom);
 }
 
-void TZpWriter::WriteBytes(const QByteArray& bytes) { WriteRaw(bytes.constData(), bytes.size()); }
+void TZpWriter::WriteBytes(const QByteArray& bytes) {
+    WriteRaw(bytes.constData(), bytes.size());
+}
 
 void TZpWriter::WriteInteger(int32_t value) {
     if (value >= -128 && value <= 127) {
@@ -295,7 +325,9 @@ void TZpWriter::WriteStringBytes(const QByteArray& bytes) {
     WriteBytes(bytes);
 }
 
-void TZpWriter::WriteString(const QString& value) { WriteStringBytes(EncodeFileString(value)); }
+void TZpWriter::WriteString(const QString& value) {
+    WriteStringBytes(EncodeFileString(value));
+}
 
 void TZpWriter::WriteFloat(double value) {
     uint8_t b[11];
@@ -304,8 +336,14 @@ void TZpWriter::WriteFloat(double value) {
     WriteRaw(b, 11);
 }
 
-void TZpWriter::WriteBool(bool value) { WriteByte(uint8_t(value ? TZpValueTag::True : TZpValueTag::False)); }
-void TZpWriter::WriteListBegin() { WriteByte(uint8_t(TZpValueTag::List)); }
-void TZpWriter::WriteListEnd() { WriteByte(uint8_t(TZpValueTag::EndOfList)); }
+void TZpWriter::WriteBool(bool value) {
+    WriteByte(uint8_t(value ? TZpValueTag::True : TZpValueTag::False));
+}
+void TZpWriter::WriteListBegin() {
+    WriteByte(uint8_t(TZpValueTag::List));
+}
+void TZpWriter::WriteListEnd() {
+    WriteByte(uint8_t(TZpValueTag::EndOfList));
+}
 
 } // namespace zp

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "data/DataConnections.h"
 
+#include "base/Errors.h"
 #include "data/SchemaIni.h"
 #include "data/WaitCursor.h"
-#include "base/Errors.h"
 #include "platform/dataaccess/Connection.h"
 #include "platform/dataaccess/Query.h"
 #include "platform/dialogs/DialogServices.h"
@@ -15,16 +15,19 @@ namespace zp {
 namespace {
 
 void ReportOpenFailure(const QString& name, const QString& error) {
-    ShowMessage(TZpMsgKind::Information,
-                QStringLiteral("The dataset \"%1\" could not be opened.  The following error was reported: %2")
-                    .arg(name, error));
+    ShowMessage(
+        TZpMsgKind::Information,
+        QStringLiteral("The dataset \"%1\" could not be opened.  The following error was reported: %2")
+            .arg(name, error));
 }
 
 } // namespace
 
 TZpDataConnections::TZpDataConnections() = default;
 
-TZpDataConnections::~TZpDataConnections() { Clear(); }
+TZpDataConnections::~TZpDataConnections() {
+    Clear();
+}
 
 QString TZpDataConnections::UniqueName(TNameIndex& names, const QString& name) {
     if (!names.Positions.contains(name)) {

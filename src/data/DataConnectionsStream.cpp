@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The data connections block of label files.
-#include "data/DataConnections.h"
 #include "base/ValueStream.h"
+#include "data/DataConnections.h"
 
 #include <QHash>
 #include <QList>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "data/DatabaseCopy.h"
 
-#include "data/WaitCursor.h"
 #include "base/Errors.h"
+#include "data/WaitCursor.h"
 #include "platform/dataaccess/Connection.h"
 #include "platform/dataaccess/RecordSet.h"
 
@@ -92,15 +92,17 @@ void CopyRecords(const TZpRecordSet& records, const QString& table, TZpConnectio
 
 void CreateAccessDatabase(const QString& path) {
     if (QFileInfo::exists(path) && !QFile::remove(path))
-        throw EZpFileError(QStringLiteral("Cannot create file \"%1\". The old file cannot be removed.").arg(path));
+        throw EZpFileError(
+            QStringLiteral("Cannot create file \"%1\". The old file cannot be removed.").arg(path));
     CreateDesktopDatabase(kJet.arg(path));
 }
 
 void ConvertDBaseToAccess(QString& path) {
     TZpWaitCursor wait;
     const QFileInfo info(path);
-    TZpConnection source(QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=dBase IV")
-                             .arg(info.absolutePath()));
+    TZpConnection source(
+        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=dBase IV")
+            .arg(info.absolutePath()));
     source.ReadOnly = true;
     source.Open();
     const std::unique_ptr<TZpRecordSet> records =

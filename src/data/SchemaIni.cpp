@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "data/SchemaIni.h"
 
-#include "data/WaitCursor.h"
 #include "base/Errors.h"
+#include "data/WaitCursor.h"
 #include "platform/dataaccess/Connection.h"
 #include "platform/dataaccess/FileEngines.h"
 #include "platform/dataaccess/RecordSet.h"
@@ -30,7 +30,8 @@ void WriteSchemaIni(TZpConnection& connection) {
         return;
     }
     TZpWaitCursor wait;
-    const QString path = QDir(connection.Property(QStringLiteral("Data Source"))).filePath(QStringLiteral("SCHEMA.INI"));
+    const QString path =
+        QDir(connection.Property(QStringLiteral("Data Source"))).filePath(QStringLiteral("SCHEMA.INI"));
     const QStringList tables = connection.TableNames(true);
     if (tables.isEmpty()) {
         return;

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
-
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "files/LabelFile.h"
 
-#include "files/AtomicSave.h"
-#include "files/LabelPrinterSteps.h"
-#include "base/ValueStream.h"
 #include "base/Errors.h"
 #include "base/LabelDpi.h"
+#include "base/ValueStream.h"
+#include "files/AtomicSave.h"
+#include "files/LabelPrinterSteps.h"
 #include "model/data/ZpData.h"
 #include "model/document/LabelDocument.h"
 #include "model/layout/IDEProperties.h"
@@ -116,16 +116,20 @@ void ReportBrokenScripts(const TZpObjectList& objects) {
         if (!script || !script->CompileFailed())
             continue;
         const QString className = objects[i]->GetClassName();
-        const QString kind = className == QLatin1String("TZpTextObject")      ? QStringLiteral("text object")
-                             : className == QLatin1String("TZpBarcodeObject") ? QStringLiteral("bar code object")
-                                                                             : className;
+        const QString kind = className == QLatin1String("TZpTextObject") ? QStringLiteral("text object")
+                             : className == QLatin1String("TZpBarcodeObject")
+                                 ? QStringLiteral("bar code object")
+                                 : className;
         auto* data = Supports<IZpData>(objects[i]);
-        const QString name = data && !data->GetName().isEmpty() ? data->GetName() : QStringLiteral("(unnamed)");
+        const QString name =
+            data && !data->GetName().isEmpty() ? data->GetName() : QStringLiteral("(unnamed)");
         const std::optional<TZpScriptError> error = script->GetError();
         lines.append(QStringLiteral("The %1 %2 (object %3): %4")
                          .arg(kind, name)
                          .arg(i + 1)
-                         .arg(!error ? QString() : error->Line > 0 ? ScriptErrorMessage(*error) : error->Description));
+                         .arg(!error            ? QString()
+                              : error->Line > 0 ? ScriptErrorMessage(*error)
+                                                : error->Description));
     }
     if (lines.isEmpty())
         return;

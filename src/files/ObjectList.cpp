@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The object list of label files and the clipboard, and the 2.x signature.
-#include "files/LabelFile.h"
-#include "base/ValueStream.h"
 #include "base/Errors.h"
+#include "base/ValueStream.h"
+#include "files/LabelFile.h"
 #include "model/objects/ObjectClasses.h"
 
 #include <QIODevice>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "legacy/LegacyImport.h"
 
+#include "base/Errors.h"
+#include "base/LabelDpi.h"
 #include "data/DataConnections.h"
 #include "data/DatabaseCopy.h"
 #include "files/LabelFile.h"
 #include "files/LabelPrinterSteps.h"
 #include "legacy/LegacyImportContext.h"
-#include "base/Errors.h"
-#include "base/LabelDpi.h"
 #include "model/data/ZpData.h"
 #include "model/layout/IDEProperties.h"
 #include "model/layout/LabelProperties.h"
@@ -87,8 +87,8 @@ void ConnectMergeFile(TLegacyImportContext& c, int16_t type) {
             Warn(e.Message());
             return;
         }
-        c.Connections.AddConnection(base,
-                                    QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1").arg(database));
+        c.Connections.AddConnection(
+            base, QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1").arg(database));
         c.Connections.AddDataset(base, base, sql.arg(base));
         break;
     }
@@ -96,9 +96,10 @@ void ConnectMergeFile(TLegacyImportContext& c, int16_t type) {
     case 2: {
         const QString folder = info.absolutePath() + QLatin1Char('/');
         const QString connection =
-            type == 1 ? QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;"
-                                       "Extended Properties=\"Text;HDR=NO;\"")
-                      : QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=Text");
+            type == 1
+                ? QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;"
+                                 "Extended Properties=\"Text;HDR=NO;\"")
+                : QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=Text");
         c.Connections.AddConnection(path, connection.arg(folder));
         c.Connections.AddDataset(path, path, sql.arg(info.fileName()));
         break;
@@ -206,8 +207,9 @@ void ImportLegacyLabel(QIODevice& device, TZpObjectList& objects, TZpIDEProperti
     RescaleLabel(LabelDPI(), ide, objects);
     if (openConnections) {
         if (c.TextSeen)
-            Warn(QStringLiteral("Due to changes in the text control from Windows 3.1 to Win32, some text objects "
-                                "may need to be adjusted slightly."));
+            Warn(QStringLiteral(
+                "Due to changes in the text control from Windows 3.1 to Win32, some text objects "
+                "may need to be adjusted slightly."));
         if (c.SlideSeen)
             Warn(QStringLiteral("This label uses the 2.x \"slide\" feature, which is no longer supported.  "
                                 "Instead, concatenate multiple data fields to a single text object."));
@@ -215,10 +217,9 @@ void ImportLegacyLabel(QIODevice& device, TZpObjectList& objects, TZpIDEProperti
 }
 
 void InstallLegacyImporter() {
-    SetLegacyImporter([](QIODevice& device, TZpObjectList& objects, TZpIDEProperties& ide,
-                         TLabelProperties& layout, bool openConnections) {
-        ImportLegacyLabel(device, objects, ide, openConnections, layout);
-    });
+    SetLegacyImporter(
+        [](QIODevice& device, TZpObjectList& objects, TZpIDEProperties& ide, TLabelProperties& layout,
+           bool openConnections) { ImportLegacyLabel(device, objects, ide, openConnections, layout); });
 }
 
 } // namespace zp

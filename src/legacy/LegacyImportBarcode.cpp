@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // 2.x bar code records.
 #include "barcode/BarcodeObject.h"
-#include "legacy/LegacyImportContext.h"
 #include "base/Rounding.h"
+#include "legacy/LegacyImportContext.h"
 #include "model/data/ZpData.h"
 #include "settings/AppOptions.h"
 
@@ -41,14 +41,17 @@ void SetSymbology(IZpBarcode& bc, IZpData& data, const TLegacyBlock& b) {
     const uint8_t code = b.Byte(204);
     const uint8_t o1 = b.Byte(212), o2 = b.Byte(213), o3 = b.Byte(214), o4 = b.Byte(215), o5 = b.Byte(216);
     switch (code) {
-    case 0: case 1:
+    case 0:
+    case 1:
         bc.SetSymbology(code);
         Ratio(bc, o1);
         bc.SetCheckDigit(o2);
         bc.SetShowCheckDigit(o3);
         bc.SetShowStartStop(o4);
         break;
-    case 2: case 3: case 4:
+    case 2:
+    case 3:
+    case 4:
         bc.SetSymbology(code + 2);
         bc.SetDescenders(o1);
         bc.SetShowNumberSystem(o2);
@@ -56,7 +59,8 @@ void SetSymbology(IZpBarcode& bc, IZpData& data, const TLegacyBlock& b) {
         bc.SetExtendSupplement(o4);
         bc.SetShowMfrProdSpace(o5);
         break;
-    case 5: case 6:
+    case 5:
+    case 6:
         bc.SetSymbology(code + 2);
         bc.SetDescenders(o1);
         bc.SetExtendSupplement(o2);
@@ -79,15 +83,20 @@ void SetSymbology(IZpBarcode& bc, IZpData& data, const TLegacyBlock& b) {
         bc.SetShowCheckDigit(o3);
         bc.SetGuardBars(o4);
         break;
-    case 9: bc.SetSymbology(2); break;
+    case 9:
+        bc.SetSymbology(2);
+        break;
     case 10:
         bc.SetSymbology(3);
         bc.SetCheckDigit(o1);
         break;
-    case 11: case 12:
+    case 11:
+    case 12:
         bc.SetSymbology(code);
-        if (o1 == 0) bc.SetWideToNarrow(2.0f);
-        if (o1 == 2) bc.SetWideToNarrow(3.0f);
+        if (o1 == 0)
+            bc.SetWideToNarrow(2.0f);
+        if (o1 == 2)
+            bc.SetWideToNarrow(3.0f);
         bc.SetShowStartStop(o2);
         bc.SetCodabarStart(o3);
         bc.SetCodabarStop(o4);
@@ -103,13 +112,17 @@ void SetSymbology(IZpBarcode& bc, IZpData& data, const TLegacyBlock& b) {
         bc.SetSymbology(14);
         bc.SetShowCheckDigit(o1);
         break;
-    case 15: bc.SetSymbology(15); break;
+    case 15:
+        bc.SetSymbology(15);
+        break;
     case 16:
         bc.SetSymbology(16);
         bc.SetCheckDigit(o1 == 1);
         bc.SetShowCheckDigit(o2);
         break;
-    case 17: bc.SetSymbology(17); break;
+    case 17:
+        bc.SetSymbology(17);
+        break;
     case 18:
         bc.SetSymbology(18);
         if (o1 <= 3)
@@ -163,10 +176,14 @@ void ConvertLegacyBarcode(TLegacyImportContext& c) {
     font.SetColor(TColor(b.Int32(104)));
     font.SetName(b.Text(63, 32));
     uint8_t style = 0;
-    if (b.Byte(55)) style |= fsItalic;
-    if (b.Byte(56)) style |= fsUnderline;
-    if (b.Byte(57)) style |= fsStrikeOut;
-    if (b.Int16(53) > 699) style |= fsBold;
+    if (b.Byte(55))
+        style |= fsItalic;
+    if (b.Byte(56))
+        style |= fsUnderline;
+    if (b.Byte(57))
+        style |= fsStrikeOut;
+    if (b.Int16(53) > 699)
+        style |= fsBold;
     font.SetStyle(style);
     static constexpr uint8_t kAlign[] = {taCenter, taLeft, taRight};
     if (b.Byte(142) <= 2)

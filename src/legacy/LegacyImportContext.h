@@ -17,9 +17,9 @@ struct TLegacyImportContext {
     TLegacyReader& Reader;
     TZpObjectList& Objects;
     TZpDataConnections& Connections;
-    QString MergePath;        ///< empty without a merge block
-    QString MergeDataset;     ///< the dataset merge fields name
-    int32_t PrinterDpi = 0;   ///< resolution of the printer the label was made for
+    QString MergePath;      ///< empty without a merge block
+    QString MergeDataset;   ///< the dataset merge fields name
+    int32_t PrinterDpi = 0; ///< resolution of the printer the label was made for
     bool TextSeen = false;
     bool SlideSeen = false;
     /// Names by object number; kept sparse so that a wild number costs nothing.

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Shape, picture and common pieces of the 2.x record conversions.
+#include "base/Errors.h"
 #include "data/DataConnections.h"
 #include "legacy/LegacyImportContext.h"
-#include "base/Errors.h"
 #include "model/data/ZpData.h"
 #include "model/objects/PictureObject.h"
 #include "model/objects/ShapeObjects.h"
@@ -98,11 +98,16 @@ namespace {
 
 TZpObjectPtr NewShape(uint8_t type) {
     switch (type) {
-    case 3: return std::make_shared<TZpRoundRectObject>();
-    case 4: return std::make_shared<TZpCircleObject>();
-    case 5: return std::make_shared<TZpLineObject>();
-    case 6: return std::make_shared<TZpLineConstraint>();
-    default: return std::make_shared<TZpRectangleObject>();
+    case 3:
+        return std::make_shared<TZpRoundRectObject>();
+    case 4:
+        return std::make_shared<TZpCircleObject>();
+    case 5:
+        return std::make_shared<TZpLineObject>();
+    case 6:
+        return std::make_shared<TZpLineConstraint>();
+    default:
+        return std::make_shared<TZpRectangleObject>();
     }
 }
 
@@ -190,15 +195,29 @@ void ConvertPicture(TLegacyImportContext& c) {
 void ConvertLegacyRecord(TLegacyImportContext& c) {
     const uint8_t type = c.Reader.Peek();
     switch (type) {
-    case 1: ConvertLegacyText(c); return;
-    case 2: case 3: case 4: case 5: case 6: case 10: ConvertShape(c, type); return;
-    case 7: throw EZpError(QStringLiteral("STRING_TYPE"));
-    case 8: ConvertLegacyBarcode(c); return;
-    case 9: ConvertPicture(c); return;
+    case 1:
+        ConvertLegacyText(c);
+        return;
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 10:
+        ConvertShape(c, type);
+        return;
+    case 7:
+        throw EZpError(QStringLiteral("STRING_TYPE"));
+    case 8:
+        ConvertLegacyBarcode(c);
+        return;
+    case 9:
+        ConvertPicture(c);
+        return;
     default:
         // Without a size the rest of the file cannot be found.
-        throw EZpReadError(QStringLiteral("The 2.x label is damaged: it holds an object of unknown type %1.")
-                               .arg(type));
+        throw EZpReadError(
+            QStringLiteral("The 2.x label is damaged: it holds an object of unknown type %1.").arg(type));
     }
 }
 

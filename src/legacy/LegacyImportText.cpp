@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // 2.x text and bar code records.
 #include "barcode/BarcodeObject.h"
-#include "legacy/LegacyImportContext.h"
-#include "base/ValueStream.h"
 #include "base/Errors.h"
 #include "base/Rounding.h"
+#include "base/ValueStream.h"
+#include "legacy/LegacyImportContext.h"
 #include "model/data/ZpData.h"
 #include "model/objects/TextObject.h"
 #include "settings/AppOptions.h"
@@ -25,10 +25,14 @@ int32_t LeadingTenths(int32_t twips) {
 
 uint8_t StyleBits(const TLegacyBlock& b) {
     uint8_t style = 0;
-    if (b.Byte(55)) style |= fsItalic;
-    if (b.Byte(56)) style |= fsUnderline;
-    if (b.Byte(57)) style |= fsStrikeOut;
-    if (b.Int16(53) > 699) style |= fsBold;
+    if (b.Byte(55))
+        style |= fsItalic;
+    if (b.Byte(56))
+        style |= fsUnderline;
+    if (b.Byte(57))
+        style |= fsStrikeOut;
+    if (b.Int16(53) > 699)
+        style |= fsBold;
     return style;
 }
 
@@ -44,19 +48,27 @@ void SetSerial(IZpData& data, const TLegacyBlock& b, int base) {
 
 TRect CutBand(const TRect& r, int32_t rotation, int32_t s) {
     switch (rotation) {
-    case 90: return {r.Left, r.Top, r.Left + s, r.Bottom};
-    case 180: return {r.Left, r.Bottom - s, r.Right, r.Bottom};
-    case 270: return {r.Right - s, r.Top, r.Right, r.Bottom};
-    default: return {r.Left, r.Top, r.Right, r.Top + s};
+    case 90:
+        return {r.Left, r.Top, r.Left + s, r.Bottom};
+    case 180:
+        return {r.Left, r.Bottom - s, r.Right, r.Bottom};
+    case 270:
+        return {r.Right - s, r.Top, r.Right, r.Bottom};
+    default:
+        return {r.Left, r.Top, r.Right, r.Top + s};
     }
 }
 
 TRect RestOf(const TRect& band, const TRect& start, int32_t rotation) {
     switch (rotation) {
-    case 90: return {band.Right, start.Top, start.Right, start.Bottom};
-    case 180: return {start.Left, start.Top, start.Right, band.Top};
-    case 270: return {start.Left, start.Top, band.Left, start.Bottom};
-    default: return {start.Left, band.Bottom, start.Right, start.Bottom};
+    case 90:
+        return {band.Right, start.Top, start.Right, start.Bottom};
+    case 180:
+        return {start.Left, start.Top, start.Right, band.Top};
+    case 270:
+        return {start.Left, start.Top, band.Left, start.Bottom};
+    default:
+        return {start.Left, band.Bottom, start.Right, start.Bottom};
     }
 }
 
@@ -121,18 +133,44 @@ std::shared_ptr<TZpTextObject> BuildDocument(TLegacyImportContext& c, std::share
             flush();
             const TLegacyBlock rest(bytes.mid(pos, end - pos));
             switch (code) {
-            case 'B': font.Style |= fsBold; break;
-            case 'b': font.Style &= ~fsBold; break;
-            case 'I': font.Style |= fsItalic; break;
-            case 'i': font.Style &= ~fsItalic; break;
-            case 'U': font.Style |= fsUnderline; break;
-            case 'u': font.Style &= ~fsUnderline; break;
-            case 'T': font.Style |= fsStrikeOut; break;
-            case 't': font.Style &= ~fsStrikeOut; break;
-            case 'S': font.Size = PointsFromTwips(rest.UInt16(0)); pos = std::min(end, pos + 2); break;
-            case 'F': font.FontName = rest.Text(3, 32); pos = std::min(end, pos + 35); break;
-            case 'L': pos = std::min(end, pos + 2); continue;
-            default: --pos; continue; // the unknown code byte is read as text
+            case 'B':
+                font.Style |= fsBold;
+                break;
+            case 'b':
+                font.Style &= ~fsBold;
+                break;
+            case 'I':
+                font.Style |= fsItalic;
+                break;
+            case 'i':
+                font.Style &= ~fsItalic;
+                break;
+            case 'U':
+                font.Style |= fsUnderline;
+                break;
+            case 'u':
+                font.Style &= ~fsUnderline;
+                break;
+            case 'T':
+                font.Style |= fsStrikeOut;
+                break;
+            case 't':
+                font.Style &= ~fsStrikeOut;
+                break;
+            case 'S':
+                font.Size = PointsFromTwips(rest.UInt16(0));
+                pos = std::min(end, pos + 2);
+                break;
+            case 'F':
+                font.FontName = rest.Text(3, 32);
+                pos = std::min(end, pos + 35);
+                break;
+            case 'L':
+                pos = std::min(end, pos + 2);
+                continue;
+            default:
+                --pos;
+                continue; // the unknown code byte is read as text
             }
             style = obj->RVData().FindOrAddTextStyle(font);
         }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "legacy/LegacyReader.h"
 
-#include "base/ValueStream.h"
 #include "base/Errors.h"
+#include "base/ValueStream.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The bar code dry run of the pre-print checks.
-#include "data/DataConnections.h"
 #include "base/Errors.h"
 #include "base/LabelDpi.h"
 #include "base/Rounding.h"
+#include "data/DataConnections.h"
 #include "model/data/ZpData.h"
 #include "model/layout/LabelProperties.h"
 #include "platform/dialogs/DialogServices.h"
@@ -34,24 +34,31 @@ struct TCheckedBarcode {
 TVerdict Ask(const char* message, const TCheckedBarcode& code, TZpObjectList& selection) {
     const QString text = QString::fromLatin1(message).arg(code.Data->GetName());
     switch (ZpDialogs().MessageBox(TZpMsgKind::Warning, text, TZpButtons::YesNoCancel, TZpAnswer::Yes)) {
-    case TZpAnswer::Yes: return TVerdict::GoOn;
-    case TZpAnswer::No: selection = {code.Object}; return TVerdict::Refused;
-    default: throw EZpAbort();
+    case TZpAnswer::Yes:
+        return TVerdict::GoOn;
+    case TZpAnswer::No:
+        selection = {code.Object};
+        return TVerdict::Refused;
+    default:
+        throw EZpAbort();
     }
 }
 
 // The read-back question for a symbol the scan check could not read.
-TVerdict AskNotReadBack(const TZpScanResult& result, int dpi, int record, const std::vector<TCheckedBarcode>& codes,
-                        TZpObjectList& selection) {
-    const QString text = QString::fromLatin1(check_messages::kNotReadBack).arg(result.Name).arg(dpi).arg(record);
+TVerdict AskNotReadBack(const TZpScanResult& result, int dpi, int record,
+                        const std::vector<TCheckedBarcode>& codes, TZpObjectList& selection) {
+    const QString text =
+        QString::fromLatin1(check_messages::kNotReadBack).arg(result.Name).arg(dpi).arg(record);
     switch (ZpDialogs().MessageBox(TZpMsgKind::Warning, text, TZpButtons::YesNoCancel, TZpAnswer::Yes)) {
-    case TZpAnswer::Yes: return TVerdict::GoOn;
+    case TZpAnswer::Yes:
+        return TVerdict::GoOn;
     case TZpAnswer::No:
         for (const TCheckedBarcode& code : codes)
             if (code.Object.get() == result.Object)
                 selection = {code.Object};
         return TVerdict::Refused;
-    default: throw EZpAbort();
+    default:
+        throw EZpAbort();
     }
 }
 
@@ -105,11 +112,16 @@ bool VerifyBarCodes(const TZpObjectList& objects, TZpObjectList& selection, cons
             const QString value = code.Data->GetText();
             progress->SetPosition(checked, total, value);
             if (progress->Cancelled()) {
-                switch (ZpDialogs().MessageBox(TZpMsgKind::Confirmation, QLatin1String(check_messages::kAbortCheck),
+                switch (ZpDialogs().MessageBox(TZpMsgKind::Confirmation,
+                                               QLatin1String(check_messages::kAbortCheck),
                                                TZpButtons::YesNoCancel, TZpAnswer::Yes)) {
-                case TZpAnswer::Yes: return true;
-                case TZpAnswer::No: return false;
-                default: progress->ClearCancel(); break;
+                case TZpAnswer::Yes:
+                    return true;
+                case TZpAnswer::No:
+                    return false;
+                default:
+                    progress->ClearCancel();
+                    break;
                 }
             }
             if (!TZpBarcodeProbe::IsValid(*code.Object, value) &&

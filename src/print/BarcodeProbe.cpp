@@ -6,7 +6,9 @@
 
 namespace zp {
 
-bool TZpBarcodeProbe::IsBarcode(const TZpObject& obj) { return dynamic_cast<const TZpBarcodeObject*>(&obj); }
+bool TZpBarcodeProbe::IsBarcode(const TZpObject& obj) {
+    return dynamic_cast<const TZpBarcodeObject*>(&obj);
+}
 
 bool TZpBarcodeProbe::IsValid(TZpObject& obj, const QString& value) {
     const auto& barcode = dynamic_cast<const TZpBarcodeObject&>(obj);

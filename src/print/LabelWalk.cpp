@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "print/LabelWalk.h"
 
-#include "data/DataConnections.h"
 #include "base/Errors.h"
 #include "base/LabelDpi.h"
 #include "base/Rounding.h"
+#include "data/DataConnections.h"
 #include "model/layout/LabelProperties.h"
 #include "print/PrintInfo.h"
 #include "print/RunSources.h"
@@ -64,7 +64,9 @@ int TZpLabelWalk::CopiesNow() const {
     return ok ? copies : 1;
 }
 
-bool TZpLabelWalk::RecordMode() const { return FInfo.MarkedOnly || FInfo.UnmarkedOnly || FInfo.AllRecords; }
+bool TZpLabelWalk::RecordMode() const {
+    return FInfo.MarkedOnly || FInfo.UnmarkedOnly || FInfo.AllRecords;
+}
 
 bool TZpLabelWalk::SkipUnwanted() {
     if (FInfo.MarkedOnly)
@@ -120,7 +122,8 @@ bool TZpLabelWalk::Done(int copyIndex, int copiesNow, int labelCount) const {
     return labelCount >= FInfo.TotalLabels;
 }
 
-bool TZpLabelWalk::LabelMade(TZpRunSources& sources, bool prompts, int& copyIndex, int copiesNow, int labelCount) {
+bool TZpLabelWalk::LabelMade(TZpRunSources& sources, bool prompts, int& copyIndex, int copiesNow,
+                             int labelCount) {
     if (Done(copyIndex, copiesNow, labelCount))
         return true;
     if (copyIndex < copiesNow)
@@ -134,7 +137,8 @@ bool TZpLabelWalk::LabelMade(TZpRunSources& sources, bool prompts, int& copyInde
 TPoint TZpLabelWalk::Origin(int32_t x0, int32_t y0) const {
     const double dpi = LabelDPI();
     const auto clamp = [](int64_t v) {
-        return int32_t(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+        return int32_t(
+            std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
     };
     return {clamp(x0 + int64_t(Round(double(FColumn - 1) * double(FLayout.HorizontalPitch) * dpi))),
             clamp(y0 + int64_t(Round(double(FRow - 1) * double(FLayout.VerticalPitch) * dpi)))};

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "print/PreviewJob.h"
 
-#include "data/WaitCursor.h"
 #include "base/Color.h"
 #include "base/LabelDpi.h"
 #include "base/LabelMapping.h"
 #include "base/Rounding.h"
+#include "data/WaitCursor.h"
 #include "model/layout/LabelProperties.h"
 #include "platform/dialogs/DialogServices.h"
 #include "platform/printing/Printer.h"
@@ -29,13 +29,14 @@ class TPreviewPage {
 public:
     TPreviewPage(TZpPreviewPages& pages, const TLabelProperties& layout) : FPages(pages) {
         const int screen = ScreenPixelsPerInch();
-        FPicture.setBoundingRect(QRect(0, 0, Round(double(screen) * layout.PageWidth),
-                                       Round(double(screen) * layout.PageHeight)));
+        FPicture.setBoundingRect(
+            QRect(0, 0, Round(double(screen) * layout.PageWidth), Round(double(screen) * layout.PageHeight)));
         FPainter.begin(&FPicture);
         ApplyLabelMapping(FPainter);
         const int dpi = LabelDPI();
-        FPainter.fillRect(QRect(0, 0, Round(double(dpi) * layout.PageWidth), Round(double(dpi) * layout.PageHeight)),
-                          ToQColor(clScrollBar));
+        FPainter.fillRect(
+            QRect(0, 0, Round(double(dpi) * layout.PageWidth), Round(double(dpi) * layout.PageHeight)),
+            ToQColor(clScrollBar));
     }
     QPainter& Painter() { return FPainter; }
     void Finish() {
@@ -56,11 +57,15 @@ void OutlineLabel(QPainter& painter, const TLabelProperties& layout, TPoint orig
     const QRect r(origin.X, origin.Y, Round(dpi * layout.Width), Round(dpi * layout.Height));
     switch (layout.LabelShape) {
     case lsRoundRect:
-        painter.drawRoundedRect(r, Round(dpi * layout.EllipseWidth) / 2.0, Round(dpi * layout.EllipseHeight) / 2.0,
-                                Qt::AbsoluteSize);
+        painter.drawRoundedRect(r, Round(dpi * layout.EllipseWidth) / 2.0,
+                                Round(dpi * layout.EllipseHeight) / 2.0, Qt::AbsoluteSize);
         break;
-    case lsEllipse: painter.drawEllipse(r); break;
-    default: painter.drawRect(r); break;
+    case lsEllipse:
+        painter.drawEllipse(r);
+        break;
+    default:
+        painter.drawRect(r);
+        break;
     }
 }
 
@@ -78,7 +83,9 @@ void OutlinePrintable(QPainter& painter, const TLabelProperties& layout, TPoint 
 
 } // namespace
 
-void SetPreviewWindow(TZpPreviewWindow window) { PreviewWindow() = std::move(window); }
+void SetPreviewWindow(TZpPreviewWindow window) {
+    PreviewWindow() = std::move(window);
+}
 
 TZpPreviewPages BuildPreviewPages(const TZpObjectList& objects, const TLabelProperties& layout,
                                   TZpDataConnections& connections, const TZpPrintInfo& info) {
@@ -134,8 +141,8 @@ TZpPreviewPages BuildPreviewPages(const TZpObjectList& objects, const TLabelProp
     return pages;
 }
 
-void BuildPreview(const TZpObjectList& objects, const TLabelProperties& layout, TZpDataConnections& connections,
-                  const QString& title, TZpPrintInfo& info) {
+void BuildPreview(const TZpObjectList& objects, const TLabelProperties& layout,
+                  TZpDataConnections& connections, const QString& title, TZpPrintInfo& info) {
     TZpPreviewPages pages = BuildPreviewPages(objects, layout, connections, info);
     if (!PreviewWindow())
         return;

@@ -43,7 +43,7 @@ void SetPreviewWindow(TZpPreviewWindow window);
 
 /// Builds the pages and shows them in the preview window; the pages are
 /// freed when it closes.
-void BuildPreview(const TZpObjectList& objects, const TLabelProperties& layout, TZpDataConnections& connections,
-                  const QString& title, TZpPrintInfo& info);
+void BuildPreview(const TZpObjectList& objects, const TLabelProperties& layout,
+                  TZpDataConnections& connections, const QString& title, TZpPrintInfo& info);
 
 } // namespace zp

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "print/PrintChecks.h"
 
-#include "data/DataConnections.h"
 #include "base/Errors.h"
 #include "base/LabelDpi.h"
 #include "base/Rounding.h"
+#include "data/DataConnections.h"
 #include "model/data/ZpData.h"
 #include "model/layout/LabelProperties.h"
 #include "platform/dialogs/DialogServices.h"
@@ -22,9 +22,13 @@ namespace {
 // Yes goes on; No selects the objects and stops; Cancel stops silently.
 bool AskAboutObjects(const QString& text, const TZpObjectList& offending, TZpObjectList& selection) {
     switch (ZpDialogs().MessageBox(TZpMsgKind::Warning, text, TZpButtons::YesNoCancel, TZpAnswer::Yes)) {
-    case TZpAnswer::Yes: return true;
-    case TZpAnswer::No: selection = offending; return false;
-    default: throw EZpAbort();
+    case TZpAnswer::Yes:
+        return true;
+    case TZpAnswer::No:
+        selection = offending;
+        return false;
+    default:
+        throw EZpAbort();
     }
 }
 
@@ -43,8 +47,10 @@ QRegion LabelRegion(const TLabelProperties& layout) {
         r += QRegion(w - ew, h - eh, ew, eh, QRegion::Ellipse);
         return r;
     }
-    case lsEllipse: return QRegion(0, 0, w, h, QRegion::Ellipse);
-    default: return QRegion(0, 0, w, h);
+    case lsEllipse:
+        return QRegion(0, 0, w, h, QRegion::Ellipse);
+    default:
+        return QRegion(0, 0, w, h);
     }
 }
 
@@ -55,11 +61,11 @@ TZpObjectList OutsideLabel(const TZpObjectList& objects, const TLabelProperties&
         if (!obj->GetPrintObject())
             continue;
         const TRect b = obj->GetBounds();
-        const bool in = Supports<IZpLinear>(obj)
-                            ? region.contains(QPoint(b.Left, b.Top)) && region.contains(QPoint(b.Right, b.Bottom))
-                            : region.contains(QPoint(b.Left, b.Top)) && region.contains(QPoint(b.Right, b.Top)) &&
-                                  region.contains(QPoint(b.Left, b.Bottom)) &&
-                                  region.contains(QPoint(b.Right, b.Bottom));
+        const bool in =
+            Supports<IZpLinear>(obj)
+                ? region.contains(QPoint(b.Left, b.Top)) && region.contains(QPoint(b.Right, b.Bottom))
+                : region.contains(QPoint(b.Left, b.Top)) && region.contains(QPoint(b.Right, b.Top)) &&
+                      region.contains(QPoint(b.Left, b.Bottom)) && region.contains(QPoint(b.Right, b.Bottom));
         if (!in)
             outside.push_back(obj);
     }
@@ -72,7 +78,8 @@ TPoint MarginsInLabelPixels() {
     const TPoint dpi = printer.DotsPerInch();
     const TPoint offset = printer.PhysicalOffset();
     const double labelDpi = LabelDPI();
-    return {dpi.X > 0 ? Round(labelDpi * offset.X / dpi.X) : 0, dpi.Y > 0 ? Round(labelDpi * offset.Y / dpi.Y) : 0};
+    return {dpi.X > 0 ? Round(labelDpi * offset.X / dpi.X) : 0,
+            dpi.Y > 0 ? Round(labelDpi * offset.Y / dpi.Y) : 0};
 }
 
 TZpObjectList InUnprintableArea(const TZpObjectList& objects, const TLabelProperties& layout) {
@@ -129,15 +136,18 @@ bool OfferUnusedDatasets(const TZpObjectList& objects, TZpDataConnections& conne
         if (used.contains(name))
             continue;
         // Keeping the dataset loses nothing, so a run without a person keeps it.
-        switch (ZpDialogs().MessageBox(TZpMsgKind::Confirmation, QString::fromLatin1(check_messages::kUnusedDataset).arg(name),
+        switch (ZpDialogs().MessageBox(TZpMsgKind::Confirmation,
+                                       QString::fromLatin1(check_messages::kUnusedDataset).arg(name),
                                        TZpButtons::YesNoCancel, TZpAnswer::No)) {
         case TZpAnswer::Yes:
             connections.DeleteDataset(i);
             if (connections.OnChanged)
                 connections.OnChanged();
             break;
-        case TZpAnswer::No: break;
-        default: return false;
+        case TZpAnswer::No:
+            break;
+        default:
+            return false;
         }
     }
     return true;
@@ -148,10 +158,12 @@ bool OfferUnusedDatasets(const TZpObjectList& objects, TZpDataConnections& conne
 bool CheckBeforePrint(const TZpObjectList& objects, TZpObjectList& selection, const TLabelProperties& layout,
                       const TZpPrintInfo& info, TZpDataConnections& connections) {
     if (const TZpObjectList outside = OutsideLabel(objects, layout); !outside.empty())
-        if (!AskAboutObjects(QString::fromLatin1(check_messages::kOutside).arg(outside.size()), outside, selection))
+        if (!AskAboutObjects(QString::fromLatin1(check_messages::kOutside).arg(outside.size()), outside,
+                             selection))
             return false;
     if (const TZpObjectList clipped = InUnprintableArea(objects, layout); !clipped.empty())
-        if (!AskAboutObjects(QString::fromLatin1(check_messages::kUnprintable).arg(clipped.size()), clipped, selection))
+        if (!AskAboutObjects(QString::fromLatin1(check_messages::kUnprintable).arg(clipped.size()), clipped,
+                             selection))
             return false;
     bool result = true;
     if (HasBarcode(objects) && AppOptions().CheckBarCodes)

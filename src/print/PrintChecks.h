@@ -21,11 +21,13 @@ inline const char* const kInvalidData =
     "Bar code object \"%1\" was passed invalid data for the given symbology.  Do you want to print anyway?";
 inline const char* const kTooLargeForLabel =
     "Bar code object \"%1\" grew too large to fit on the label.  Do you want to print anyway?";
-inline const char* const kTooLargeForPrinter = "Bar code object \"%1\" grew too large to fit the printable "
-                                               "areas as defined by your printer.  Do you want to print anyway?";
+inline const char* const kTooLargeForPrinter =
+    "Bar code object \"%1\" grew too large to fit the printable "
+    "areas as defined by your printer.  Do you want to print anyway?";
 inline const char* const kAbortCheck = "Aborting error check...print labels anyway?";
-inline const char* const kNotReadBack = "Bar code object \"%1\" could not be read back at %2 dpi (record %3).  "
-                                        "Do you want to print anyway?";
+inline const char* const kNotReadBack =
+    "Bar code object \"%1\" could not be read back at %2 dpi (record %3).  "
+    "Do you want to print anyway?";
 } // namespace check_messages
 
 /// The checks before a print or preview: objects outside the label, objects

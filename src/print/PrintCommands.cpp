@@ -4,9 +4,9 @@
 #include "files/LabelFile.h"
 #include "model/document/LabelDocument.h"
 #include "platform/printing/Printer.h"
+#include "print/PreviewJob.h"
 #include "print/PrintChecks.h"
 #include "print/PrintJob.h"
-#include "print/PreviewJob.h"
 
 #include <limits>
 
@@ -27,7 +27,8 @@ bool PrepareRun(TZpLabelDocument& document, TZpPrintInfo& info, TZpObjectList& s
 
 } // namespace
 
-bool PrintDocument(TZpLabelDocument& document, TZpPrintInfo& info, const QString& title, TZpObjectList& selection) {
+bool PrintDocument(TZpLabelDocument& document, TZpPrintInfo& info, const QString& title,
+                   TZpObjectList& selection) {
     if (!PrepareRun(document, info, selection))
         return false;
     // A printer that writes files and cannot ask writes beside the label.

@@ -5,10 +5,10 @@
 #include "base/LabelDpi.h"
 #include "base/LabelMapping.h"
 #include "base/Rounding.h"
+#include "data/DataConnections.h"
 #include "model/layout/LabelProperties.h"
 #include "platform/dialogs/DialogServices.h"
 #include "platform/printing/Printer.h"
-#include "data/DataConnections.h"
 #include "print/LabelWalk.h"
 #include "print/PrintInfo.h"
 #include "print/RunSources.h"
@@ -41,15 +41,16 @@ int ExpectedLabels(const TZpPrintInfo& info, const TZpDataConnections& data, con
     if (info.CurrentRecordOnly)
         return std::max(info.Copies, 1);
     if (walk.RecordMode())
-        return int(std::min<int64_t>(int64_t(data.RecordCount()) * std::max(info.CopiesFromField ? 1 : info.Copies, 1),
+        return int(std::min<int64_t>(int64_t(data.RecordCount()) *
+                                         std::max(info.CopiesFromField ? 1 : info.Copies, 1),
                                      std::numeric_limits<int32_t>::max()));
     return info.TotalLabels;
 }
 
 } // namespace
 
-void RunPrintJob(const TZpObjectList& objects, const TLabelProperties& layout, TZpDataConnections& connections,
-                 const QString& title, const TZpPrintInfo& info) {
+void RunPrintJob(const TZpObjectList& objects, const TLabelProperties& layout,
+                 TZpDataConnections& connections, const QString& title, const TZpPrintInfo& info) {
     TZpLabelWalk walk(layout, connections, info);
     TZpRunSources sources(objects);
     const std::vector<IZpPaint*> printable = TZpRunSources::PrintableObjects(objects);

@@ -18,7 +18,7 @@ struct TZpPrintInfo;
 /// Cancelling from the progress window aborts the job and leaves through
 /// EZpAbort; any failure aborts the job, so no partial output is left, and
 /// travels on.
-void RunPrintJob(const TZpObjectList& objects, const TLabelProperties& layout, TZpDataConnections& connections,
-                 const QString& title, const TZpPrintInfo& info);
+void RunPrintJob(const TZpObjectList& objects, const TLabelProperties& layout,
+                 TZpDataConnections& connections, const QString& title, const TZpPrintInfo& info);
 
 } // namespace zp

@@ -11,7 +11,9 @@ namespace {
 
 const QString kPromptText = QStringLiteral("PROMPT");
 
-bool TakesPart(const IZpData& data, bool prompts) { return prompts || data.GetKind() != dkPrompt; }
+bool TakesPart(const IZpData& data, bool prompts) {
+    return prompts || data.GetKind() != dkPrompt;
+}
 
 } // namespace
 

@@ -11,7 +11,7 @@ const QString kSection = QStringLiteral("Application Options");
 // An addition of this program, kept apart from the classic options.
 const QString kScanSection = QStringLiteral("Scan Check");
 const QString kReadBackKey = QStringLiteral("Verify Bar Codes By Reading Back");
-}
+} // namespace
 
 void TZpAppOptions::LoadFromRegistry(const TZpSettingsStore& store) {
     AllowBarcodeResizing = store.ReadBool(kSection, QStringLiteral("Allow Bar Code Resize"), true);

@@ -11,7 +11,8 @@ namespace {
 constexpr int kMargin = 24;
 }
 
-TZpLabelView::TZpLabelView(TZpLabelDocument& document, QWidget* parent) : QWidget(parent), FDocument(document) {
+TZpLabelView::TZpLabelView(TZpLabelDocument& document, QWidget* parent)
+    : QWidget(parent), FDocument(document) {
     setObjectName(QStringLiteral("LabelView"));
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Dark);
@@ -24,7 +25,8 @@ QSize TZpLabelView::sizeHint() const {
 
 void TZpLabelView::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    DrawLabelThumbnail(FDocument.Objects(), FDocument.Environment(), FDocument.Layout(), p, QPointF(kMargin, kMargin));
+    DrawLabelThumbnail(FDocument.Objects(), FDocument.Environment(), FDocument.Layout(), p,
+                       QPointF(kMargin, kMargin));
 }
 
 } // namespace zp

@@ -46,7 +46,8 @@ void TfrmMain::OpenFile(const QString& fileName) {
 
 bool TfrmMain::PrintDialog() {
     if (!ZpDialogs().IsInteractive()) {
-        std::fprintf(stderr, "zentaprint: \"Print Labels\" needs a person to answer it; the job is cancelled\n");
+        std::fprintf(stderr,
+                     "zentaprint: \"Print Labels\" needs a person to answer it; the job is cancelled\n");
         return false;
     }
     return ShowPrintDialog(this, FDocument->PrintInfo(), FDocument->Environment().Connections(),

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "files/LabelFile.h"
 #include "base/LabelDpi.h"
+#include "files/LabelFile.h"
 #include "model/layout/IDEProperties.h"
 #include "model/layout/LabelProperties.h"
 #include "model/objects/ShapeObjects.h"

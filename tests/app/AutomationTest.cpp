@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // LabelEngine on a private session bus, with the program started by bus
 // activation from the file that -regserver wrote.
-#include "app/automation/LabelEngine.h"
 #include "app/AppTestSupport.h"
+#include "app/automation/LabelEngine.h"
 #include "print/PdfInfo.h"
 
 #include <QDBusConnection>
@@ -43,12 +43,13 @@ protected:
         reg.start(QStringLiteral(ZP_EXECUTABLE), {QStringLiteral("-regserver")});
         ASSERT_TRUE(reg.waitForFinished(30000));
         ASSERT_EQ(reg.exitCode(), 0) << reg.readAllStandardError().toStdString();
-        ASSERT_TRUE(QFile::exists(FDir.filePath(QStringLiteral("data/dbus-1/services/Zentap3.LabelEngine.service"))));
+        ASSERT_TRUE(
+            QFile::exists(FDir.filePath(QStringLiteral("data/dbus-1/services/Zentap3.LabelEngine.service"))));
 
         FDaemon.setProcessEnvironment(env);
         FDaemon.start(QStringLiteral("dbus-daemon"),
-                      {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--address=") + FAddress,
-                       QStringLiteral("--print-address")});
+                      {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                       QStringLiteral("--address=") + FAddress, QStringLiteral("--print-address")});
         ASSERT_TRUE(FDaemon.waitForStarted(10000));
         ASSERT_TRUE(FDaemon.waitForReadyRead(10000)) << FDaemon.readAllStandardError().toStdString();
         FDaemon.readAllStandardOutput();
@@ -83,7 +84,8 @@ protected:
         return bus.call(m, QDBus::Block, 60000);
     }
     static QDBusMessage Set(QDBusConnection& bus, const QString& name, const QVariant& value) {
-        return Call(bus, kProperties, QStringLiteral("Set"), {kInterface, name, QVariant::fromValue(QDBusVariant(value))});
+        return Call(bus, kProperties, QStringLiteral("Set"),
+                    {kInterface, name, QVariant::fromValue(QDBusVariant(value))});
     }
     static QVariant Get(QDBusConnection& bus, const QString& name) {
         const QDBusMessage reply = Call(bus, kProperties, QStringLiteral("Get"), {kInterface, name});
@@ -129,9 +131,11 @@ TEST_F(AutomationTest, VerifyLabelsReturnsTheScanReport) {
     const QDBusMessage reply = Call(bus, kInterface, QStringLiteral("VerifyLabels"));
     ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
     const QString report = reply.arguments().value(0).toString();
-    EXPECT_TRUE(report.startsWith(QStringLiteral("Scan check of \"product-label.zp3\" at 600 dpi, 2 labels\n")))
+    EXPECT_TRUE(
+        report.startsWith(QStringLiteral("Scan check of \"product-label.zp3\" at 600 dpi, 2 labels\n")))
         << report.toStdString();
-    EXPECT_TRUE(report.endsWith(QStringLiteral("2 symbols: 2 ok, 0 FAILED, 0 not checked\n"))) << report.toStdString();
+    EXPECT_TRUE(report.endsWith(QStringLiteral("2 symbols: 2 ok, 0 FAILED, 0 not checked\n")))
+        << report.toStdString();
 }
 
 TEST_F(AutomationTest, TwoClientsShareOneLabelAndErrorsComeBackAsErrors) {

@@ -17,10 +17,10 @@ namespace {
 
 struct TProgramCase {
     const char* name;
-    QStringList before;   ///< arguments before the label file
-    QStringList after;    ///< arguments after it
+    QStringList before; ///< arguments before the label file
+    QStringList after;  ///< arguments after it
     int exitCode;
-    int pages;            ///< of the PDF written; 0 for none
+    int pages; ///< of the PDF written; 0 for none
 };
 
 // One label to a sheet, so that every label is a page.

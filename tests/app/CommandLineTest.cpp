@@ -34,37 +34,126 @@ struct TCommandCase {
     const char* name;
     QStringList switches; ///< after the label file
     bool dialogAnswer;
-    const char* log;      ///< what was asked, in order
+    const char* log; ///< what was asked, in order
     TZpCommandLineOutcome outcome;
     int32_t copies, startLabel, totalLabels;
     bool updateSerials, allRecords;
 };
 
 const TCommandCase kCases[] = {
-    {"PrintWinsOverPreview", {"-P", "-V"}, true, "print ", TZpCommandLineOutcome::JobDone, 1, 1, 0, false, false},
+    {"PrintWinsOverPreview",
+     {"-P", "-V"},
+     true,
+     "print ",
+     TZpCommandLineOutcome::JobDone,
+     1,
+     1,
+     0,
+     false,
+     false},
     {"DialogAloneHasNoEffect", {"-D"}, true, "", TZpCommandLineOutcome::Interactive, 1, 1, 0, false, false},
-    {"DialogCancelledEndsWithoutPreview", {"-D", "-V"}, false, "dialog ", TZpCommandLineOutcome::JobDone, 1, 1, 0,
-     false, false},
-    {"DialogConfirmedPreviews", {"-V", "-D"}, true, "dialog preview ", TZpCommandLineOutcome::JobDone, 1, 1, 0,
-     false, false},
-    {"CopiesStartAndCount", {"-C3", "-S5", "-L20", "-P"}, true, "print ", TZpCommandLineOutcome::JobDone, 3, 5, 20,
-     false, false},
-    {"ValueThatDoesNotConvertIsIgnored", {"-Cx", "-P"}, true, "print ", TZpCommandLineOutcome::JobDone, 1, 1, 0,
-     false, false},
-    {"ValueTooLargeIsIgnored", {"-C99999999999", "-P"}, true, "print ", TZpCommandLineOutcome::JobDone, 1, 1, 0,
-     false, false},
-    {"NegativeValueIsTaken", {"-S-2", "-P"}, true, "print ", TZpCommandLineOutcome::JobDone, 1, -2, 0, false,
+    {"DialogCancelledEndsWithoutPreview",
+     {"-D", "-V"},
+     false,
+     "dialog ",
+     TZpCommandLineOutcome::JobDone,
+     1,
+     1,
+     0,
+     false,
+     false},
+    {"DialogConfirmedPreviews",
+     {"-V", "-D"},
+     true,
+     "dialog preview ",
+     TZpCommandLineOutcome::JobDone,
+     1,
+     1,
+     0,
+     false,
+     false},
+    {"CopiesStartAndCount",
+     {"-C3", "-S5", "-L20", "-P"},
+     true,
+     "print ",
+     TZpCommandLineOutcome::JobDone,
+     3,
+     5,
+     20,
+     false,
+     false},
+    {"ValueThatDoesNotConvertIsIgnored",
+     {"-Cx", "-P"},
+     true,
+     "print ",
+     TZpCommandLineOutcome::JobDone,
+     1,
+     1,
+     0,
+     false,
+     false},
+    {"ValueTooLargeIsIgnored",
+     {"-C99999999999", "-P"},
+     true,
+     "print ",
+     TZpCommandLineOutcome::JobDone,
+     1,
+     1,
+     0,
+     false,
+     false},
+    {"NegativeValueIsTaken",
+     {"-S-2", "-P"},
+     true,
+     "print ",
+     TZpCommandLineOutcome::JobDone,
+     1,
+     -2,
+     0,
+     false,
      false},
     {"LowerCase", {"-c2", "-p"}, true, "print ", TZpCommandLineOutcome::JobDone, 2, 1, 0, false, false},
-    {"UAloneDoesNotUpdateSerials", {"-U", "-P"}, true, "print ", TZpCommandLineOutcome::JobDone, 1, 1, 0, false,
+    {"UAloneDoesNotUpdateSerials",
+     {"-U", "-P"},
+     true,
+     "print ",
+     TZpCommandLineOutcome::JobDone,
+     1,
+     1,
+     0,
+     false,
      false},
-    {"UEquals1UpdatesSerials", {"-u=1", "-P"}, true, "print ", TZpCommandLineOutcome::JobDone, 1, 1, 0, true,
+    {"UEquals1UpdatesSerials",
+     {"-u=1", "-P"},
+     true,
+     "print ",
+     TZpCommandLineOutcome::JobDone,
+     1,
+     1,
+     0,
+     true,
      false},
     {"AllRecords", {"-A", "-P"}, true, "print ", TZpCommandLineOutcome::JobDone, 1, 1, 0, false, true},
-    {"ValueAfterASpaceIsIgnored", {"-C", "3", "-P"}, true, "print ", TZpCommandLineOutcome::JobDone, 1, 1, 0,
-     false, false},
-    {"SecondFileNameIsIgnored", {"other.zp3", "-V"}, true, "preview ", TZpCommandLineOutcome::JobDone, 1, 1, 0,
-     false, false},
+    {"ValueAfterASpaceIsIgnored",
+     {"-C", "3", "-P"},
+     true,
+     "print ",
+     TZpCommandLineOutcome::JobDone,
+     1,
+     1,
+     0,
+     false,
+     false},
+    {"SecondFileNameIsIgnored",
+     {"other.zp3", "-V"},
+     true,
+     "preview ",
+     TZpCommandLineOutcome::JobDone,
+     1,
+     1,
+     0,
+     false,
+     false},
     {"LoneDashIsIgnored", {"-", "-P"}, true, "print ", TZpCommandLineOutcome::JobDone, 1, 1, 0, false, false},
 };
 
@@ -101,8 +190,9 @@ INSTANTIATE_TEST_SUITE_P(Switches, CommandLineTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommandLineStartTest, NoFileOpensHelpAndStaysInteractive) {
-    for (const QStringList& parameters : {QStringList{QStringLiteral("-P"), QStringLiteral("label.zp3")},
-                                          QStringList{QStringLiteral("/no/such/label.zp3"), QStringLiteral("-P")}}) {
+    for (const QStringList& parameters :
+         {QStringList{QStringLiteral("-P"), QStringLiteral("label.zp3")},
+          QStringList{QStringLiteral("/no/such/label.zp3"), QStringLiteral("-P")}}) {
         TFakeHost host;
         EXPECT_EQ(ProcessCommandLine(parameters, host), TZpCommandLineOutcome::Interactive);
         EXPECT_EQ(host.Log, QLatin1String("help29 "));
@@ -126,7 +216,8 @@ TEST(RunOptionsTest, AdditionsAreTakenOutInAnyPosition) {
     EXPECT_EQ(o.Answers[0].first, QLatin1String("Lot number"));
     EXPECT_EQ(o.Answers[0].second, QLatin1String("L-7=B"));
     EXPECT_EQ(o.Answers[1].second, QString());
-    EXPECT_EQ(o.Classic, (QStringList{QStringLiteral("label.zp3"), QStringLiteral("-P"), QStringLiteral("-C2")}));
+    EXPECT_EQ(o.Classic,
+              (QStringList{QStringLiteral("label.zp3"), QStringLiteral("-P"), QStringLiteral("-C2")}));
     EXPECT_TRUE(ExtractRunOptions({QStringLiteral("--help")}).Help);
     EXPECT_TRUE(ExtractRunOptions({QStringLiteral("--version")}).Version);
     for (const char* bad : {"--answer=NoValue", "--answer==x", "-O=", "--printer="})
@@ -141,7 +232,8 @@ TEST(RunOptionsTest, VerifyTakesTheJobOfPrintOrPreview) {
         QStringList Arguments;
         QStringList Classic;
     } cases[] = {
-        {{label, QStringLiteral("--verify"), QStringLiteral("-A")}, {label, QStringLiteral("-A"), QStringLiteral("-P")}},
+        {{label, QStringLiteral("--verify"), QStringLiteral("-A")},
+         {label, QStringLiteral("-A"), QStringLiteral("-P")}},
         {{label, QStringLiteral("-v"), QStringLiteral("--verify")}, {label, QStringLiteral("-v")}},
         {{QStringLiteral("--verify-report=r.csv"), label}, {label, QStringLiteral("-P")}},
     };
@@ -150,7 +242,8 @@ TEST(RunOptionsTest, VerifyTakesTheJobOfPrintOrPreview) {
         EXPECT_TRUE(o.Verify);
         EXPECT_EQ(o.Classic, c.Classic) << c.Arguments.join(QLatin1Char(' ')).toStdString();
     }
-    EXPECT_EQ(ExtractRunOptions({QStringLiteral("--verify-report=r.csv")}).VerifyReport, QLatin1String("r.csv"));
+    EXPECT_EQ(ExtractRunOptions({QStringLiteral("--verify-report=r.csv")}).VerifyReport,
+              QLatin1String("r.csv"));
     EXPECT_EQ(ExtractRunOptions({QStringLiteral("--verify-dpi=203")}).VerifyDpi, 203);
     for (const char* bad : {"--verify-report=", "--verify-dpi=0", "--verify-dpi=4801", "--verify-dpi=2x"})
         EXPECT_THROW((void)ExtractRunOptions({QLatin1String(bad)}), EZpError) << bad;

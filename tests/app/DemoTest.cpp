@@ -2,8 +2,9 @@
 // The demo job end to end: the shipped label and database, printed through
 // the PDF device, and the printed bar codes read back from the page.
 #include "app/Demo.h"
-#include "files/LabelFile.h"
+
 #include "base/LabelDpi.h"
+#include "files/LabelFile.h"
 #include "model/document/LabelDocument.h"
 #include "support/TestSupport.h"
 
@@ -60,9 +61,9 @@ TEST(DemoTest, PrintsOneReadableLabelPerProduct) {
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), out.filePath(QStringLiteral("config")));
     env.remove(QStringLiteral("DISPLAY"));
     program.setProcessEnvironment(env);
-    program.start(QStringLiteral(ZP_EXECUTABLE), {kSampleDir + QStringLiteral("/product-label.zp3"),
-                                                  QStringLiteral("-P"), QStringLiteral("-A"),
-                                                  QStringLiteral("-O=") + pdf});
+    program.start(QStringLiteral(ZP_EXECUTABLE),
+                  {kSampleDir + QStringLiteral("/product-label.zp3"), QStringLiteral("-P"),
+                   QStringLiteral("-A"), QStringLiteral("-O=") + pdf});
     ASSERT_TRUE(program.waitForFinished(60000));
     ASSERT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
 
@@ -76,16 +77,18 @@ TEST(DemoTest, PrintsOneReadableLabelPerProduct) {
     for (const char* expected : {"Ballpoint pen, blue", "Coffee mug, 300 ml", "Notebook A5, ruled",
                                  "Pocket guide to knots", "Desk lamp, LED", "Label roll 50 x 25 mm", "$1.25",
                                  "$6.50", "$3.90", "$12.00", "$29.95", "$8.40", "Item P-103 18 in stock"})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << " not in:\n" << text.toStdString();
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << " not in:\n"
+                                                                << text.toStdString();
 
     // Every product's code, read off the printed page by a real reader.
-    RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"), pdf,
-                                     out.filePath(QStringLiteral("page"))});
+    RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"),
+                                         pdf, out.filePath(QStringLiteral("page"))});
     const QStringList pages = QDir(out.path()).entryList({QStringLiteral("page*.png")});
     ASSERT_EQ(pages.size(), 1);
-    QStringList read = RunTool(QStringLiteral("zbarimg"), {QStringLiteral("--nodbus"), QStringLiteral("-q"),
-                                                      QStringLiteral("--raw"), out.filePath(pages.first())})
-                           .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QStringList read =
+        RunTool(QStringLiteral("zbarimg"), {QStringLiteral("--nodbus"), QStringLiteral("-q"),
+                                            QStringLiteral("--raw"), out.filePath(pages.first())})
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     read.sort();
     const QStringList expected = {QStringLiteral("0012345678905"), QStringLiteral("4006381333931"),
                                   QStringLiteral("4902030283513"), QStringLiteral("5012345678900"),

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "app/StartUp.h"
-#include "ui/Version.h"
+
 #include "base/LabelDpi.h"
 #include "model/objects/ObjectCursors.h"
 #include "platform/automation/Registration.h"
@@ -10,6 +10,7 @@
 #include "support/TestSupport.h"
 #include "ui/MainWindow.h"
 #include "ui/SplashWindow.h"
+#include "ui/Version.h"
 
 #include <QApplication>
 #include <QFile>
@@ -39,7 +40,9 @@ const ModeCase kModes[] = {
 
 class StartModeTest : public ::testing::TestWithParam<ModeCase> {};
 
-TEST_P(StartModeTest, RecognisesTheSwitches) { EXPECT_EQ(ParseStartMode(GetParam().args), GetParam().mode); }
+TEST_P(StartModeTest, RecognisesTheSwitches) {
+    EXPECT_EQ(ParseStartMode(GetParam().args), GetParam().mode);
+}
 
 INSTANTIATE_TEST_SUITE_P(StartUp, StartModeTest, ::testing::ValuesIn(kModes),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -152,8 +155,8 @@ TEST(StartUpTest, WithoutADisplayTheProgramRunsHeadless) {
     EXPECT_EQ(program.exitCode(), 0);
 
     const QString pdf = home.filePath(QStringLiteral("product-labels.pdf"));
-    program.start(QStringLiteral(ZP_EXECUTABLE),
-                  {QStringLiteral(ZP_SAMPLE_DIR "/product-label.zp3"), QStringLiteral("-P"), QStringLiteral("-O=") + pdf});
+    program.start(QStringLiteral(ZP_EXECUTABLE), {QStringLiteral(ZP_SAMPLE_DIR "/product-label.zp3"),
+                                                  QStringLiteral("-P"), QStringLiteral("-O=") + pdf});
     ASSERT_TRUE(program.waitForFinished(30000));
     EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
     EXPECT_TRUE(QFile::exists(pdf));

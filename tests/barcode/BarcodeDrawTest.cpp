@@ -31,7 +31,9 @@ std::string Reversed(std::string s) {
     return s;
 }
 
-const std::string kCode39A = "010010100" "100001001" "010010100";
+const std::string kCode39A = "010010100"
+                             "100001001"
+                             "010010100";
 
 struct TRotationCase {
     int Rotation;
@@ -140,7 +142,8 @@ INSTANTIATE_TEST_SUITE_P(BarcodeDraw, CentringCases,
                                          TCentringCase{"Code39NarrowText", bcCode39, "1", 2, 6, false},
                                          TCentringCase{"UpcAWideText", bcUPCA, "03600029145", 1, 30, true},
                                          TCentringCase{"Code128WideText", bcCode128, "12", 1, 50, true},
-                                         TCentringCase{"PostnetNeverDrawsText", bcPostnet, "12345", 1, 120, true}),
+                                         TCentringCase{"PostnetNeverDrawsText", bcPostnet, "12345", 1, 120,
+                                                       true}),
                          [](const testing::TestParamInfo<TCentringCase>& info) { return info.param.Name; });
 
 TEST(BarcodeDraw, TextOnTopMovesTheBarsDown) {
@@ -303,7 +306,8 @@ TEST_P(AlignmentCases, TextFollowsTheAlignment) {
     o.FontAlignment = GetParam().Alignment;
     TRect r{20, 20, 21, 21};
     const QImage image = test::DrawToImage("WIDE-SYMBOL", r, o, 0, 800, 200);
-    const QRect text = DarkExtent(image, QRect(0, r.Top + o.Height + 1, 800, r.Bottom - r.Top - o.Height - 1));
+    const QRect text =
+        DarkExtent(image, QRect(0, r.Top + o.Height + 1, 800, r.Bottom - r.Top - o.Height - 1));
     ASSERT_FALSE(text.isEmpty());
     const int tolerance = 4; // side bearings of the first and last glyph
     switch (o.FontAlignment) {
@@ -401,11 +405,13 @@ TEST(BarcodeDraw, FitFontToWidthMatchesTheStepwiseFit) {
     QImage image = test::LabelImage(10, 10);
     QPainter painter(&image);
     QFont base(QStringLiteral("Arial"));
-    for (const QString& text : {QStringLiteral("0"), QStringLiteral("000000"), QStringLiteral("ISBN 0-306-40615-2")}) {
+    for (const QString& text :
+         {QStringLiteral("0"), QStringLiteral("000000"), QStringLiteral("ISBN 0-306-40615-2")}) {
         for (int width : {3, 21, 95, 240, 1000}) {
             QFont font = base;
             FitFontToWidth(painter, font, width, text);
-            EXPECT_EQ(font.pixelSize(), LiteralFit(base, width, text)) << text.toStdString() << " in " << width;
+            EXPECT_EQ(font.pixelSize(), LiteralFit(base, width, text))
+                << text.toStdString() << " in " << width;
         }
     }
     QFont unchanged = base;

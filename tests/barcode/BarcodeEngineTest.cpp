@@ -33,7 +33,9 @@ const TEscapeCase kEscapes[] = {
 
 class EscapeCases : public testing::TestWithParam<TEscapeCase> {};
 
-TEST_P(EscapeCases, Expand) { EXPECT_EQ(ExpandBarcodeEscapes(GetParam().Text), GetParam().Expanded); }
+TEST_P(EscapeCases, Expand) {
+    EXPECT_EQ(ExpandBarcodeEscapes(GetParam().Text), GetParam().Expanded);
+}
 
 INSTANTIATE_TEST_SUITE_P(Barcode, EscapeCases, testing::ValuesIn(kEscapes),
                          [](const testing::TestParamInfo<TEscapeCase>& info) { return info.param.Name; });
@@ -66,8 +68,8 @@ struct TValidationCase {
     const char* Message; // empty: refused without a message
 };
 
-const QString kCode39Message =
-    QStringLiteral("Code39 bar codes can only include uppercase letters, numbers, or the following: \"-. $/+%\"");
+const QString kCode39Message = QStringLiteral(
+    "Code39 bar codes can only include uppercase letters, numbers, or the following: \"-. $/+%\"");
 
 const TValidationCase kValidation[] = {
     {"EmptyIsSilentlyInvalid", bcCode39, "", false, ""},
@@ -80,7 +82,8 @@ const TValidationCase kValidation[] = {
     {"Code39LongAndBad", bcCode39, std::string(61, 'a'), false, "code39"},
     {"Code39AsciiTakesAnything", bcCode39Ascii, "a\x01\xff", true, ""},
     {"Code39AsciiSixtyOne", bcCode39Ascii, std::string(61, 'a'), false, "Data must be 60 characters or less"},
-    {"UpcANotNumeric", bcUPCA, "0360002914A", false, "Only numeric values are allowed by the selected bar code"},
+    {"UpcANotNumeric", bcUPCA, "0360002914A", false,
+     "Only numeric values are allowed by the selected bar code"},
     {"UpcATen", bcUPCA, "0360002914", false,
      "UPC-A bar codes must be 11 characters long with an optional 2 or 5 character supplement"},
     {"UpcAFifteen", bcUPCA, "036000291451234", false,
@@ -200,15 +203,24 @@ struct TFigureCase {
 };
 
 const TFigureCase kFigures[] = {
-    {"Code39", bcCode39, 3.0f, (3 * 3 + 7) * 2},     {"Code39Ratio2", bcCode39Ascii, 2.0f, (3 * 2 + 7) * 2},
-    {"Code128", bcCode128, 3.0f, 22},                {"Ucc128", bcUCC128, 3.0f, 7.381 * 2},
-    {"UpcA", bcUPCA, 3.0f, 7.916 * 2},               {"UpcE", bcUPCE1, 3.0f, 6.375 * 2},
-    {"Ean13", bcEAN13, 3.0f, 7.307 * 2},             {"Bookland", bcBookland, 3.0f, 7.307 * 2},
-    {"Ean8", bcEAN8, 3.0f, 8.375 * 2},               {"Int2of5", bcInt2of5, 2.5f, (4 * 2.5 + 6) * 2 / 2},
-    {"Itf14", bcITF14, 3.0f, (4 * 3 + 6) * 2 / 2},   {"Codabar", bcCodabar, 3.0f, (2 * 3 + 6) * 2},
-    {"CodabarClsi", bcCodabarCLSI, 2.0f, (2 * 2 + 6) * 2}, {"Msi", bcMSI, 3.0f, 24},
-    {"MsiIsbn", bcMSIISBN, 3.0f, 24},                {"Code93", bcCode93, 3.0f, 18},
-    {"Code11", bcCode11, 3.0f, 16},                  {"Postnet", bcPostnet, 3.0f, 0},
+    {"Code39", bcCode39, 3.0f, (3 * 3 + 7) * 2},
+    {"Code39Ratio2", bcCode39Ascii, 2.0f, (3 * 2 + 7) * 2},
+    {"Code128", bcCode128, 3.0f, 22},
+    {"Ucc128", bcUCC128, 3.0f, 7.381 * 2},
+    {"UpcA", bcUPCA, 3.0f, 7.916 * 2},
+    {"UpcE", bcUPCE1, 3.0f, 6.375 * 2},
+    {"Ean13", bcEAN13, 3.0f, 7.307 * 2},
+    {"Bookland", bcBookland, 3.0f, 7.307 * 2},
+    {"Ean8", bcEAN8, 3.0f, 8.375 * 2},
+    {"Int2of5", bcInt2of5, 2.5f, (4 * 2.5 + 6) * 2 / 2},
+    {"Itf14", bcITF14, 3.0f, (4 * 3 + 6) * 2 / 2},
+    {"Codabar", bcCodabar, 3.0f, (2 * 3 + 6) * 2},
+    {"CodabarClsi", bcCodabarCLSI, 2.0f, (2 * 2 + 6) * 2},
+    {"Msi", bcMSI, 3.0f, 24},
+    {"MsiIsbn", bcMSIISBN, 3.0f, 24},
+    {"Code93", bcCode93, 3.0f, 18},
+    {"Code11", bcCode11, 3.0f, 16},
+    {"Postnet", bcPostnet, 3.0f, 0},
     {"Fim", bcFIM, 3.0f, 0},
 };
 

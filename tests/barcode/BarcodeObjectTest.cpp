@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "barcode/BarcodeObject.h"
+
 #include "BarcodeTestSupport.h"
 #include "barcode/Barcode.h"
-#include "barcode/BarcodeObject.h"
 #include "barcode/BarcodeSymbologyChange.h"
 #include "base/LabelDpi.h"
 #include "base/LabelMapping.h"
@@ -365,7 +366,8 @@ void Code39Resets(const TZpBarcodeObject& bc) {
     EXPECT_FLOAT_EQ(bc.WideToNarrow, 2.0f);
 }
 void UpcResets(const TZpBarcodeObject& bc) {
-    EXPECT_TRUE(bc.Descenders && bc.ShowNumberSystem && bc.ShowCheckDigit && bc.CheckDigit && bc.ExtendSupplement);
+    EXPECT_TRUE(bc.Descenders && bc.ShowNumberSystem && bc.ShowCheckDigit && bc.CheckDigit &&
+                bc.ExtendSupplement);
     EXPECT_EQ(bc.Font().GetName(), QLatin1String(kEanUpcFontName));
     EXPECT_EQ(bc.Density, 4); // Round(300 x 0.013)
     EXPECT_EQ(bc.GetBounds().Width(), bc.SymbolWidth());

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "barcode/BarcodePrePrint.h"
+
 #include "BarcodeTestSupport.h"
 #include "barcode/BarcodeObject.h"
-#include "barcode/BarcodePrePrint.h"
 #include "model/objects/TextObject.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "support/TestSupport.h"
@@ -43,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TValidityCase{"Code39SuffixLowerCase", bcCode39, "", "ABC", "x", false},
                     // 61 characters as typed, although the escapes would prepare to 58.
                     TValidityCase{"Code128EscapesCountAsTyped", bcCode128, "",
-                                  "\\065\\066aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", "", false},
+                                  "\\065\\066aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", "",
+                                  false},
                     TValidityCase{"Empty", bcCode128, "", "", "", false}),
     [](const testing::TestParamInfo<TValidityCase>& info) { return info.param.Name; });
 

@@ -23,9 +23,23 @@ std::string RandomData(std::mt19937& rng, size_t length, bool digitsOnly) {
 }
 
 TBarcodeOptions RandomOptions(std::mt19937& rng, uint8_t symbology) {
-    const int32_t extremes[] = {0, -1, 1, 2, 3, 7, -1000, 1 << 20, std::numeric_limits<int32_t>::max(),
+    const int32_t extremes[] = {0,
+                                -1,
+                                1,
+                                2,
+                                3,
+                                7,
+                                -1000,
+                                1 << 20,
+                                std::numeric_limits<int32_t>::max(),
                                 std::numeric_limits<int32_t>::min()};
-    const float ratios[] = {0.0f, 2.0f, 2.5f, 3.0f, -3.0f, 1e30f, std::numeric_limits<float>::quiet_NaN(),
+    const float ratios[] = {0.0f,
+                            2.0f,
+                            2.5f,
+                            3.0f,
+                            -3.0f,
+                            1e30f,
+                            std::numeric_limits<float>::quiet_NaN(),
                             std::numeric_limits<float>::infinity()};
     auto pick = [&](const auto& values) { return values[rng() % std::size(values)]; };
     TBarcodeOptions o;
@@ -88,7 +102,8 @@ TEST(BarcodeRobustness, AnyDataAnyOptions) {
         for (size_t length : lengths) {
             for (bool digits : {false, true}) {
                 const std::string data = RandomData(rng, length, digits);
-                Exercise(data, RandomOptions(rng, static_cast<uint8_t>(code)), static_cast<int>(rng() % 4) * 90);
+                Exercise(data, RandomOptions(rng, static_cast<uint8_t>(code)),
+                         static_cast<int>(rng() % 4) * 90);
             }
         }
     }
@@ -97,8 +112,9 @@ TEST(BarcodeRobustness, AnyDataAnyOptions) {
 TEST(BarcodeRobustness, ValidDataWithExtremeOptions) {
     test::TLabelDpiGuard dpi(300);
     std::mt19937 rng(7);
-    const char* data[] = {"ABC", "hello", "\\F1abc", "0000012345555", "03600029145", "42526112", "400638133393",
-                          "5512345", "03064061551299", "1234567890", "123-45", "12345", "A", "1234567890123"};
+    const char* data[] = {"ABC",      "hello",        "\\F1abc", "0000012345555",  "03600029145",
+                          "42526112", "400638133393", "5512345", "03064061551299", "1234567890",
+                          "123-45",   "12345",        "A",       "1234567890123"};
     for (int round = 0; round < 20; ++round)
         for (int code = 0; code < 20; ++code)
             for (const char* d : data)

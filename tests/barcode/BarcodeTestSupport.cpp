@@ -19,8 +19,12 @@ TBarcodeOptions BarcodeOptions(uint8_t symbology, int32_t density) {
     return o;
 }
 
-TLabelDpiGuard::TLabelDpiGuard(int dpi) : FPrevious(LabelDPI()) { SetLabelDPI(dpi); }
-TLabelDpiGuard::~TLabelDpiGuard() { SetLabelDPI(FPrevious); }
+TLabelDpiGuard::TLabelDpiGuard(int dpi) : FPrevious(LabelDPI()) {
+    SetLabelDPI(dpi);
+}
+TLabelDpiGuard::~TLabelDpiGuard() {
+    SetLabelDPI(FPrevious);
+}
 
 QImage LabelImage(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
@@ -31,8 +35,8 @@ QImage LabelImage(int width, int height) {
     return image;
 }
 
-QImage DrawToImage(std::string_view data, TRect& rect, const TBarcodeOptions& options, int rotation, int width,
-                   int height) {
+QImage DrawToImage(std::string_view data, TRect& rect, const TBarcodeOptions& options, int rotation,
+                   int width, int height) {
     QImage image = LabelImage(width, height);
     QPainter painter(&image);
     ApplyLabelMapping(painter, {}, LabelDPI());

@@ -50,7 +50,9 @@ const TCode39Case kCases[] = {
      kStar + kA + "010101000" + "001001100" + kB + kStar, "*AB*"},
 };
 
-void PrintTo(const TCode39Case& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const TCode39Case& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 class Code39Cases : public testing::TestWithParam<TCode39Case> {};
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include "barcode/EanUpc.h"
+
 #include "BarcodeTestSupport.h"
 #include "barcode/Barcode.h"
 #include "barcode/BarcodeFamily.h"
-#include "barcode/EanUpc.h"
 
 #include <gtest/gtest.h>
 
@@ -80,7 +81,9 @@ const TEanCase kCases[] = {
          Supplement("51299", "ABAAB")},
 };
 
-void PrintTo(const TEanCase& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const TEanCase& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 class EanCases : public testing::TestWithParam<TEanCase> {};
 
@@ -114,17 +117,24 @@ struct TTextCase {
 const TTextCase kTexts[] = {
     {"UpcAPlainAll", bcUPCA, "0360002914512", false, true, true, true, "0 36000 29145 2 12"},
     {"UpcAPlainBare", bcUPCA, "03600029145", false, false, false, false, "3600029145"},
-    {"UpcADescenders", bcUPCA, "0360002914512", true, false, false, true, "036000291452" "12"},
+    {"UpcADescenders", bcUPCA, "0360002914512", true, false, false, true,
+     "036000291452"
+     "12"},
     {"UpcADescendersNoCheck", bcUPCA, "03600029145", true, true, true, false, "03600029145"},
     {"UpcEPlain", bcUPCE0, "425261", false, true, false, true, "0 425261 4"},
-    {"UpcE1Descenders", bcUPCE1, "42526112", true, false, false, true, "1425261" "1" "12"},
+    {"UpcE1Descenders", bcUPCE1, "42526112", true, false, false, true,
+     "1425261"
+     "1"
+     "12"},
     {"Ean13Plain", bcEAN13, "40063813339312", false, false, false, false, "4006381333931 12"},
     {"Ean13Descenders", bcEAN13, "40063813339312", true, false, false, false, "400638133393112"},
     {"Ean8Plain", bcEAN8, "5512345", false, false, false, false, "55123457"},
     {"Bookland", bcBookland, "030640615", false, false, false, false, "9780306406157"},
 };
 
-void PrintTo(const TTextCase& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const TTextCase& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 class EanTextCases : public testing::TestWithParam<TTextCase> {};
 
@@ -149,20 +159,19 @@ struct TIsbnCase {
 // One case per publisher range; check characters worked by hand.
 class IsbnCases : public testing::TestWithParam<TIsbnCase> {};
 
-TEST_P(IsbnCases, Hyphenation) { EXPECT_EQ(IsbnLine(GetParam().Digits), GetParam().Line); }
+TEST_P(IsbnCases, Hyphenation) {
+    EXPECT_EQ(IsbnLine(GetParam().Digits), GetParam().Line);
+}
 
-INSTANTIATE_TEST_SUITE_P(EanUpc, IsbnCases,
-                         testing::Values(TIsbnCase{"030640615", "ISBN 0-306-40615-2"},
-                                         TIsbnCase{"019853453", "ISBN 0-19-853453-1"},
-                                         TIsbnCase{"084930041", "ISBN 0-8493-0041-X"},
-                                         TIsbnCase{"088730866", "ISBN 0-88730-866-X"},
-                                         TIsbnCase{"091290036", "ISBN 0-912900-36-9"},
-                                         TIsbnCase{"097522980", "ISBN 0-9752298-0-X"},
-                                         TIsbnCase{"186197271", "ISBN 1-86197-271-7"},
-                                         TIsbnCase{"190231014", "ISBN 1-902310-14-4"},
-                                         TIsbnCase{"199900000", "ISBN 1-9990000-0-5"},
-                                         TIsbnCase{"380200440", "ISBN 3-8-0200440-X"}),
-                         [](const testing::TestParamInfo<TIsbnCase>& info) { return std::string(info.param.Digits); });
+INSTANTIATE_TEST_SUITE_P(
+    EanUpc, IsbnCases,
+    testing::Values(
+        TIsbnCase{"030640615", "ISBN 0-306-40615-2"}, TIsbnCase{"019853453", "ISBN 0-19-853453-1"},
+        TIsbnCase{"084930041", "ISBN 0-8493-0041-X"}, TIsbnCase{"088730866", "ISBN 0-88730-866-X"},
+        TIsbnCase{"091290036", "ISBN 0-912900-36-9"}, TIsbnCase{"097522980", "ISBN 0-9752298-0-X"},
+        TIsbnCase{"186197271", "ISBN 1-86197-271-7"}, TIsbnCase{"190231014", "ISBN 1-902310-14-4"},
+        TIsbnCase{"199900000", "ISBN 1-9990000-0-5"}, TIsbnCase{"380200440", "ISBN 3-8-0200440-X"}),
+    [](const testing::TestParamInfo<TIsbnCase>& info) { return std::string(info.param.Digits); });
 
 struct TWidthCase {
     const char* Name;
@@ -188,7 +197,9 @@ const TWidthCase kWidths[] = {
     {"BooklandAlwaysHasItsMargin", bcBookland, "030640615", false, false, false, false, 7 + 95},
 };
 
-void PrintTo(const TWidthCase& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const TWidthCase& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 class EanWidthCases : public testing::TestWithParam<TWidthCase> {};
 

@@ -25,11 +25,13 @@ struct TReaderCase {
     std::string Supplement = {};
     int Readers = kBoth;
     bool CheckDigit = false;
-    std::string ZxingDecoded = {}; // when ZXingReader gives something else
+    std::string ZxingDecoded = {};               // when ZXingReader gives something else
     void (*Options)(TBarcodeOptions&) = nullptr; // further options of the case
 };
 
-void PrintTo(const TReaderCase& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const TReaderCase& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 const TReaderCase kCases[] = {
     {"Code39", bcCode39, "ABC-123 $/+%.", "ABC-123 $/+%."},
@@ -43,10 +45,24 @@ const TReaderCase kCases[] = {
     // The internal characters: SHIFT (203) for one character, CODE A (206) from set B.
     {"Code128Shift", bcCode128, "ab\xcb\\009cd", "ab\tcd", {}, kBoth},
     {"Code128CodeAFromB", bcCode128, "AB\xce\\009", "AB\t", {}, kBoth},
-    {"Code128CodeBFromA", bcCode128, "\\009\xcd" "ab", "\tab", {}, kBoth},
+    {"Code128CodeBFromA",
+     bcCode128,
+     "\\009\xcd"
+     "ab",
+     "\tab",
+     {},
+     kBoth},
     {"Ucc128", bcUCC128, "0000012345555555555", "00000123455555555558", {}, kBoth, true},
     // FNC1 inside the data reads as the group separator.
-    {"Code128Fnc1", bcCode128, "123\\F145", "123\x1d" "45", {}, kBoth, false, "123<GS>45"},
+    {"Code128Fnc1",
+     bcCode128,
+     "123\\F145",
+     "123\x1d"
+     "45",
+     {},
+     kBoth,
+     false,
+     "123<GS>45"},
     {"Code128SetsMixed", bcCode128, "\\009x1234y~", "\tx1234y~"},
     {"Ucc128EightDigits", bcUCC128, "12345678", "12345678"},
     {"UpcA", bcUPCA, "03600029145", "036000291452"},
@@ -58,13 +74,27 @@ const TReaderCase kCases[] = {
     {"UpcE1", bcUPCE1, "425261", "14252611", {}, kZxing},
     // At the minimum height (0.15 inch) with the text hidden the supplement
     // bars lie below the main bars; the symbol grows to hold them.
-    {"UpcE0SupplementMinimumHeight", bcUPCE0, "12345612", "01234565", "12", kZbar, false, {},
+    {"UpcE0SupplementMinimumHeight",
+     bcUPCE0,
+     "12345612",
+     "01234565",
+     "12",
+     kZbar,
+     false,
+     {},
      [](TBarcodeOptions& o) {
          o.Height = 45;
          o.ShowHumanReadable = false;
          o.ExtendSupplement = true;
      }},
-    {"UpcASupplementMinimumHeightNotExtended", bcUPCA, "0360002914512345", "036000291452", "12345", kZbar, false, {},
+    {"UpcASupplementMinimumHeightNotExtended",
+     bcUPCA,
+     "0360002914512345",
+     "036000291452",
+     "12345",
+     kZbar,
+     false,
+     {},
      [](TBarcodeOptions& o) {
          o.Height = 45;
          o.ExtendSupplement = false;
@@ -79,22 +109,56 @@ const TReaderCase kCases[] = {
     // Counted as 012345: 3 + 2 + 9 + 4 + 15 = 33, check 7.
     {"Int2of5Check", bcInt2of5, "12345", "123457", {}, kBoth, true},
     // OPCC from the right: 5·2 counts 1, 4, 3·2, 2, 1·2: 15, check 5.
-    {"Int2of5Opcc", bcInt2of5, "12345", "123455", {}, kBoth, true, {},
+    {"Int2of5Opcc",
+     bcInt2of5,
+     "12345",
+     "123455",
+     {},
+     kBoth,
+     true,
+     {},
      [](TBarcodeOptions& o) { o.I25CheckDigitType = 1; }},
-    {"Int2of5BearerBars", bcInt2of5, "123456", "123456", {}, kBoth, false, {},
+    {"Int2of5BearerBars",
+     bcInt2of5,
+     "123456",
+     "123456",
+     {},
+     kBoth,
+     false,
+     {},
      [](TBarcodeOptions& o) { o.GuardBars = true; }},
     {"Itf14", bcITF14, "1234567890123", "12345678901231"},
-    {"Itf14BearerBars", bcITF14, "1234567890123", "12345678901231", {}, kBoth, false, {},
+    {"Itf14BearerBars",
+     bcITF14,
+     "1234567890123",
+     "12345678901231",
+     {},
+     kBoth,
+     false,
+     {},
      [](TBarcodeOptions& o) { o.GuardBars = true; }},
     // ZXingReader leaves out the start and stop characters.
     {"Codabar", bcCodabar, "31117013206375", "A31117013206375A", {}, kBoth, false, "31117013206375"},
-    {"CodabarStartBStopD", bcCodabar, "40156", "B40156D", {}, kBoth, false, "40156",
+    {"CodabarStartBStopD",
+     bcCodabar,
+     "40156",
+     "B40156D",
+     {},
+     kBoth,
+     false,
+     "40156",
      [](TBarcodeOptions& o) {
          o.CodabarStart = 1;
          o.CodabarStop = 3;
      }},
     {"CodabarClsi", bcCodabarCLSI, "1234567890123", "A12345678901237A", {}, kBoth, false, "12345678901237"},
-    {"CodabarClsiStartCStopB", bcCodabarCLSI, "1234567890123", "C12345678901237B", {}, kBoth, false,
+    {"CodabarClsiStartCStopB",
+     bcCodabarCLSI,
+     "1234567890123",
+     "C12345678901237B",
+     {},
+     kBoth,
+     false,
      "12345678901237",
      [](TBarcodeOptions& o) {
          o.CodabarStart = 2;
@@ -151,9 +215,9 @@ std::string Run(const QString& program, const QStringList& arguments) {
 
 /// Every symbol zbarimg finds, one per line; it joins a supplement to its symbol.
 std::vector<std::string> Zbar(const QString& path) {
-    const std::string out = Run(QStringLiteral("zbarimg"), {QStringLiteral("--nodbus"), QStringLiteral("-q"),
-                                                            QStringLiteral("--raw"), QStringLiteral("-Senable"),
-                                                            QStringLiteral("-Si25.min-length=0"), path});
+    const std::string out = Run(QStringLiteral("zbarimg"),
+                                {QStringLiteral("--nodbus"), QStringLiteral("-q"), QStringLiteral("--raw"),
+                                 QStringLiteral("-Senable"), QStringLiteral("-Si25.min-length=0"), path});
     std::vector<std::string> lines;
     size_t start = 0;
     while (start < out.size()) {
@@ -166,7 +230,8 @@ std::vector<std::string> Zbar(const QString& path) {
 
 /// Every symbol ZXingReader finds; it writes a supplement after a space.
 std::vector<std::string> Zxing(const QString& path) {
-    const std::string out = Run(QStringLiteral("ZXingReader"), {QStringLiteral("-noscale"), QStringLiteral("-1"), path});
+    const std::string out =
+        Run(QStringLiteral("ZXingReader"), {QStringLiteral("-noscale"), QStringLiteral("-1"), path});
     std::vector<std::string> texts;
     size_t start = 0;
     while (start < out.size()) {
@@ -229,9 +294,11 @@ TEST_P(ReaderCases, DecodesToTheData) {
             // Quiet zones: the symbol keeps 40 pixels from every edge.
             TRect r{40, 40, side - 40, side - 40};
             const QImage image = test::DrawToImage(c.Data, r, o, rotation, side, side);
-            const QString path = dir.filePath(QStringLiteral("%1_%2_%3.png").arg(c.Name).arg(density).arg(rotation));
+            const QString path =
+                dir.filePath(QStringLiteral("%1_%2_%3.png").arg(c.Name).arg(density).arg(rotation));
             ASSERT_TRUE(image.save(path));
-            const std::string where = "density " + std::to_string(density) + ", rotation " + std::to_string(rotation);
+            const std::string where =
+                "density " + std::to_string(density) + ", rotation " + std::to_string(rotation);
             const bool fullAscii = c.Symbology == bcCode39Ascii;
             if (c.Readers & kZbar) {
                 std::vector<std::string> found = Zbar(path);

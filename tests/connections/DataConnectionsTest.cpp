@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "data/DataConnections.h"
+
 #include "base/Errors.h"
 #include "platform/dataaccess/Query.h"
 #include "platform/dialogs/ScriptedDialogs.h"
@@ -25,7 +26,8 @@ protected:
             ASSERT_TRUE(db.open());
             QSqlQuery q(db);
             ASSERT_TRUE(q.exec(QStringLiteral("CREATE TABLE Short (Code TEXT, Name TEXT)")));
-            ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO Short VALUES ('A1','xxABCxx'),('A2','two'),('A3','three')")));
+            ASSERT_TRUE(q.exec(
+                QStringLiteral("INSERT INTO Short VALUES ('A1','xxABCxx'),('A2','two'),('A3','three')")));
             ASSERT_TRUE(q.exec(QStringLiteral("CREATE TABLE Long (N INTEGER)")));
             ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO Long VALUES (1),(2),(3),(4),(5)")));
             db.close();
@@ -38,7 +40,8 @@ protected:
     // Both datasets opened over one connection.
     void OpenBoth(TZpDataConnections& dc) {
         dc.AddConnection(QStringLiteral("Stock"), ConnectionString());
-        dc.AddDataset(QStringLiteral("Stock"), QStringLiteral("Short"), QStringLiteral("SELECT * FROM [Short]\r\n"));
+        dc.AddDataset(QStringLiteral("Stock"), QStringLiteral("Short"),
+                      QStringLiteral("SELECT * FROM [Short]\r\n"));
         dc.AddDataset(QStringLiteral("Stock"), QStringLiteral("Long"), QStringLiteral("[Long]"));
         dc.Open();
     }
@@ -55,7 +58,8 @@ TEST_F(DataConnectionsTest, TakenNamesAreNumbered) {
     EXPECT_EQ(dc.ConnectionName(2), QStringLiteral("Sales_2"));
     EXPECT_EQ(dc.IndexOfConnection(QStringLiteral("Sales_2")), 2);
     dc.AddDataset(QStringLiteral("Sales"), QStringLiteral("Orders"), QStringLiteral("[Short]"));
-    EXPECT_EQ(dc.AddDataset(QStringLiteral("Sales_1"), QStringLiteral("Orders"), QStringLiteral("[Long]")), 1);
+    EXPECT_EQ(dc.AddDataset(QStringLiteral("Sales_1"), QStringLiteral("Orders"), QStringLiteral("[Long]")),
+              1);
     EXPECT_EQ(dc.DatasetName(1), QStringLiteral("Orders_1"));
     EXPECT_EQ(dc.DatasetConnectionName(1), QStringLiteral("Sales_1"));
     EXPECT_EQ(dc.DatasetSQL(1), QStringLiteral("[Long]"));
@@ -177,12 +181,13 @@ TEST_F(DataConnectionsTest, OpenFailuresAreShownAndTheOthersStillOpen) {
     dc.Reopen();
     const QStringList messages = dialogs->Messages();
     ASSERT_EQ(messages.size(), 5) << messages.join('\n').toStdString();
-    EXPECT_TRUE(messages[2].startsWith(QStringLiteral(
-        "The dataset \"Gone\" could not be opened.  The following error was reported: ")));
+    EXPECT_TRUE(messages[2].startsWith(
+        QStringLiteral("The dataset \"Gone\" could not be opened.  The following error was reported: ")));
     EXPECT_TRUE(messages[3].contains(QStringLiteral("Paradox 7.x"))) << messages[3].toStdString();
     EXPECT_TRUE(messages[4].startsWith(QStringLiteral("The dataset \"Bad\" could not be opened.")));
     EXPECT_TRUE(messages[4].contains(QStringLiteral("syntax error"))) << messages[4].toStdString();
-    EXPECT_FALSE(QFileInfo::exists(FDir.filePath(QStringLiteral("missing.db")))); // read-only: nothing created
+    EXPECT_FALSE(
+        QFileInfo::exists(FDir.filePath(QStringLiteral("missing.db")))); // read-only: nothing created
     EXPECT_EQ(dc.RecordCount(), 5);
     EXPECT_EQ(dc.FieldValue(QStringLiteral("Short"), QStringLiteral("Code")), QStringLiteral("A1"));
 }

@@ -14,7 +14,8 @@ namespace zp {
 namespace {
 
 QString TextConnection(const QString& dir, const char* header) {
-    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=\"Text;HDR=%2\"")
+    return QStringLiteral(
+               "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=\"Text;HDR=%2\"")
         .arg(dir, QLatin1String(header));
 }
 
@@ -33,7 +34,8 @@ void OpenText(TZpDataConnections& dc, const QString& dir, const char* header, co
 
 TEST(SchemaIniTest, TextConnectionsDescribeEveryColumnAsText) {
     QTemporaryDir dir;
-    QFile::copy(test::TestDataPath(QStringLiteral("dataaccess/text/products.csv")), dir.filePath("products.csv"));
+    QFile::copy(test::TestDataPath(QStringLiteral("dataaccess/text/products.csv")),
+                dir.filePath("products.csv"));
     // A section of another file survives, byte-order mark before it or not; a
     // stale one of ours is replaced.
     WriteFile(dir.filePath(QStringLiteral("SCHEMA.INI")),
@@ -43,14 +45,18 @@ TEST(SchemaIniTest, TextConnectionsDescribeEveryColumnAsText) {
     TZpDataConnections dc;
     OpenText(dc, dir.path(), "NO", QStringLiteral("SELECT * FROM [products.csv]"));
     const TZpSchemaFile schema = TZpSchemaFile::Read(dir.filePath(QStringLiteral("SCHEMA.INI")));
-    EXPECT_EQ(schema.Value(QStringLiteral("other.csv"), QStringLiteral("Format")), QStringLiteral("TabDelimited"));
+    EXPECT_EQ(schema.Value(QStringLiteral("other.csv"), QStringLiteral("Format")),
+              QStringLiteral("TabDelimited"));
     QFile written(dir.filePath(QStringLiteral("SCHEMA.INI")));
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.readAll().startsWith(
         "; kept by hand\r\n[other.csv]\r\nFormat=TabDelimited\r\n; tabs, not commas\r\n[products.csv]\r\n"));
-    EXPECT_EQ(schema.Value(QStringLiteral("products.csv"), QStringLiteral("Format")), QStringLiteral("CSVDelimited"));
-    EXPECT_EQ(schema.Value(QStringLiteral("products.csv"), QStringLiteral("MaxScanRows")), QStringLiteral("0"));
-    EXPECT_EQ(schema.Value(QStringLiteral("products.csv"), QStringLiteral("ColNameHeader")), QStringLiteral("False"));
+    EXPECT_EQ(schema.Value(QStringLiteral("products.csv"), QStringLiteral("Format")),
+              QStringLiteral("CSVDelimited"));
+    EXPECT_EQ(schema.Value(QStringLiteral("products.csv"), QStringLiteral("MaxScanRows")),
+              QStringLiteral("0"));
+    EXPECT_EQ(schema.Value(QStringLiteral("products.csv"), QStringLiteral("ColNameHeader")),
+              QStringLiteral("False"));
     EXPECT_EQ(schema.Columns(QStringLiteral("products.csv")),
               (QStringList{"\"F1\" Text Width 100", "\"F2\" Text Width 100", "\"F3\" Text Width 100"}));
     EXPECT_EQ(dc.RecordCount(), 4); // the header line is a record without a header
@@ -58,10 +64,12 @@ TEST(SchemaIniTest, TextConnectionsDescribeEveryColumnAsText) {
 
     TZpDataConnections withHeader;
     OpenText(withHeader, dir.path(), "YES", QStringLiteral("[products#csv]"));
-    EXPECT_EQ(TZpSchemaFile::Read(dir.filePath(QStringLiteral("SCHEMA.INI"))).Columns(QStringLiteral("products.csv")),
+    EXPECT_EQ(TZpSchemaFile::Read(dir.filePath(QStringLiteral("SCHEMA.INI")))
+                  .Columns(QStringLiteral("products.csv")),
               (QStringList{"\"Code\" Text Width 100", "\"Name\" Text Width 100", "\"Qty\" Text Width 100"}));
     EXPECT_EQ(withHeader.RecordCount(), 3);
-    EXPECT_EQ(withHeader.FieldValue(QStringLiteral("P"), QStringLiteral("Name")), QStringLiteral("Stabilo pen"));
+    EXPECT_EQ(withHeader.FieldValue(QStringLiteral("P"), QStringLiteral("Name")),
+              QStringLiteral("Stabilo pen"));
 }
 
 // A folder without tables gets no schema file.
@@ -86,7 +94,8 @@ TEST(SchemaIniTest, RepeatedHeaderNamesAreNumbered) {
     for (const QString& name : names) {
         columns.append(QStringLiteral("\"%1\" Text Width 100").arg(name));
     }
-    EXPECT_EQ(TZpSchemaFile::Read(dir.filePath(QStringLiteral("SCHEMA.INI"))).Columns(QStringLiteral("repeated.csv")),
+    EXPECT_EQ(TZpSchemaFile::Read(dir.filePath(QStringLiteral("SCHEMA.INI")))
+                  .Columns(QStringLiteral("repeated.csv")),
               columns);
     EXPECT_EQ(dc.FieldValue(QStringLiteral("P"), QStringLiteral("A_2")), QStringLiteral("6"));
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "dataaccess/Fixtures.h"
 #include "base/Errors.h"
+#include "dataaccess/Fixtures.h"
 #include "platform/dataaccess/Connection.h"
 #include "platform/dataaccess/ConnectionString.h"
 #include "platform/dataaccess/DbEngine.h"
@@ -34,7 +34,8 @@ TEST(ConnectionStringTest, SplitsQuotedAndPlainValues) {
                                 [](const QString& n) { return u'"' + n + u'"'; }),
               QStringLiteral("SELECT \"a b\" FROM \"t\" WHERE x = '[not]'"));
     // An unclosed bracket stays for the engine to report, not swallowed into a quoted name.
-    EXPECT_EQ(TranslateBrackets(QStringLiteral("SELECT [a FROM [t]"), [](const QString& n) { return u'"' + n + u'"'; }),
+    EXPECT_EQ(TranslateBrackets(QStringLiteral("SELECT [a FROM [t]"),
+                                [](const QString& n) { return u'"' + n + u'"'; }),
               QStringLiteral("SELECT [a FROM \"t\""));
 }
 
@@ -54,7 +55,8 @@ void Write(const QString& path, const QByteArray& bytes) {
 
 QString TextFolder(const QString& dir, const QByteArray& csv) {
     Write(QDir(dir).filePath(QStringLiteral("bad.csv")), csv);
-    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=Text").arg(dir);
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=Text")
+        .arg(dir);
 }
 
 const TBadCase kBadCases[] = {
@@ -74,7 +76,9 @@ const TBadCase kBadCases[] = {
     {"TruncatedDbf",
      [](const QString& d) {
          Write(QDir(d).filePath(QStringLiteral("bad.dbf")), test::ProductsDbf().left(150));
-         return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=dBase III").arg(d);
+         return QStringLiteral(
+                    "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=dBase III")
+             .arg(d);
      },
      "announces 3 records"},
     {"TruncatedXls",
@@ -82,27 +86,40 @@ const TBadCase kBadCases[] = {
          QFile source(test::TestDataPath(QStringLiteral("dataaccess/products.xls")));
          source.open(QIODevice::ReadOnly);
          Write(QDir(d).filePath(QStringLiteral("bad.xls")), source.readAll().left(1500));
-         return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=Excel 8.0")
+         return QStringLiteral(
+                    "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=Excel 8.0")
              .arg(QDir(d).filePath(QStringLiteral("bad.xls")));
      },
      "bad.xls"},
     {"DamagedAccessFile",
      [](const QString& d) {
-         Write(QDir(d).filePath(QStringLiteral("bad.mdb")), QByteArray(4, '\0') + "Standard Jet DB" + QByteArray(200, '\0'));
-         return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1").arg(QDir(d).filePath(QStringLiteral("bad.mdb")));
+         Write(QDir(d).filePath(QStringLiteral("bad.mdb")),
+               QByteArray(4, '\0') + "Standard Jet DB" + QByteArray(200, '\0'));
+         return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1")
+             .arg(QDir(d).filePath(QStringLiteral("bad.mdb")));
      },
      "bad.mdb"},
-    {"NoDataSource", [](const QString&) { return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Extended Properties=Text"); },
+    {"NoDataSource",
+     [](const QString&) {
+         return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Extended Properties=Text");
+     },
      "Data Source"},
     {"NoProvider", [](const QString& d) { return QStringLiteral("Data Source=") + d; }, "Provider"},
-    {"Lotus", [](const QString& d) { return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1/a.wk1;"
-                                                            "Extended Properties=Lotus WK1").arg(d); },
+    {"Lotus",
+     [](const QString& d) {
+         return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1/a.wk1;"
+                               "Extended Properties=Lotus WK1")
+             .arg(d);
+     },
      "Lotus WK1"},
-    {"Oracle", [](const QString&) { return QStringLiteral("Provider=MSDAORA.1;Data Source=db"); }, "MSDAORA.1"},
+    {"Oracle", [](const QString&) { return QStringLiteral("Provider=MSDAORA.1;Data Source=db"); },
+     "MSDAORA.1"},
     // The file itself chosen where its folder belongs.
-    {"FileForFolder", [](const QString& d) { return TextFolder(d, "a\n1\n").replace(d, d + QStringLiteral("/bad.csv")); },
+    {"FileForFolder",
+     [](const QString& d) { return TextFolder(d, "a\n1\n").replace(d, d + QStringLiteral("/bad.csv")); },
      "bad.csv\" is a file"},
-    {"MissingFolder", [](const QString& d) { return TextFolder(d, "") .replace(d, d + QStringLiteral("/none")); },
+    {"MissingFolder",
+     [](const QString& d) { return TextFolder(d, "").replace(d, d + QStringLiteral("/none")); },
      "does not exist"},
 };
 
@@ -140,7 +157,8 @@ INSTANTIATE_TEST_SUITE_P(Sources, BadInputTest, ::testing::ValuesIn(kBadCases),
 
 TEST(DesktopDatabaseTest, CreatesAnEmptyDatabaseOnce) {
     QTemporaryDir dir;
-    const QString cs = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + dir.filePath(QStringLiteral("new.mdb"));
+    const QString cs = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") +
+                       dir.filePath(QStringLiteral("new.mdb"));
     CreateDesktopDatabase(cs);
     EXPECT_THROW(CreateDesktopDatabase(cs), EZpFileError);
     TZpConnection connection(cs);

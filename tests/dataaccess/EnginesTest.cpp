@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "base/Errors.h"
 #include "dataaccess/Fixtures.h"
 #include "dataaccess/PrivatePgServer.h"
-#include "base/Errors.h"
 #include "platform/dataaccess/Connection.h"
 #include "platform/dataaccess/Query.h"
 #include "support/TestSupport.h"
@@ -233,7 +233,8 @@ TEST_P(EngineTest, BadSqlSaysWhatFailed) {
     EXPECT_FALSE(query.Active());
     // The message names the unknown table, whether the whole table or a
     // composed SELECT is asked for.
-    for (const char* sql : {"SELECT * FROM [NoSuchTable]", "SELECT [Code] FROM [NoSuchTable] WHERE [Qty] > 1"}) {
+    for (const char* sql :
+         {"SELECT * FROM [NoSuchTable]", "SELECT [Code] FROM [NoSuchTable] WHERE [Qty] > 1"}) {
         query.SetSQL(QString::fromUtf8(sql));
         try {
             query.Open();
@@ -283,7 +284,8 @@ TEST(DbfTest, CharacterFieldsKeepLeadingBlanks) {
     file.write(dbf);
     file.close();
     TZpConnection connection(
-        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=dBase 5.0").arg(dir.path()));
+        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=dBase 5.0")
+            .arg(dir.path()));
     connection.Open();
     TZpQuery query(&connection, QStringLiteral("[products]"));
     query.Open();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "dataaccess/Fixtures.h"
 #include "base/Errors.h"
+#include "dataaccess/Fixtures.h"
 #include "platform/dataaccess/Connection.h"
 #include "platform/dataaccess/ConnectionString.h"
 #include "platform/dataaccess/OdbcEngine.h"

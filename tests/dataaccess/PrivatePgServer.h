@@ -61,16 +61,18 @@ private:
         QProcess process;
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.start(program, args);
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-            FWhy = QStringLiteral("%1 failed: %2").arg(command.first(), QString::fromLocal8Bit(process.readAll()));
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+            process.exitCode() != 0) {
+            FWhy = QStringLiteral("%1 failed: %2")
+                       .arg(command.first(), QString::fromLocal8Bit(process.readAll()));
             return false;
         }
         return true;
     }
 
     bool Start() {
-        const QStringList versions =
-            QDir(QStringLiteral("/usr/lib/postgresql")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        const QStringList versions = QDir(QStringLiteral("/usr/lib/postgresql"))
+                                         .entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
         if (versions.isEmpty() || !FDir.isValid()) {
             FWhy = QStringLiteral("PostgreSQL is not installed (no /usr/lib/postgresql/<version>/bin)");
             return false;
@@ -111,7 +113,8 @@ private:
                Run({Bin(QStringLiteral("pg_ctl")), QStringLiteral("-D"), Data(), QStringLiteral("-l"),
                     FDir.filePath(QStringLiteral("log")), QStringLiteral("-o"),
                     QStringLiteral("-k %1 -c listen_addresses= -p 5432 -c fsync=off").arg(FDir.path()),
-                    QStringLiteral("-w"), QStringLiteral("-t"), QStringLiteral("60"), QStringLiteral("start")});
+                    QStringLiteral("-w"), QStringLiteral("-t"), QStringLiteral("60"),
+                    QStringLiteral("start")});
     }
 
     QTemporaryDir FDir{QDir::tempPath() + QStringLiteral("/zp-pg-XXXXXX")};

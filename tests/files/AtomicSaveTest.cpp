@@ -6,9 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 #include <csignal>
+#include <gtest/gtest.h>
 #include <random>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -35,7 +34,8 @@ TEST(AtomicSaveTest, ReplacingKeepsPermissionsAndRemovesALeftOverTemporary) {
 
     SaveFileAtomically(path, "second");
     EXPECT_EQ(Contents(path), QByteArray("second"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("label.zp3")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("label.zp3")});
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
@@ -96,7 +96,8 @@ TEST(AtomicSaveTest, KilledSavesLeaveOldOrNewContents) {
                 << name.toStdString();
     }
     SaveFileAtomically(path, a);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("label.zp3")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("label.zp3")});
 }
 
 } // namespace

@@ -124,7 +124,8 @@ inline TZpObjectPtr MakeFilled(const QString& className, int seed = 0) {
         rv.SkipFirstLeading = false;
         rv.CustomLeading = true;
         rv.CustomLeadingSize = 144;
-        rv.SetParagraphs({{2, {{QStringLiteral("rich "), 0}, {QStringLiteral("text"), 1}}}, {3, {{QString(), 1}}}});
+        rv.SetParagraphs(
+            {{2, {{QStringLiteral("rich "), 0}, {QStringLiteral("text"), 1}}}, {3, {{QString(), 1}}}});
     }
     if (auto* pic = dynamic_cast<TZpPictureObject*>(obj.get())) {
         FillData(pic->Data(), seed);

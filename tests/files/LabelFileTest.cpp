@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "files/LabelFile.h"
 
+#include "base/Errors.h"
 #include "data/DataConnections.h"
 #include "files/FileTestSupport.h"
-#include "model/data/ZpData.h"
 #include "model/ModelTestSupport.h"
-#include "base/Errors.h"
+#include "model/data/ZpData.h"
 #include "model/document/LabelDocument.h"
 #include "platform/printing/Printer.h"
 #include "platform/printing/StandardBackend.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "files/FileTestSupport.h"
 #include "base/Rect.h"
+#include "files/FileTestSupport.h"
 
 #include <QByteArray>
 #include <QString>
@@ -44,8 +44,8 @@ public:
         Layout(43, I32(1) + I32(1));
     }
 
-    QByteArray Guides;           ///< pairs of int32
-    QByteArray Merge;            ///< empty: no merge block
+    QByteArray Guides; ///< pairs of int32
+    QByteArray Merge;  ///< empty: no merge block
     QByteArray Printer{154, '\0'};
     QByteArray Records;
 
@@ -173,7 +173,8 @@ inline QByteArray EveryKindLabel(const QString& mergeFile) {
     B::Put(serial, 159, B::B(4) + B::B(1));
     B::Put(serial, 172, QByteArray("7"));
     records += serial + Trailer();
-    const auto barcode = [](int32_t number, const QByteArray& name, uint8_t kind, uint8_t symbology, TRect r) {
+    const auto barcode = [](int32_t number, const QByteArray& name, uint8_t kind, uint8_t symbology,
+                            TRect r) {
         QByteArray bc = BarcodeRecord(number, name, kind, symbology, "");
         SetRect(bc, r);
         B::Put(bc, 205, B::B(2) + B::B(0) + B::B(1));

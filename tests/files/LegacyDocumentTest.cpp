@@ -3,6 +3,7 @@
 // into a database, delimited text read through SCHEMA.INI), their data
 // evaluated after the load, and printed to PDF the way the command line does.
 #include "barcode/BarcodeObject.h"
+#include "base/Errors.h"
 #include "data/DataConnections.h"
 #include "data/DatabaseCopy.h"
 #include "files/FileTestSupport.h"
@@ -10,7 +11,6 @@
 #include "legacy/LegacyBuilder.h"
 #include "legacy/LegacyImport.h"
 #include "model/ModelTestSupport.h"
-#include "base/Errors.h"
 #include "model/data/ZpData.h"
 #include "model/document/LabelDocument.h"
 #include "platform/dataaccess/Connection.h"
@@ -89,8 +89,7 @@ protected:
         EXPECT_EQ(read.Error, QString());
         return read.Pages;
     }
-    template <class T>
-    T* Object(size_t index) {
+    template <class T> T* Object(size_t index) {
         return index < FDoc.Objects().size() ? dynamic_cast<T*>(FDoc.Objects()[index].get()) : nullptr;
     }
 
@@ -121,7 +120,8 @@ TEST_F(LegacyDocumentTest, DBaseTableIsCopiedIntoANewDatabase) {
     EXPECT_EQ(names, QStringList({"CODE", "NAME", "QTY", "PRICE", "SOLD", "ACTIVE"}));
     // The deleted record is not copied; an empty value stays empty.
     ASSERT_EQ(records->Rows.size(), 2u);
-    EXPECT_EQ(records->Rows[0], QStringList({"4006381333931", kStockName, "12", "3.5", "2024-01-05", "True"}));
+    EXPECT_EQ(records->Rows[0],
+              QStringList({"4006381333931", kStockName, "12", "3.5", "2024-01-05", "True"}));
     EXPECT_EQ(records->Rows[1], QStringList({"5012345678900", "Blue mug", "", "12.25", "", "False"}));
 }
 
@@ -137,15 +137,16 @@ TEST_F(LegacyDocumentTest, EveryKindIsAnOrdinaryDocumentAndPrints) {
     const QString dbf = CopyStock();
     Open(test::EveryKindLabel(dbf));
     TZpScriptedDialogs& dialogs = *FDialogs;
-    EXPECT_EQ(dialogs.Messages(), QStringList{QStringLiteral("Due to changes in the text control from Windows 3.1 to "
-                                                             "Win32, some text objects may need to be adjusted "
-                                                             "slightly.")});
+    EXPECT_EQ(dialogs.Messages(),
+              QStringList{QStringLiteral("Due to changes in the text control from Windows 3.1 to "
+                                         "Win32, some text objects may need to be adjusted "
+                                         "slightly.")});
     // The table now lives in a database beside it, under the name of the table.
     TZpDataConnections& data = FDoc.Connections();
     ASSERT_EQ(data.ConnectionCount(), 1);
     EXPECT_EQ(data.ConnectionName(0), QStringLiteral("STOCK"));
-    EXPECT_EQ(data.ConnectionString(0),
-              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1").arg(Path(QStringLiteral("STOCK.mdb"))));
+    EXPECT_EQ(data.ConnectionString(0), QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1")
+                                            .arg(Path(QStringLiteral("STOCK.mdb"))));
     ASSERT_EQ(data.DatasetCount(), 1);
     EXPECT_EQ(data.DatasetName(0), QStringLiteral("STOCK"));
     EXPECT_EQ(data.DatasetSQL(0), QStringLiteral("SELECT * FROM [STOCK]"));
@@ -157,8 +158,10 @@ TEST_F(LegacyDocumentTest, EveryKindIsAnOrdinaryDocumentAndPrints) {
     const TRect label{0, 0, 4 * LabelDPI(), 2 * LabelDPI()};
     for (const TZpObjectPtr& obj : FDoc.Objects()) {
         const TRect r = obj->GetBounds();
-        EXPECT_TRUE(r.Left >= label.Left && r.Top >= label.Top && r.Right <= label.Right && r.Bottom <= label.Bottom)
-            << obj->GetClassName().toStdString() << " " << r.Left << "," << r.Top << "," << r.Right << "," << r.Bottom;
+        EXPECT_TRUE(r.Left >= label.Left && r.Top >= label.Top && r.Right <= label.Right &&
+                    r.Bottom <= label.Bottom)
+            << obj->GetClassName().toStdString() << " " << r.Left << "," << r.Top << "," << r.Right << ","
+            << r.Bottom;
     }
     auto* title = Object<TZpTextObject>(6);
     auto* link = Object<TZpTextObject>(7);
@@ -251,13 +254,15 @@ TEST_P(LegacyTextMerge, ConnectsTheFolderAndReadsTheColumns) {
     ASSERT_EQ(data.ConnectionCount(), 1);
     EXPECT_EQ(data.ConnectionName(0), csv);
     EXPECT_EQ(data.ConnectionString(0),
-              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1/").arg(FDir.path()) + c.Properties);
+              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1/").arg(FDir.path()) +
+                  c.Properties);
     ASSERT_EQ(data.DatasetCount(), 1);
     EXPECT_EQ(data.DatasetName(0), csv);
     EXPECT_EQ(data.DatasetSQL(0), QStringLiteral("SELECT * FROM [items.csv]"));
     EXPECT_EQ(data.RecordCount(), 2);
     QSettings schema(Path(QStringLiteral("SCHEMA.INI")), QSettings::IniFormat);
-    EXPECT_EQ(schema.value(QStringLiteral("items.csv/ColNameHeader")).toString(), QString::fromLatin1(c.Header));
+    EXPECT_EQ(schema.value(QStringLiteral("items.csv/ColNameHeader")).toString(),
+              QString::fromLatin1(c.Header));
 
     auto* item = Object<TZpTextObject>(0);
     ASSERT_TRUE(item);
@@ -282,15 +287,16 @@ TEST_F(LegacyDocumentTest, DifAndMissingMergeFilesOnlyWarn) {
         QString File;
         int16_t Type;
         QString Warning;
-        uint8_t Kind;       ///< of the merged text
-        QString Dataset;    ///< of its field
+        uint8_t Kind;    ///< of the merged text
+        QString Dataset; ///< of its field
     } cases[] = {
         {Path(QStringLiteral("items.dif")), 3,
          QStringLiteral("This label cannot be completely converted; DIF files are no longer supported."),
          dkDatabaseField, Path(QStringLiteral("items.dif"))},
         {Path(QStringLiteral("gone.csv")), 2,
-         QStringLiteral("The merge file originally used with this label (%1) is missing!  Merged fields must be "
-                        "re-linked.")
+         QStringLiteral(
+             "The merge file originally used with this label (%1) is missing!  Merged fields must be "
+             "re-linked.")
              .arg(Path(QStringLiteral("gone.csv"))),
          dkStaticText, QString()},
     };
@@ -331,7 +337,8 @@ TEST_F(LegacyDocumentTest, DamagedDBaseMergeFileStillOpensTheLabel) {
     Open(f.Bytes());
     TZpScriptedDialogs& dialogs = *FDialogs;
     ASSERT_GE(dialogs.Messages().size(), 1);
-    EXPECT_TRUE(dialogs.Messages().front().contains(QStringLiteral("BAD.DBF"))) << dialogs.Messages().front().toStdString();
+    EXPECT_TRUE(dialogs.Messages().front().contains(QStringLiteral("BAD.DBF")))
+        << dialogs.Messages().front().toStdString();
     EXPECT_EQ(FDoc.Connections().ConnectionCount(), 0);
     EXPECT_EQ(FDoc.Objects().size(), 1u);
     EXPECT_FALSE(QFile::exists(Path(QStringLiteral("BAD.mdb"))));

@@ -4,13 +4,13 @@
 #include "legacy/LegacyImport.h"
 
 #include "barcode/BarcodeObject.h"
+#include "base/Errors.h"
+#include "base/LabelDpi.h"
+#include "base/Rounding.h"
 #include "files/FileTestSupport.h"
 #include "files/LabelFile.h"
 #include "legacy/LegacyBuilder.h"
 #include "model/ModelTestSupport.h"
-#include "base/Errors.h"
-#include "base/LabelDpi.h"
-#include "base/Rounding.h"
 #include "model/data/ZpData.h"
 #include "model/layout/IDEProperties.h"
 #include "model/layout/LabelProperties.h"
@@ -44,8 +44,7 @@ int32_t Px(int32_t twips) {
     return Round(double(twips) * LabelDPI() / 1440);
 }
 
-template <class T>
-T* Object(const TImported& label, size_t index) {
+template <class T> T* Object(const TImported& label, size_t index) {
     return index < label.Objects.size() ? dynamic_cast<T*>(label.Objects[index].get()) : nullptr;
 }
 
@@ -126,7 +125,10 @@ TEST_F(LegacyImportTest, ZoomAndRulerCodes) {
         int16_t Zoom, Ruler;
         int32_t Scale;
         TZpRulerUnits Units;
-    } cases[] = {{0, 1, 25, ruDecimalInches}, {5, 3, 400, ruInches}, {6, 0, 100, ruInches}, {-1, 2, 100, ruCentimeters}};
+    } cases[] = {{0, 1, 25, ruDecimalInches},
+                 {5, 3, 400, ruInches},
+                 {6, 0, 100, ruInches},
+                 {-1, 2, 100, ruCentimeters}};
     for (const TCase& c : cases) {
         B f;
         f.Header(60, B::I16(c.Ruler));
@@ -194,12 +196,9 @@ TEST_F(LegacyImportTest, EveryShapeKind) {
         uint8_t Fill;
         int32_t Style; ///< expected fill style; -1 the new object's
     } cases[] = {
-        {2, "TZpRectangleObject", 0x80 | 3, 3},
-        {3, "TZpRoundRectObject", 1, bsSolid},
-        {4, "TZpCircleObject", 8, bsClear},
-        {5, "TZpLineObject", 0, 0},
-        {6, "TZpLineConstraint", 0, 0},
-        {10, "TZpRectangleObject", 0x09, -1},
+        {2, "TZpRectangleObject", 0x80 | 3, 3}, {3, "TZpRoundRectObject", 1, bsSolid},
+        {4, "TZpCircleObject", 8, bsClear},     {5, "TZpLineObject", 0, 0},
+        {6, "TZpLineConstraint", 0, 0},         {10, "TZpRectangleObject", 0x09, -1},
     };
     TZpRectangleObject fresh;
     for (const TCase& c : cases) {
@@ -223,7 +222,8 @@ TEST_F(LegacyImportTest, EveryShapeKind) {
         if (c.Type == 6) {
             // A constrained line runs across, down or at 45 degrees from where it starts.
             const int32_t w = std::abs(r.Right - r.Left), h = std::abs(r.Bottom - r.Top);
-            EXPECT_TRUE(w == 0 || h == 0 || w == h) << r.Left << "," << r.Top << "," << r.Right << "," << r.Bottom;
+            EXPECT_TRUE(w == 0 || h == 0 || w == h)
+                << r.Left << "," << r.Top << "," << r.Right << "," << r.Bottom;
             EXPECT_EQ(r.Left, Px(144));
             EXPECT_EQ(r.Top, Px(288));
         } else {
@@ -245,8 +245,8 @@ TEST_F(LegacyImportTest, PicturesEmbeddedLinkedAndMerged) {
     B::Put(merged, 33, B::B(2));
     B f;
     // The stored bitmap is longer than its own header says; the rest is not part of it.
-    f.Records = embedded + B::I32(int32_t(bitmap.size() + 5)) + bitmap + QByteArray(5, 'x') + Trailer() + linked +
-                Trailer() + merged + Trailer();
+    f.Records = embedded + B::I32(int32_t(bitmap.size() + 5)) + bitmap + QByteArray(5, 'x') + Trailer() +
+                linked + Trailer() + merged + Trailer();
     TImported label;
     ASSERT_EQ(Import(f.Bytes(), label), QString());
     ASSERT_EQ(label.Objects.size(), 3u);
@@ -273,8 +273,13 @@ TEST_F(LegacyImportTest, TextWithControlCodesSplitsWhereSpacingChanges) {
     QByteArray t = TextRecord(1, "Title", 0);
     B::Put(t, 250, B::B(0));
     f.Records = t + Formatted({{QByteArray("A\x01IB\x01iC\x01Q", 10), 240},
-                               {QByteArray("\x01S\xF0\x00\x01" "FxxxCourier New", 20) + QByteArray(21, '\0') +
-                                    QByteArray("\x01" "BN\x01L..ext\x01", 11),
+                               {QByteArray("\x01S\xF0\x00\x01"
+                                           "FxxxCourier New",
+                                           20) +
+                                    QByteArray(21, '\0') +
+                                    QByteArray("\x01"
+                                               "BN\x01L..ext\x01",
+                                               11),
                                 360}});
     TImported label;
     TZpScriptedDialogs& dialogs = *FDialogs;
@@ -308,14 +313,17 @@ TEST_F(LegacyImportTest, TextWithControlCodesSplitsWhereSpacingChanges) {
     EXPECT_EQ(style.Size, 12);
     EXPECT_EQ(style.FontName, QStringLiteral("Courier New"));
     EXPECT_TRUE(style.Style & fsBold);
-    EXPECT_EQ(dialogs.Messages(), QStringList{QStringLiteral("Due to changes in the text control from Windows 3.1 "
-                                                             "to Win32, some text objects may need to be adjusted "
-                                                             "slightly.")});
+    EXPECT_EQ(dialogs.Messages(),
+              QStringList{QStringLiteral("Due to changes in the text control from Windows 3.1 "
+                                         "to Win32, some text objects may need to be adjusted "
+                                         "slightly.")});
 }
 
 TEST_F(LegacyImportTest, TextIsInTheOldWesternCodePage) {
     QByteArray t = TextRecord(1, "Caf\xE9 \x80", 0);
-    B::Put(t, 63, QByteArray("Fa\xE7" "ade"));
+    B::Put(t, 63,
+           QByteArray("Fa\xE7"
+                      "ade"));
     B::Put(t, 250, B::B(0));
     const auto label = ImportRecords(t + Formatted({{"\x93Hi\x94 \x80\xE9"}}));
     auto* text = Object<TZpTextObject>(*label, 0);
@@ -348,7 +356,8 @@ TEST_F(LegacyImportTest, SplitBandsFollowTheRotation) {
         const TRect first = Supports<IZpObject>(label.Objects[0])->GetBounds();
         const TRect second = Supports<IZpObject>(label.Objects[1])->GetBounds();
         EXPECT_EQ(first, (TRect{Px(c.First.Left), Px(c.First.Top), Px(c.First.Right), Px(c.First.Bottom)}));
-        EXPECT_EQ(second, (TRect{Px(c.Second.Left), Px(c.Second.Top), Px(c.Second.Right), Px(c.Second.Bottom)}));
+        EXPECT_EQ(second,
+                  (TRect{Px(c.Second.Left), Px(c.Second.Top), Px(c.Second.Right), Px(c.Second.Bottom)}));
     }
 }
 
@@ -360,8 +369,9 @@ TEST_F(LegacyImportTest, TextDataKinds) {
     B::Put(merge, 27, B::I32(1));
     QByteArray prompt = TextRecord(10, "Your name", 3);
     QByteArray serial = TextRecord(11, "Number", 4);
-    B::Put(serial, 159, B::B(5) + B::B(1) + QByteArray("No.").leftJustified(11, '\0') +
-                            QByteArray("42").leftJustified(27, '\0') + QByteArray("/A"));
+    B::Put(serial, 159,
+           B::B(5) + B::B(1) + QByteArray("No.").leftJustified(11, '\0') +
+               QByteArray("42").leftJustified(27, '\0') + QByteArray("/A"));
     B::Put(serial, 210, B::I16(3) + B::I16(2));
     // A serial's formatted text is read past and not used.
     B::Put(serial, 250, B::B(0));
@@ -423,7 +433,8 @@ TEST_F(LegacyImportTest, TextFontFromTheRecord) {
         int32_t Points;
     } cases[] = {
         {699, 240, 1, 0, 0, 0, fsItalic, taCenter, 12},
-        {700, 250, 0, 1, 1, 2, fsBold | fsUnderline | fsStrikeOut, taRight, 13}, // 12.5 points: halves away from zero
+        {700, 250, 0, 1, 1, 2, fsBold | fsUnderline | fsStrikeOut, taRight,
+         13}, // 12.5 points: halves away from zero
         {400, 230, 0, 0, 0, 3, 0, taJustify, 12},
     };
     for (const TCase& c : cases) {
@@ -530,7 +541,8 @@ TEST_F(LegacyImportTest, BarcodeSymbologies) {
              EXPECT_FLOAT_EQ(b.GetWideToNarrow(), 3.0f);
              EXPECT_TRUE(b.GetCheckDigit() && b.GetShowCheckDigit() && b.GetShowStartStop());
          }},
-        {1, QByteArray("\x00\x00\x00\x00", 4), 1, [](const TZpBarcodeObject& b) {
+        {1, QByteArray("\x00\x00\x00\x00", 4), 1,
+         [](const TZpBarcodeObject& b) {
              EXPECT_FLOAT_EQ(b.GetWideToNarrow(), 2.0f);
              EXPECT_FALSE(b.GetCheckDigit());
          }},
@@ -539,7 +551,8 @@ TEST_F(LegacyImportTest, BarcodeSymbologies) {
              EXPECT_TRUE(b.GetDescenders() && b.GetShowNumberSystem() && b.GetShowCheckDigit() &&
                          b.GetExtendSupplement() && b.GetShowMfrProdSpace());
          }},
-        {3, QByteArray("\x00\x00\x00\x00\x00", 5), 5, [](const TZpBarcodeObject& b) { EXPECT_FALSE(b.GetDescenders()); }},
+        {3, QByteArray("\x00\x00\x00\x00\x00", 5), 5,
+         [](const TZpBarcodeObject& b) { EXPECT_FALSE(b.GetDescenders()); }},
         {4, QByteArray("\x01", 1), 6, [](const TZpBarcodeObject& b) { EXPECT_TRUE(b.GetDescenders()); }},
         {5, QByteArray("\x01\x01", 2), 7,
          [](const TZpBarcodeObject& b) { EXPECT_TRUE(b.GetDescenders() && b.GetExtendSupplement()); }},
@@ -555,7 +568,8 @@ TEST_F(LegacyImportTest, BarcodeSymbologies) {
              EXPECT_TRUE(b.GetCheckDigit());
              EXPECT_FALSE(b.GetGuardBars());
          }},
-        {8, QByteArray("\x00\x03", 2), 10, [](const TZpBarcodeObject& b) { EXPECT_FALSE(b.GetCheckDigit()); }},
+        {8, QByteArray("\x00\x03", 2), 10,
+         [](const TZpBarcodeObject& b) { EXPECT_FALSE(b.GetCheckDigit()); }},
         {9, {}, 2, {}},
         {10, QByteArray("\x01", 1), 3, [](const TZpBarcodeObject& b) { EXPECT_TRUE(b.GetCheckDigit()); }},
         {11, QByteArray("\x02\x01\x02\x03", 4), 11,
@@ -565,7 +579,8 @@ TEST_F(LegacyImportTest, BarcodeSymbologies) {
              EXPECT_EQ(b.GetCodabarStart(), 2);
              EXPECT_EQ(b.GetCodabarStop(), 3);
          }},
-        {12, QByteArray("\x00", 1), 12, [](const TZpBarcodeObject& b) { EXPECT_FLOAT_EQ(b.GetWideToNarrow(), 2.0f); }},
+        {12, QByteArray("\x00", 1), 12,
+         [](const TZpBarcodeObject& b) { EXPECT_FLOAT_EQ(b.GetWideToNarrow(), 2.0f); }},
         {13, QByteArray("\x01\x01\x03", 3), 13,
          [](const TZpBarcodeObject& b) {
              EXPECT_TRUE(b.GetCheckDigit() && b.GetFirstCheckMod11() && b.GetShowCheckDigit() &&
@@ -575,13 +590,16 @@ TEST_F(LegacyImportTest, BarcodeSymbologies) {
          [](const TZpBarcodeObject& b) {
              EXPECT_TRUE(!b.GetCheckDigit() && !b.GetShowCheckDigit() && b.GetShowCheckDigit2());
          }},
-        {14, QByteArray("\x01", 1), 14, [](const TZpBarcodeObject& b) { EXPECT_TRUE(b.GetShowCheckDigit()); }},
+        {14, QByteArray("\x01", 1), 14,
+         [](const TZpBarcodeObject& b) { EXPECT_TRUE(b.GetShowCheckDigit()); }},
         {15, {}, 15, {}},
         {16, QByteArray("\x01\x01", 2), 16,
          [](const TZpBarcodeObject& b) { EXPECT_TRUE(b.GetCheckDigit() && b.GetShowCheckDigit()); }},
         {17, {}, 17, {}},
-        {18, QByteArray("\x02", 1), 18, [](const TZpBarcodeObject& b) { EXPECT_EQ(b.Data().GetText(), "C"); }},
-        {18, QByteArray("\x07", 1), 18, [](const TZpBarcodeObject& b) { EXPECT_EQ(b.Data().GetText(), "12345"); }},
+        {18, QByteArray("\x02", 1), 18,
+         [](const TZpBarcodeObject& b) { EXPECT_EQ(b.Data().GetText(), "C"); }},
+        {18, QByteArray("\x07", 1), 18,
+         [](const TZpBarcodeObject& b) { EXPECT_EQ(b.Data().GetText(), "12345"); }},
     };
     const uint8_t defaultType = TZpBarcodeObject().GetSymbology();
     for (const TCase& c : cases) {
@@ -608,14 +626,23 @@ TEST_F(LegacyImportTest, BadRecordsStopWithTheirMessages) {
     } cases[] = {
         {Record(54, 7, 0, {}), QStringLiteral("STRING_TYPE")},
         {Record(54, 11, 0, {}), QStringLiteral("unknown type 11")},
-        {[] { QByteArray t = TextRecord(1, "N", 4); B::Put(t, 172, QByteArray("12x"));
-              return t + Trailer(); }(),
+        {[] {
+             QByteArray t = TextRecord(1, "N", 4);
+             B::Put(t, 172, QByteArray("12x"));
+             return t + Trailer();
+         }(),
          QStringLiteral("'12x' is not a valid integer value")},
-        {[] { QByteArray t = BarcodeRecord(1, "N", 4, 9, "1"); B::Put(t, 252, QByteArray("1234567890x"));
-              return t + Trailer(); }(),
+        {[] {
+             QByteArray t = BarcodeRecord(1, "N", 4, 9, "1");
+             B::Put(t, 252, QByteArray("1234567890x"));
+             return t + Trailer();
+         }(),
          QStringLiteral("'34567890x' is not a valid integer value")},
-        {[] { QByteArray t = TextRecord(1, "N", 1); B::Put(t, 27, B::I32(9));
-              return t + Trailer(); }(),
+        {[] {
+             QByteArray t = TextRecord(1, "N", 1);
+             B::Put(t, 27, B::I32(9));
+             return t + Trailer();
+         }(),
          QStringLiteral("List index out of bounds (9)")},
     };
     for (const TCase& c : cases) {

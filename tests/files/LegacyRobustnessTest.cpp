@@ -2,19 +2,19 @@
 // A 2.x label cut at every byte or damaged at random ends in a clear message
 // or a label, never a crash or a read past the end (the sanitizer build and
 // the fuzz target check the last).
+#include "base/Errors.h"
 #include "files/LabelFile.h"
 #include "legacy/LegacyBuilder.h"
 #include "legacy/LegacyImport.h"
 #include "model/ModelTestSupport.h"
-#include "base/Errors.h"
 #include "model/layout/IDEProperties.h"
 #include "model/layout/LabelProperties.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 
 #include <QBuffer>
+#include <gtest/gtest.h>
 #include <limits>
 #include <random>
-#include <gtest/gtest.h>
 
 namespace zp {
 namespace {
@@ -61,7 +61,8 @@ TEST_F(LegacyRobustnessTest, EveryTruncationEndsInAMessageOrTheRecordsBeforeIt) 
             EXPECT_LT(objects, all) << n;
             ++cutBetweenRecords;
         } else {
-            EXPECT_TRUE(message.startsWith(QStringLiteral("The 2.x label is incomplete: it ends inside the ")))
+            EXPECT_TRUE(
+                message.startsWith(QStringLiteral("The 2.x label is incomplete: it ends inside the ")))
                 << n << ": " << message.toStdString();
         }
     }
@@ -73,7 +74,8 @@ TEST_F(LegacyRobustnessTest, EveryTruncationEndsInAMessageOrTheRecordsBeforeIt) 
 TEST_F(LegacyRobustnessTest, FarAwayRectanglesAreHeldWithoutOverflow) {
     using B = test::TLegacyBuilder;
     const int32_t lowest = std::numeric_limits<int32_t>::min(), highest = std::numeric_limits<int32_t>::max();
-    const TRect rects[] = {{lowest + 720, 0, 1080, 100}, {0, lowest, 100, highest}, {highest, highest, lowest, lowest}};
+    const TRect rects[] = {
+        {lowest + 720, 0, 1080, 100}, {0, lowest, 100, highest}, {highest, highest, lowest, lowest}};
     for (const TRect& r : rects) {
         QByteArray records;
         for (const auto& [size, type] : {std::pair{54, 2}, {54, 6}, {253, 1}, {329, 8}, {127, 9}}) {

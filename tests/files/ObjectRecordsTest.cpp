@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "base/Errors.h"
 #include "files/FileTestSupport.h"
 #include "model/ModelTestSupport.h"
-#include "base/Errors.h"
 
 namespace zp {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "model/ModelTestSupport.h"
-#include "data/DataConnections.h"
 #include "base/Errors.h"
+#include "data/DataConnections.h"
+#include "model/ModelTestSupport.h"
 #include "model/data/DataText.h"
 #include "model/data/ZpData.h"
 #include "model/script/ZpScript.h"
@@ -91,8 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TSerialCase{-5, "0", 4, "00-5"},     // the sign counts; padding goes before it
                       TSerialCase{12345, "0", 3, "12345"}, // never truncated
                       TSerialCase{7, "", 4, "7"},          // no pad character, no padding
-                      TSerialCase{7, "*", -3, "7"},
-                      TSerialCase{kMin, "0", 12, "0-2147483648"},
+                      TSerialCase{7, "*", -3, "7"}, TSerialCase{kMin, "0", 12, "0-2147483648"},
                       TSerialCase{5, QString::fromUtf8("\xF0\x9F\x98\x80"), 3, // one character, two units
                                   QString::fromUtf8("\xF0\x9F\x98\x80\xF0\x9F\x98\x80") + "5"}));
 
@@ -177,10 +176,13 @@ protected:
         ASSERT_TRUE(FDir.isValid());
         const QString connection = test::MakeDatabase(
             FDir.filePath(QStringLiteral("fields.db")),
-            {QStringLiteral("CREATE TABLE T (Name TEXT, Empty TEXT, Spaces TEXT, Zeros TEXT, Letters TEXT, Escaped TEXT)"),
-             QStringLiteral("INSERT INTO T VALUES ('Smith', '', '  42 ', '00120', 'ABCDEFG', 'x\\065\\\\\\\\065')")});
+            {QStringLiteral("CREATE TABLE T (Name TEXT, Empty TEXT, Spaces TEXT, Zeros TEXT, Letters TEXT, "
+                            "Escaped TEXT)"),
+             QStringLiteral(
+                 "INSERT INTO T VALUES ('Smith', '', '  42 ', '00120', 'ABCDEFG', 'x\\065\\\\\\\\065')")});
         FConnections.AddConnection(QStringLiteral("Db"), connection);
-        FConnections.AddDataset(QStringLiteral("Db"), QStringLiteral("T"), QStringLiteral("SELECT * FROM [T]"));
+        FConnections.AddDataset(QStringLiteral("Db"), QStringLiteral("T"),
+                                QStringLiteral("SELECT * FROM [T]"));
         FConnections.Open();
     }
     QTemporaryDir FDir;
@@ -272,7 +274,8 @@ TEST_F(DatabaseFieldTest, ClosedConnectionsOrNoneGiveEmptyText) {
 TEST(EscapeTest, KeepsWhatIsNoEscapeAndCharactersBeyondLatin1) {
     EXPECT_EQ(ExpandBarcodeEscapes(QStringLiteral("\\065\\\\")), QStringLiteral("A\\"));
     // A window of three characters that is no number stays as written, whole.
-    EXPECT_EQ(ExpandBarcodeEscapes(QStringLiteral("\\F1\\129\\x12\\12")), QStringLiteral("\\F1\\129\\x12\x0C"));
+    EXPECT_EQ(ExpandBarcodeEscapes(QStringLiteral("\\F1\\129\\x12\\12")),
+              QStringLiteral("\\F1\\129\\x12\x0C"));
     EXPECT_EQ(ExpandBarcodeEscapes(QStringLiteral("\u00e9\u20ac\\")), QStringLiteral("\u00e9\u20ac\\"));
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "model/data/DateFormat.h"
+
 #include "model/data/ZpData.h"
 
 #include <QRandomGenerator>
@@ -24,10 +25,10 @@ const TFormatCase kFormatCases[] = {
     {"dddd, MMMM dd, yyyy", "Monday, February 05, 2024", "Montag, Februar 05, 2024"},
     {"ddd d mmm", "Mon 5 Feb", "Mo. 5 Feb."},
     {"mmmmm dd", "February 05", "Februar 05"}, // five or more letters: the long name
-    {"hh:mm:ss", "14:07:09", "14:07:09"},     // m after an hour is the minute
-    {"H:M:S", "14:7:9", "14:7:9"},            // letters in any case
+    {"hh:mm:ss", "14:07:09", "14:07:09"},      // m after an hour is the minute
+    {"H:M:S", "14:7:9", "14:7:9"},             // letters in any case
     {"hh nn", "14 07", "14 07"},
-    {"hh dd mm", "14 05 02", "14 05 02"},     // not directly after the hour: the month
+    {"hh dd mm", "14 05 02", "14 05 02"}, // not directly after the hour: the month
     {"mm/dd/yyyy t", "02/05/2024 2:07 PM", "02.05.2024 14:07"},
     {"\"d\" d 'of' m", "d 5 of 2", "d 5 of 2"},
     {"'unclosed d", "unclosed d", "unclosed d"},
@@ -42,7 +43,8 @@ TEST_P(DateFormatCases, InTwoLocales) {
     const QString format = QString::fromUtf8(c.Format);
     EXPECT_EQ(FormatDateTime(format, kWhen, QLocale(QLocale::English, QLocale::UnitedStates)),
               QString::fromUtf8(c.English));
-    EXPECT_EQ(FormatDateTime(format, kWhen, QLocale(QLocale::German, QLocale::Germany)), QString::fromUtf8(c.German));
+    EXPECT_EQ(FormatDateTime(format, kWhen, QLocale(QLocale::German, QLocale::Germany)),
+              QString::fromUtf8(c.German));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DateFormatCases, ::testing::ValuesIn(kFormatCases));
@@ -67,7 +69,8 @@ TEST_P(DateAdjustCases, Move) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DateAdjustCases,
-    ::testing::Values(TAdjustCase{At(2024, 1, 31), 1, duMonths, At(2024, 2, 29)}, // clamped to a shorter month
+    ::testing::Values(TAdjustCase{At(2024, 1, 31), 1, duMonths,
+                                  At(2024, 2, 29)}, // clamped to a shorter month
                       TAdjustCase{At(2023, 1, 31), 1, duMonths, At(2023, 2, 28)},
                       TAdjustCase{At(2024, 3, 31), -1, duMonths, At(2024, 2, 29)},
                       TAdjustCase{At(2024, 1, 15), -13, duMonths, At(2022, 12, 15)},

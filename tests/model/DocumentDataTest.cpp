@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "model/ModelTestSupport.h"
 #include "data/DataConnections.h"
 #include "files/LabelFile.h"
+#include "model/ModelTestSupport.h"
 #include "model/document/DataSources.h"
 #include "model/document/LabelDocument.h"
 #include "model/objects/TextObject.h"
@@ -24,7 +24,9 @@ std::shared_ptr<TZpTextObject> Source(TZpLabelDocument& doc, const QString& name
     return obj;
 }
 
-QString TextOf(const std::shared_ptr<TZpTextObject>& obj) { return obj->Data().GetText(); }
+QString TextOf(const std::shared_ptr<TZpTextObject>& obj) {
+    return obj->Data().GetText();
+}
 
 // A link shows its target's new text wherever the two stand in the list.
 TEST(LinkTest, ChainsResolveInAnyDrawingOrder) {
@@ -87,9 +89,10 @@ class RecordMoveTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(FDir.isValid());
-        const QString connection = test::MakeDatabase(
-            FDir.filePath(QStringLiteral("moves.db")),
-            {QStringLiteral("CREATE TABLE Items (Code TEXT)"), QStringLiteral("INSERT INTO Items VALUES ('A1'),('A2'),('A3')")});
+        const QString connection =
+            test::MakeDatabase(FDir.filePath(QStringLiteral("moves.db")),
+                               {QStringLiteral("CREATE TABLE Items (Code TEXT)"),
+                                QStringLiteral("INSERT INTO Items VALUES ('A1'),('A2'),('A3')")});
         TZpDataConnections& c = FDoc.Connections();
         c.AddConnection(QStringLiteral("Db"), connection);
         c.AddDataset(QStringLiteral("Db"), QStringLiteral("Items"), QStringLiteral("SELECT * FROM [Items]"));
@@ -105,7 +108,9 @@ protected:
         FLink = Source(FDoc, "Link", dkLink, "stale", "Field");
         Source(FDoc, "Prompt", dkPrompt, "PROMPT"); // never asked by moves
     }
-    [[nodiscard]] QString Shown() const { return TextOf(FField) + "/" + TextOf(FSerial) + "/" + TextOf(FLink); }
+    [[nodiscard]] QString Shown() const {
+        return TextOf(FField) + "/" + TextOf(FSerial) + "/" + TextOf(FLink);
+    }
 
     TZpScriptedDialogsGuard FDialogs;
     QTemporaryDir FDir;

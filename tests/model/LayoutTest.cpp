@@ -114,7 +114,7 @@ const RulerCase kRulerCases[] = {
     {"DecimalInches", ruDecimalInches, 100, 96, 20},
     {"Centimeters", ruCentimeters, 100, 38, 10},
     {"Millimeters", ruMillimeters, 100, 38, 10},
-    {"InchesAt25", ruInches, 25, 24, 8},        // 32 -> 16 -> 8, since 24 div 8 = 3
+    {"InchesAt25", ruInches, 25, 24, 8},          // 32 -> 16 -> 8, since 24 div 8 = 3
     {"CentimetersAt25", ruCentimeters, 25, 9, 2}, // 10 -> 5 -> 2
     {"InchesAt400", ruInches, 400, 384, 32},
 };
@@ -250,12 +250,12 @@ TEST(ThumbnailTest, DrawsTheOutlineThenTheObjects) {
     QPainter p(&image);
     DrawLabelThumbnail(doc.Objects(), doc.Environment(), doc.Layout(), p);
     p.end();
-    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::black));      // outline
-    EXPECT_EQ(image.pixelColor(10, 10), QColor(Qt::white));    // label face
-    EXPECT_EQ(image.pixelColor(80, 80), QColor(Qt::red));      // the object
-    EXPECT_EQ(image.pixelColor(450, 100), QColor(Qt::gray));   // beyond the 2-inch label
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::black));    // outline
+    EXPECT_EQ(image.pixelColor(10, 10), QColor(Qt::white));  // label face
+    EXPECT_EQ(image.pixelColor(80, 80), QColor(Qt::red));    // the object
+    EXPECT_EQ(image.pixelColor(450, 100), QColor(Qt::gray)); // beyond the 2-inch label
     EXPECT_EQ(image.pixelColor(100, 250), QColor(Qt::gray));
-    EXPECT_EQ(image.pixelColor(100, 199), QColor(Qt::black));  // bottom edge of a 1-inch label
+    EXPECT_EQ(image.pixelColor(100, 199), QColor(Qt::black)); // bottom edge of a 1-inch label
 }
 
 TEST(LabelDocumentTest, NewLabelKeepsTheLayoutAndResetsTheRest) {

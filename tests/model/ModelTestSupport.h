@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "base/ValueStream.h"
 #include "base/LabelDpi.h"
+#include "base/ValueStream.h"
 #include "model/objects/ZpObject.h"
 #include "support/TestSupport.h"
 
@@ -51,8 +51,7 @@ private:
 };
 
 /// The record of an object (or an owned part) as SaveToStream writes it.
-template <class T>
-QByteArray Record(T& obj) {
+template <class T> QByteArray Record(T& obj) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

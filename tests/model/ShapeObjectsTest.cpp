@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "model/ModelTestSupport.h"
-#include "base/LabelMapping.h"
 #include "model/objects/ShapeObjects.h"
+
+#include "base/LabelMapping.h"
+#include "model/ModelTestSupport.h"
 
 #include <QImage>
 #include <QPainter>
@@ -84,9 +85,11 @@ TEST(LineTest, HitBandFollowsTheDirection) {
     TZpLineObject line;
     line.LineStyle().SetWidth(4); // thin: the band is at least 5 each side
     line.SetBoundsExact({10, 20, 110, 70});
-    EXPECT_EQ(line.GetHitPolygon(), (std::array<TPoint, 4>{TPoint{5, 20}, TPoint{10, 15}, TPoint{115, 70}, TPoint{110, 75}}));
+    EXPECT_EQ(line.GetHitPolygon(),
+              (std::array<TPoint, 4>{TPoint{5, 20}, TPoint{10, 15}, TPoint{115, 70}, TPoint{110, 75}}));
     line.SetBoundsExact({110, 70, 10, 20}); // reversed: the same band
-    EXPECT_EQ(line.GetHitPolygon(), (std::array<TPoint, 4>{TPoint{5, 20}, TPoint{10, 15}, TPoint{115, 70}, TPoint{110, 75}}));
+    EXPECT_EQ(line.GetHitPolygon(),
+              (std::array<TPoint, 4>{TPoint{5, 20}, TPoint{10, 15}, TPoint{115, 70}, TPoint{110, 75}}));
     line.LineStyle().SetWidth(30);
     line.SetBoundsExact({10, 100, 210, 100}); // horizontal
     EXPECT_EQ(line.GetHitPolygon(),
@@ -197,9 +200,9 @@ TEST_F(ShapeDrawingTest, RoundRectCornersUseTheEllipseSize) {
     rr.FillStyle().SetColor(clBlack);
     rr.LineStyle().SetStyle(psClear);
     Draw(rr);
-    EXPECT_EQ(At(101, 51), QColor(Qt::white));   // the corner is cut
-    EXPECT_EQ(At(107, 57), QColor(Qt::black));   // inside a 24-pixel radius
-    EXPECT_EQ(At(124, 51), QColor(Qt::black));   // the straight edge begins
+    EXPECT_EQ(At(101, 51), QColor(Qt::white)); // the corner is cut
+    EXPECT_EQ(At(107, 57), QColor(Qt::black)); // inside a 24-pixel radius
+    EXPECT_EQ(At(124, 51), QColor(Qt::black)); // the straight edge begins
     EXPECT_EQ(At(105, 51), QColor(Qt::white));
 }
 

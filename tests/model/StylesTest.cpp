@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "model/objects/Styles.h"
+
 #include "model/ModelTestSupport.h"
 #include "model/objects/ShapeObjects.h"
-#include "model/objects/Styles.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/store/SettingsStore.h"
 
@@ -33,10 +34,12 @@ TEST_F(StylesTest, DefaultsWithAnEmptyStore) {
 }
 
 TEST_F(StylesTest, LineWidthIsConvertedFromHundredthsOfAPoint) {
-    const std::tuple<int, int, int> cases[] = {{100, 300, 4}, {100, 600, 8}, {100, 203, 3}, {50, 300, 2}, {1000, 72, 10}};
+    const std::tuple<int, int, int> cases[] = {
+        {100, 300, 4}, {100, 600, 8}, {100, 203, 3}, {50, 300, 2}, {1000, 72, 10}};
     for (const auto& [hundredths, dpi, pixels] : cases) {
         TLabelDpiGuard guard(dpi);
-        ZpStore().WriteInteger(QStringLiteral("Line Style Settings"), QStringLiteral("Line Width"), hundredths);
+        ZpStore().WriteInteger(QStringLiteral("Line Style Settings"), QStringLiteral("Line Width"),
+                               hundredths);
         EXPECT_EQ(TZpLineStyle().GetWidth(), pixels) << hundredths << " at " << dpi;
     }
 }
@@ -56,7 +59,8 @@ TEST_F(StylesTest, EachNewStyleReadsTheStore) {
     EXPECT_EQ(first.LineStyle().GetColor(), 0xFFu);
     EXPECT_EQ(first.LineStyle().GetStyle(), psDot);
 
-    store.WriteString(QStringLiteral("Fill Style Settings"), QStringLiteral("Fill Style"), QStringLiteral("abc"));
+    store.WriteString(QStringLiteral("Fill Style Settings"), QStringLiteral("Fill Style"),
+                      QStringLiteral("abc"));
     EXPECT_EQ(TZpRectangleObject().FillStyle().GetStyle(), bsClear); // malformed: the default
 }
 
@@ -117,8 +121,8 @@ TEST_F(StylesTest, FontStyleBitsAreSetAndClearedOneByOne) {
     font.SetBold(false);
     font.SetUnderline(false);
     EXPECT_EQ(font.GetStyle(), 0);
-    EXPECT_TRUE(font.IsNameUniform() && font.IsSizeUniform() && font.IsColorUniform() && font.IsBoldUniform() &&
-                font.IsItalicUniform() && font.IsUnderlineUniform());
+    EXPECT_TRUE(font.IsNameUniform() && font.IsSizeUniform() && font.IsColorUniform() &&
+                font.IsBoldUniform() && font.IsItalicUniform() && font.IsUnderlineUniform());
 }
 
 // An owner that is turned, to check the font name rule without a text object.

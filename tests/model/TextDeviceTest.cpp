@@ -2,8 +2,8 @@
 // Text on real devices: the faces fontconfig gives us, and one label drawn on
 // a 96 dpi screen, a 203 dpi thermal printer and into a 600 dpi PDF with the
 // same lines in the same places.
-#include "model/ModelTestSupport.h"
 #include "base/LabelMapping.h"
+#include "model/ModelTestSupport.h"
 #include "model/objects/TextFonts.h"
 #include "model/objects/TextObject.h"
 #include "platform/printing/PdfJob.h"
@@ -25,8 +25,10 @@ using test::TLogCapture;
 
 TEST(TextFontsTest, WindowsFacesResolveToMetricCompatibleFaces) {
     const std::pair<const char*, const char*> cases[] = {
-        {"Arial", "Liberation Sans"},     {"Times New Roman", "Liberation Serif"},
-        {"Courier New", "Liberation Mono"}, {"Calibri", "Carlito"},
+        {"Arial", "Liberation Sans"},
+        {"Times New Roman", "Liberation Serif"},
+        {"Courier New", "Liberation Mono"},
+        {"Calibri", "Carlito"},
         {"Cambria", "Caladea"},
     };
     for (const auto& [face, family] : cases) {
@@ -98,9 +100,9 @@ std::vector<TLineInk> LineInk(const QImage& image, double labelPerDevice) {
 }
 
 // Capitals and digits only, so that no descender joins two lines' ink.
-const QString kProbeText = QStringLiteral(
-    "THE FAST BROWN FOX JUMPS OVER THE LAZY DOG 1234567890 TIMES AND THEN SOME MORE "
-    "WITH THE WORDS WRAPPED OVER SEVERAL LINES");
+const QString kProbeText =
+    QStringLiteral("THE FAST BROWN FOX JUMPS OVER THE LAZY DOG 1234567890 TIMES AND THEN SOME MORE "
+                   "WITH THE WORDS WRAPPED OVER SEVERAL LINES");
 
 // The probe label: 3 x 1.5 inches at 300 label pixels per inch.
 void MakeProbe(TZpTextObject& text) {
@@ -113,7 +115,8 @@ void MakeProbe(TZpTextObject& text) {
 QImage RasterAt(int deviceDpi) {
     TZpTextObject text;
     MakeProbe(text);
-    QImage image(int(std::ceil(3.0 * deviceDpi)) + 4, int(std::ceil(1.5 * deviceDpi)) + 4, QImage::Format_RGB32);
+    QImage image(int(std::ceil(3.0 * deviceDpi)) + 4, int(std::ceil(1.5 * deviceDpi)) + 4,
+                 QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(deviceDpi / 0.0254));
     image.setDotsPerMeterY(qRound(deviceDpi / 0.0254));
     image.fill(Qt::white);
@@ -158,7 +161,8 @@ protected:
                 GTEST_FAIL() << tool << " is missing: ./zp deps installs poppler-utils";
         ASSERT_TRUE(FDir.isValid());
         FPdf = FDir.filePath(QStringLiteral("text.pdf"));
-        TZpPdfJob job(FPdf, QPageLayout(QPageSize(QSizeF(3.0, 1.5), QPageSize::Inch), QPageLayout::Portrait, {}), 600);
+        TZpPdfJob job(
+            FPdf, QPageLayout(QPageSize(QSizeF(3.0, 1.5), QPageSize::Inch), QPageLayout::Portrait, {}), 600);
         ASSERT_TRUE(job.Open(QStringLiteral("text")));
         TZpTextObject text;
         MakeProbe(text);
@@ -178,14 +182,16 @@ TEST_F(TextPdfTest, TextStaysSelectableTextInEmbeddedFonts) {
     // Lines as the PDF holds them, words joined again.
     const QString text = RunTool(QStringLiteral("pdftotext"), {FPdf, QStringLiteral("-")}).simplified();
     EXPECT_EQ(text, kProbeText.simplified());
-    const QStringList fonts = RunTool(QStringLiteral("pdffonts"), {FPdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+    const QStringList fonts =
+        RunTool(QStringLiteral("pdffonts"), {FPdf}).split(u'\n', Qt::SkipEmptyParts).mid(2);
     ASSERT_FALSE(fonts.isEmpty());
     for (const QString& line : fonts) {
         EXPECT_TRUE(line.contains(QStringLiteral("Liberation"))) << line.toStdString();
         // Columns: name type encoding emb sub uni object id.
         const QStringList columns = line.split(u' ', Qt::SkipEmptyParts);
         ASSERT_GE(columns.size(), 7);
-        EXPECT_EQ(columns[columns.size() - 5], QStringLiteral("yes")) << "not embedded: " << line.toStdString();
+        EXPECT_EQ(columns[columns.size() - 5], QStringLiteral("yes"))
+            << "not embedded: " << line.toStdString();
     }
 }
 
@@ -194,8 +200,9 @@ TEST_F(TextPdfTest, TextStaysSelectableTextInEmbeddedFonts) {
 // a thermal printer and in a PDF;
 // only the rasterising differs, by a device pixel or so.
 TEST_F(TextPdfTest, LinesAndGlyphsLandAlikeOnEveryDevice) {
-    RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("600"), QStringLiteral("-gray"),
-                                     QStringLiteral("-png"), FPdf, FDir.filePath(QStringLiteral("page"))});
+    RunTool(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("600"), QStringLiteral("-gray"), QStringLiteral("-png"),
+             FPdf, FDir.filePath(QStringLiteral("page"))});
     const QStringList pages = QDir(FDir.path()).entryList({QStringLiteral("page*.png")});
     ASSERT_EQ(pages.size(), 1);
     const struct {

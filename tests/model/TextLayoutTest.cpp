@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Formatting of text: line breaking, the leading corrections, rotated and
 // clipped drawing, and text that no label should hold.
-#include "model/ModelTestSupport.h"
 #include "base/LabelMapping.h"
+#include "model/ModelTestSupport.h"
 #include "model/objects/TextObject.h"
 
 #include <QImage>
@@ -37,14 +37,23 @@ struct BreakCase {
 const BreakCase kBreaks[] = {
     {"Fits", "ab cd", 5, {"ab cd"}},
     {"SpaceHangsPastTheWidth", "abc def", 3, {"abc ", "def"}},
-    {"AfterEachDelimiter", "a.b;c,d:e(f)g{h}i\"j/k\\l", 2,
+    {"AfterEachDelimiter",
+     "a.b;c,d:e(f)g{h}i\"j/k\\l",
+     2,
      {"a.", "b;", "c,", "d:", "e(", "f)", "g{", "h}", "i\"", "j/", "k\\", "l"}},
     // A hyphen is no delimiter: the word is broken between characters.
     {"HyphenIsNoBreak", "ab-cd", 3, {"ab-", "cd"}},
     {"LongWordByCharacters", "abcdefg hi", 3, {"abc", "def", "g ", "hi"}},
     {"ZeroWidthOneCharacterPerLine", "ab", 0, {"a", "b"}},
-    {"SurrogatePairKeptWhole", "\xF0\x9F\x98\x80\xF0\x9F\x98\x80", 1, {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"}},
-    {"CombiningMarkStaysWithItsLetter", "e\xCC\x81" "e\xCC\x81", 1, {"e\xCC\x81", "e\xCC\x81"}},
+    {"SurrogatePairKeptWhole",
+     "\xF0\x9F\x98\x80\xF0\x9F\x98\x80",
+     1,
+     {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"}},
+    {"CombiningMarkStaysWithItsLetter",
+     "e\xCC\x81"
+     "e\xCC\x81",
+     1,
+     {"e\xCC\x81", "e\xCC\x81"}},
     {"Empty", "", 10, {""}},
 };
 
@@ -59,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(Text, BreakLinesTest, ::testing::ValuesIn(kBreaks),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Three lines of one font at 300 dpi: the item tops without, and with, a correction.
-std::vector<int32_t> Tops(bool skip, bool custom, int32_t leading, std::vector<TZpTextItem>* items = nullptr) {
+std::vector<int32_t> Tops(bool skip, bool custom, int32_t leading,
+                          std::vector<TZpTextItem>* items = nullptr) {
     TZpTextObject text;
     TZpRVData& doc = text.RVData();
     doc.Clear();
@@ -97,7 +107,8 @@ TEST(TextLeadingTest, CorrectionsMoveLinesByTheirOwnMetrics) {
 
     // 100 tenths at 300 dpi is round(75 / 720 * 300) = 31 pixels per line.
     const int32_t step = 31 - up;
-    EXPECT_EQ(Tops(true, true, 100), (std::vector<int32_t>{-m, plain[1] - m + step, plain[2] - m + 2 * step}));
+    EXPECT_EQ(Tops(true, true, 100),
+              (std::vector<int32_t>{-m, plain[1] - m + step, plain[2] - m + 2 * step}));
 }
 
 // The label drawn at one label pixel per image pixel, white background.
@@ -134,7 +145,8 @@ TEST(TextDrawingTest, NinetyDegreesWrapsToTheHeightAndReadsUpwards) {
     const QImage image = Render(text, {500, 500}, 300);
     const QRect ink = Ink(image);
     ASSERT_FALSE(ink.isEmpty());
-    EXPECT_TRUE(QRect(100, 100, 102, 302).contains(ink)) << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
+    EXPECT_TRUE(QRect(100, 100, 102, 302).contains(ink))
+        << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
     // Two words of 20 points fit one line of 300 pixels: a single column,
     // starting at the bottom of the object.
     EXPECT_LT(ink.width(), 80);
@@ -237,10 +249,13 @@ TEST(TextDrawingTest, SuperscriptRisesAndSubscriptSinks) {
     TZpTextObject text;
     text.SetBoundsExact({0, 0, 600, 300});
     TZpRVData& doc = text.RVData();
-    doc.SetTextStyles({{0, QStringLiteral("Arial"), 20, 0, 0}, {0, QStringLiteral("Arial"), 20, 50, 0},
+    doc.SetTextStyles({{0, QStringLiteral("Arial"), 20, 0, 0},
+                       {0, QStringLiteral("Arial"), 20, 50, 0},
                        {0, QStringLiteral("Arial"), 20, -50, 0}});
     // Three letters, spaced apart: normal, superscript, subscript.
-    doc.SetParagraphs({{taLeft, {{QStringLiteral("H        "), 0}, {QStringLiteral("H        "), 1}, {QStringLiteral("H"), 2}}}});
+    doc.SetParagraphs(
+        {{taLeft,
+          {{QStringLiteral("H        "), 0}, {QStringLiteral("H        "), 1}, {QStringLiteral("H"), 2}}}});
     const QImage image = Render(text, {600, 300}, 300);
     const QRect ink = Ink(image);
     ASSERT_FALSE(ink.isEmpty());
@@ -326,16 +341,28 @@ const BadCase kBadText[] = {
     {"Size999", [](TZpTextObject& t) { t.Font().SetSize(999); }},
     {"NegativeSize", [](TZpTextObject& t) { t.Font().SetSize(-12); }},
     {"HugeSize", [](TZpTextObject& t) { t.Font().SetSize(INT32_MAX); }},
-    {"ZeroWidth", [](TZpTextObject& t) { t.SetBoundsExact({60, 60, 60, 160}); }},
-    {"InvertedBounds", [](TZpTextObject& t) { t.SetBoundsExact({160, 160, 60, 60}); }},
-    {"ControlCharacters", [](TZpTextObject& t) { t.Data().SetText(QStringLiteral("a\x01\x02\tb\x7f\x1b[0m\u2028c\u2029d")); }},
+    {"ZeroWidth",
+     [](TZpTextObject& t) {
+         t.SetBoundsExact({60, 60, 60, 160});
+     }},
+    {"InvertedBounds",
+     [](TZpTextObject& t) {
+         t.SetBoundsExact({160, 160, 60, 60});
+     }},
+    {"ControlCharacters",
+     [](TZpTextObject& t) { t.Data().SetText(QStringLiteral("a\x01\x02\tb\x7f\x1b[0m\u2028c\u2029d")); }},
     {"RightToLeftAndCombining",
-     [](TZpTextObject& t) { t.Data().SetText(QString::fromUtf8("שלום עולם abc مرحبا e\xCC\x81\xCC\x82\xCC\x83 \xE0\xA4\x95\xE0\xA5\x8D\xE0\xA4\xB7")); }},
-    {"NarrowWithLongText", [](TZpTextObject& t) {
+     [](TZpTextObject& t) {
+         t.Data().SetText(QString::fromUtf8(
+             "שלום עולם abc مرحبا e\xCC\x81\xCC\x82\xCC\x83 \xE0\xA4\x95\xE0\xA5\x8D\xE0\xA4\xB7"));
+     }},
+    {"NarrowWithLongText",
+     [](TZpTextObject& t) {
          t.SetBoundsExact({60, 60, 61, 160});
          t.Data().SetText(Repeated(QStringLiteral("ab "), 100000));
      }},
-    {"StackedLines", [](TZpTextObject& t) {
+    {"StackedLines",
+     [](TZpTextObject& t) {
          t.SetCustomLeading(true);
          t.SetCustomLeadingSize(25);
          t.Data().SetText(Repeated(QStringLiteral("line\n"), 20000));
@@ -378,7 +405,8 @@ INSTANTIATE_TEST_SUITE_P(Text, BadTextTest, ::testing::ValuesIn(kBadText),
 TEST(BadTextTest, TenThousandRunsLayOutInOrder) {
     TZpTextObject text;
     TZpRVData& doc = text.RVData();
-    doc.SetTextStyles({{0, QStringLiteral("Arial"), 8, 0, 0}, {clRed, QStringLiteral("Times New Roman"), 9, 50, fsBold}});
+    doc.SetTextStyles(
+        {{0, QStringLiteral("Arial"), 8, 0, 0}, {clRed, QStringLiteral("Times New Roman"), 9, 50, fsBold}});
     TZpParagraph paragraph;
     for (int i = 0; i < 10000; ++i)
         paragraph.Runs.push_back({QStringLiteral("r%1 ").arg(i), i % 2});

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The text object's font, rotation, shift, data and document behaviour.
-#include "model/ModelTestSupport.h"
 #include "model/objects/TextObject.h"
+
+#include "model/ModelTestSupport.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/store/SettingsStore.h"
 
@@ -16,7 +17,8 @@ using test::TLabelDpiGuard;
 // Two runs in different styles: "Big" (Arial 20 bold, red) and " small" (Arial 8).
 void TwoStyles(TZpTextObject& text) {
     TZpRVData& doc = text.RVData();
-    doc.SetTextStyles({{clRed, QStringLiteral("Arial"), 20, 0, fsBold}, {clBlack, QStringLiteral("Arial"), 8, 0, 0}});
+    doc.SetTextStyles(
+        {{clRed, QStringLiteral("Arial"), 20, 0, fsBold}, {clBlack, QStringLiteral("Arial"), 8, 0, 0}});
     doc.SetParagraphs({{taLeft, {{QStringLiteral("Big"), 0}, {QStringLiteral(" small"), 1}}}});
 }
 
@@ -99,7 +101,8 @@ TEST(TextObjectTest, FontSettersFormatEveryRunAndUniformityFollows) {
         EXPECT_EQ(s.Color, clBlue);
         EXPECT_EQ(s.FontName, QStringLiteral("Courier New"));
     }
-    EXPECT_TRUE(font->IsBoldUniform() && font->IsSizeUniform() && font->IsColorUniform() && font->IsNameUniform());
+    EXPECT_TRUE(font->IsBoldUniform() && font->IsSizeUniform() && font->IsColorUniform() &&
+                font->IsNameUniform());
     EXPECT_EQ(text.RVData().Paragraphs()[0].ParaStyle, taCenter);
     EXPECT_EQ(text.Font().GetName(), QStringLiteral("Courier New"));
 
@@ -113,8 +116,8 @@ TEST(TextObjectTest, UniformityIsTrueWithoutRuns) {
     TZpTextObject text;
     text.RVData().Clear();
     const IZpFont* font = Supports<IZpFont>(text);
-    EXPECT_TRUE(font->IsColorUniform() && font->IsNameUniform() && font->IsSizeUniform() && font->IsBoldUniform() &&
-                font->IsItalicUniform() && font->IsUnderlineUniform());
+    EXPECT_TRUE(font->IsColorUniform() && font->IsNameUniform() && font->IsSizeUniform() &&
+                font->IsBoldUniform() && font->IsItalicUniform() && font->IsUnderlineUniform());
 }
 
 TEST(TextObjectTest, SizeChangeKeepsTheLeadingRatioUnlessCustom) {
@@ -124,8 +127,8 @@ TEST(TextObjectTest, SizeChangeKeepsTheLeadingRatioUnlessCustom) {
     } cases[] = {
         {false, 10, 20, 100, 200}, // doubles
         {false, 12, 9, 144, 108},
-        {true, 10, 20, 100, 100},  // a custom leading stays
-        {false, 0, 20, 100, 100},  // no ratio from a size of 0
+        {true, 10, 20, 100, 100}, // a custom leading stays
+        {false, 0, 20, 100, 100}, // no ratio from a size of 0
     };
     for (const auto& c : cases) {
         TZpTextObject text;
@@ -240,7 +243,8 @@ TEST(TextObjectTest, UnreadableContentIsRebuiltFromTheDataText) {
     ASSERT_EQ(copy.RVData().Paragraphs().size(), 2u);
     for (const TZpParagraph& p : copy.RVData().Paragraphs())
         EXPECT_EQ(p.Runs.at(0).Style, 0);
-    EXPECT_EQ(copy.RVData().TextStyles(), text.RVData().TextStyles()) << "the style sheet was read all the same";
+    EXPECT_EQ(copy.RVData().TextStyles(), text.RVData().TextStyles())
+        << "the style sheet was read all the same";
     ASSERT_EQ(log.Messages().size(), 1);
     EXPECT_TRUE(log.Messages()[0].contains(QStringLiteral("Price"))) << log.Messages()[0].toStdString();
 }

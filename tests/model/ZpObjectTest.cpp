@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "base/Errors.h"
+#include "model/ModelTestSupport.h"
 #include "model/objects/ObjectClasses.h"
 #include "model/objects/ShapeObjects.h"
-#include "model/ModelTestSupport.h"
-
 #include "platform/dialogs/ScriptedDialogs.h"
 
 namespace zp {
@@ -19,10 +18,8 @@ struct BoundsCase {
 
 // The base rule shifts, never shrinks.
 const BoundsCase kBaseBounds[] = {
-    {"LeftNegative", {-10, 5, 90, 50}, {0, 5, 100, 50}},
-    {"TopNegative", {5, -20, 50, 30}, {5, 0, 50, 50}},
-    {"BothNegative", {-1, -2, 3, 4}, {0, 0, 4, 6}},
-    {"Inside", {1, 2, 3, 4}, {1, 2, 3, 4}},
+    {"LeftNegative", {-10, 5, 90, 50}, {0, 5, 100, 50}},  {"TopNegative", {5, -20, 50, 30}, {5, 0, 50, 50}},
+    {"BothNegative", {-1, -2, 3, 4}, {0, 0, 4, 6}},       {"Inside", {1, 2, 3, 4}, {1, 2, 3, 4}},
     {"ReversedKept", {50, 40, 10, 10}, {50, 40, 10, 10}},
 };
 
@@ -40,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(ZpObject, BaseBoundsTest, ::testing::ValuesIn(kBaseBoun
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ZpObjectTest, NewObjectIsOneInchByHalfAnInch) {
-    for (const auto& [dpi, bounds] : {std::pair{300, TRect{0, 0, 300, 150}}, std::pair{203, TRect{0, 0, 203, 101}}}) {
+    for (const auto& [dpi, bounds] :
+         {std::pair{300, TRect{0, 0, 300, 150}}, std::pair{203, TRect{0, 0, 203, 101}}}) {
         TLabelDpiGuard guard(dpi);
         TZpCircleObject obj;
         EXPECT_EQ(obj.GetBounds(), bounds) << dpi;
@@ -79,7 +77,8 @@ TEST(ZpObjectTest, BaseRecordIs42BytesAtVersion22) {
     obj.SetVersion(12);
     const QByteArray record = test::Record(obj);
     EXPECT_EQ(obj.GetVersion(), 22);
-    EXPECT_EQ(test::ToHex(record.left(42)), test::ToHex(test::BaseRecord(22, {1, 2, 3, 4}, 2, {5, 6, 7, 8}, false, 7)));
+    EXPECT_EQ(test::ToHex(record.left(42)),
+              test::ToHex(test::BaseRecord(22, {1, 2, 3, 4}, 2, {5, 6, 7, 8}, false, 7)));
     EXPECT_EQ(record.size(), 42 + 9); // and the line style
 }
 
@@ -117,7 +116,8 @@ TEST(ZpObjectTest, VersionsOutsideTheRangeAreRejected) {
     for (const int32_t version : {2, 23, -1, 0x7FFFFFFF}) {
         TZpRectangleObject obj;
         try {
-            test::LoadRecord(obj, test::BaseRecord(22, {}).replace(0, 4, QByteArray(reinterpret_cast<const char*>(&version), 4)));
+            test::LoadRecord(obj, test::BaseRecord(22, {}).replace(
+                                      0, 4, QByteArray(reinterpret_cast<const char*>(&version), 4)));
             FAIL() << version;
         } catch (const EZpError& e) {
             EXPECT_EQ(e.Message(), kIncompatibleVersionMessage);
@@ -162,9 +162,9 @@ TEST(ZpObjectTest, CloneSavesTheSameRecordForEveryRegisteredClass) {
 }
 
 TEST(ObjectClassesTest, FindsTheEightNamesInOrderRegardlessOfCase) {
-    EXPECT_EQ(ObjectClassNames(),
-              (QStringList{"TZpTextObject", "TZpBarcodeObject", "TZpCircleObject", "TZpPictureObject", "TZpLineObject",
-                           "TZpLineConstraint", "TZpRectangleObject", "TZpRoundRectObject"}));
+    EXPECT_EQ(ObjectClassNames(), (QStringList{"TZpTextObject", "TZpBarcodeObject", "TZpCircleObject",
+                                               "TZpPictureObject", "TZpLineObject", "TZpLineConstraint",
+                                               "TZpRectangleObject", "TZpRoundRectObject"}));
     const TZpObjectClass* rect = FindObjectClass(QStringLiteral("tzprectangleobject"));
     ASSERT_TRUE(rect);
     EXPECT_EQ(rect->Name, QStringLiteral("TZpRectangleObject"));
@@ -175,8 +175,10 @@ TEST(ObjectClassesTest, FindsTheEightNamesInOrderRegardlessOfCase) {
 }
 
 TEST(ObjectClassesTest, CursorNumbersFollowTheClass) {
-    const std::pair<const char*, int> expected[] = {{"TZpRectangleObject", 2002}, {"TZpRoundRectObject", 2003},
-                                                    {"TZpCircleObject", 2004},    {"TZpLineObject", 2005},
+    const std::pair<const char*, int> expected[] = {{"TZpRectangleObject", 2002},
+                                                    {"TZpRoundRectObject", 2003},
+                                                    {"TZpCircleObject", 2004},
+                                                    {"TZpLineObject", 2005},
                                                     {"TZpLineConstraint", 2006}};
     for (const auto& [name, cursor] : expected) {
         const TZpObjectClass* c = FindObjectClass(QLatin1String(name));

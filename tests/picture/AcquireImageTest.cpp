@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "model/objects/PictureObject.h"
 #include "model/picture/AcquireImage.h"
+
+#include "model/objects/PictureObject.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/scanning/Scanner.h"
 #include "support/TestSupport.h"
@@ -20,16 +21,17 @@ protected:
         const QString path = FDir.filePath(QStringLiteral("scanimage"));
         QFile script(path);
         EXPECT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write(QStringLiteral("#!/bin/sh\n"
-                                    "case \"$1\" in\n"
-                                    "  --formatted-device-list*) printf '%1' ;;\n"
-                                    "  *) %2 ;;\n"
-                                    "esac\n")
-                         .arg(devices,
-                              scanFails ? QStringLiteral("echo 'scanimage: open of device failed' >&2; exit 1")
-                                        : QStringLiteral("cat '%1'").arg(
-                                              test::TestDataPath(QStringLiteral("picture/quadrants.tif"))))
-                         .toUtf8());
+        script.write(
+            QStringLiteral("#!/bin/sh\n"
+                           "case \"$1\" in\n"
+                           "  --formatted-device-list*) printf '%1' ;;\n"
+                           "  *) %2 ;;\n"
+                           "esac\n")
+                .arg(devices, scanFails
+                                  ? QStringLiteral("echo 'scanimage: open of device failed' >&2; exit 1")
+                                  : QStringLiteral("cat '%1'")
+                                        .arg(test::TestDataPath(QStringLiteral("picture/quadrants.tif"))))
+                .toUtf8());
         script.close();
         script.setPermissions(script.permissions() | QFile::ExeOwner);
         return path;

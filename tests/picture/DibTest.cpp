@@ -12,7 +12,8 @@ namespace {
 QImage SixPixels(QImage::Format format) {
     QImage argb(3, 2, QImage::Format_ARGB32);
     const QRgb last = format == QImage::Format_ARGB32 ? qRgba(10, 20, 30, 128) : qRgb(10, 20, 30);
-    const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 0), qRgb(0, 255, 255), last};
+    const QRgb colours[] = {qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(0, 0, 255),
+                            qRgb(255, 255, 0), qRgb(0, 255, 255), last};
     for (int i = 0; i < 6; ++i)
         argb.setPixel(i % 3, i / 3, colours[i]);
     if (format == QImage::Format_Mono) {
@@ -27,7 +28,9 @@ QImage SixPixels(QImage::Format format) {
     return argb.convertToFormat(QImage::Format_RGB32).convertToFormat(format, Qt::ThresholdDither);
 }
 
-uint16_t BitCount(const TZpDib& dib) { return qFromLittleEndian<uint16_t>(dib.Info.constData() + 14); }
+uint16_t BitCount(const TZpDib& dib) {
+    return qFromLittleEndian<uint16_t>(dib.Info.constData() + 14);
+}
 
 bool SamePixels(const QImage& a, const QImage& b) {
     if (a.size() != b.size())
@@ -102,7 +105,8 @@ TEST(DibTransformTest, TurningThereAndBackGivesTheSameBytes) {
     EXPECT_EQ(turned.Height, 37);
     EXPECT_EQ(qFromLittleEndian<int32_t>(turned.Info.constData() + 4), 5);
     EXPECT_EQ(qFromLittleEndian<int32_t>(turned.Info.constData() + 8), 37);
-    EXPECT_EQ(qFromLittleEndian<uint32_t>(turned.Info.constData() + 20), 0u) << "image size left to the reader";
+    EXPECT_EQ(qFromLittleEndian<uint32_t>(turned.Info.constData() + 20), 0u)
+        << "image size left to the reader";
 }
 
 TEST(DibTransformTest, FourBitPixelsAndTopDownRowsTurnToo) {
@@ -116,10 +120,15 @@ TEST(DibTransformTest, FourBitPixelsAndTopDownRowsTurnToo) {
     qToLittleEndian<uint32_t>(16, info.data() + 32);
     for (int i = 0; i < 16; ++i)
         info += QByteArray(1, char(i * 16)) + char(i * 16) + char(i * 16) + '\0';
-    const TZpDib dib{info, QByteArray::fromHex("12300000" "45600000"), 3, 2};
+    const TZpDib dib{info,
+                     QByteArray::fromHex("12300000"
+                                         "45600000"),
+                     3, 2};
     // Turned counter-clockwise: 3 6 / 2 5 / 1 4, stored bottom-up.
     const TZpDib turned = TransformDib(dib, TZpDibTurn::Ccw90);
-    EXPECT_EQ(turned.Bits.toHex(), QByteArray("14000000" "25000000" "36000000"));
+    EXPECT_EQ(turned.Bits.toHex(), QByteArray("14000000"
+                                              "25000000"
+                                              "36000000"));
 }
 
 TEST(DibTransformTest, CompressedBitmapIsUnpackedFirst) {
@@ -132,8 +141,12 @@ TEST(DibTransformTest, CompressedBitmapIsUnpackedFirst) {
     qToLittleEndian<uint16_t>(8, info.data() + 14);
     qToLittleEndian<uint32_t>(1, info.data() + 16);
     qToLittleEndian<uint32_t>(2, info.data() + 32);
-    info += QByteArray::fromHex("00000000" "0000FF00");
-    const TZpDib dib{info, QByteArray::fromHex("0201" "0001"), 2, 1};
+    info += QByteArray::fromHex("00000000"
+                                "0000FF00");
+    const TZpDib dib{info,
+                     QByteArray::fromHex("0201"
+                                         "0001"),
+                     2, 1};
     const TZpDib turned = TransformDib(dib, TZpDibTurn::Ccw90);
     const QImage image = ImageFromDib(turned);
     ASSERT_EQ(image.size(), QSize(1, 2));

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "model/picture/PictureLoader.h"
+
 #include "base/Errors.h"
 #include "model/picture/PictureLimits.h"
-#include "model/picture/PictureLoader.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -22,14 +23,16 @@ struct TFixture {
 };
 
 const TFixture kFixtures[] = {
-    {"quadrants.bmp", 16, 16, true},  {"quadrants.png", 16, 16, true},  {"quadrants.jpg", 16, 16, true},
-    {"quadrants.gif", 16, 16, true},  {"quadrants.tif", 16, 16, true},  {"quadrants.tga", 16, 16, true},
-    {"quadrants.webp", 16, 16, true}, {"quadrants.ico", 16, 16, true},  {"quadrants.pcx", 16, 16, true},
-    {"quadrants.psd", 16, 16, true},  {"quadrants.sgi", 16, 16, true},  {"quadrants.wmf", 16, 16, false},
+    {"quadrants.bmp", 16, 16, true},  {"quadrants.png", 16, 16, true}, {"quadrants.jpg", 16, 16, true},
+    {"quadrants.gif", 16, 16, true},  {"quadrants.tif", 16, 16, true}, {"quadrants.tga", 16, 16, true},
+    {"quadrants.webp", 16, 16, true}, {"quadrants.ico", 16, 16, true}, {"quadrants.pcx", 16, 16, true},
+    {"quadrants.psd", 16, 16, true},  {"quadrants.sgi", 16, 16, true}, {"quadrants.wmf", 16, 16, false},
     {"quadrants.svg", 16, 16, true},  {"columns.cut", 16, 16, false},
 };
 
-QString Fixture(const char* name) { return test::TestDataPath(QStringLiteral("picture/") + QLatin1String(name)); }
+QString Fixture(const char* name) {
+    return test::TestDataPath(QStringLiteral("picture/") + QLatin1String(name));
+}
 
 bool Near(QRgb actual, QRgb expected) {
     return std::abs(qRed(actual) - qRed(expected)) < 48 && std::abs(qGreen(actual) - qGreen(expected)) < 48 &&
@@ -37,8 +40,7 @@ bool Near(QRgb actual, QRgb expected) {
 }
 
 // The message of the EZpError that f raises; empty when it raises none.
-template <class F>
-QString ErrorOf(F f) {
+template <class F> QString ErrorOf(F f) {
     try {
         f();
     } catch (const EZpError& e) {
@@ -115,14 +117,16 @@ uint32_t Crc32(const QByteArray& bytes) {
 QByteArray PngClaiming(uint32_t width, uint32_t height) {
     const QByteArray ihdr = "IHDR" + BigEndian32(width) + BigEndian32(height) + test::Hex("08 02 00 00 00");
     return QByteArray("\x89PNG\r\n\x1A\n", 8) + BigEndian32(13) + ihdr + BigEndian32(Crc32(ihdr)) +
-           BigEndian32(0) + "IDAT" + BigEndian32(Crc32("IDAT")) + BigEndian32(0) + "IEND" + BigEndian32(Crc32("IEND"));
+           BigEndian32(0) + "IDAT" + BigEndian32(Crc32("IDAT")) + BigEndian32(0) + "IEND" +
+           BigEndian32(Crc32("IEND"));
 }
 
 // A bitmap file header and information header for width x height in 24
 // bits, followed by the given number of bytes of pixel bits.
 QByteArray BitmapClaiming(int32_t width, int32_t height, int bitsBytes) {
     QByteArray bmp = test::Hex("42 4D 00 00 00 00 00 00 00 00 36 00 00 00 28 00 00 00");
-    bmp += QByteArray(reinterpret_cast<const char*>(&width), 4) + QByteArray(reinterpret_cast<const char*>(&height), 4);
+    bmp += QByteArray(reinterpret_cast<const char*>(&width), 4) +
+           QByteArray(reinterpret_cast<const char*>(&height), 4);
     bmp += test::Hex("01 00 18 00") + QByteArray(24, '\0') + QByteArray(bitsBytes, '\x7F');
     return bmp;
 }
@@ -137,7 +141,8 @@ TEST_F(PictureFileTest, BadInputEndsInAMessageNamingTheFile) {
         {"folder", FDir.path(), "is a folder"},
         {"empty", Write(QStringLiteral("empty.png"), {}), "empty"},
         {"text", Write(QStringLiteral("notes.png"), "just some words\n"), "not a picture"},
-        {"corrupt png", Write(QStringLiteral("bad.png"), QByteArray("\x89PNG\r\n\x1A\n", 8) + QByteArray(200, 'x')),
+        {"corrupt png",
+         Write(QStringLiteral("bad.png"), QByteArray("\x89PNG\r\n\x1A\n", 8) + QByteArray(200, 'x')),
          "could not be read"},
         {"lying bitmap", Write(QStringLiteral("lies.bmp"), BitmapClaiming(100, 100, 12)), "end early"},
         {"huge png", Write(QStringLiteral("huge.png"), PngClaiming(30000, 30000)), "30000 x 30000"},
@@ -173,8 +178,8 @@ TEST(PictureFormatTest, SvgIsDrawnAtTheAskedWidthInItsProportions) {
 
 TEST(PictureFormatTest, FilterOffersWhatDecodes) {
     const QString filter = PictureFileFilter();
-    for (const char* pattern : {"*.bmp", "*.png", "*.jpg", "*.tif", "*.tga", "*.webp", "*.pcx", "*.psd", "*.sgi",
-                                "*.wmf", "*.cut", "*.svg"})
+    for (const char* pattern : {"*.bmp", "*.png", "*.jpg", "*.tif", "*.tga", "*.webp", "*.pcx", "*.psd",
+                                "*.sgi", "*.wmf", "*.cut", "*.svg"})
         EXPECT_TRUE(filter.contains(QLatin1String(pattern))) << pattern;
     EXPECT_TRUE(filter.startsWith(QStringLiteral("All pictures (")));
     EXPECT_TRUE(filter.endsWith(QStringLiteral("All files (*)")));

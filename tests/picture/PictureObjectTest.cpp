@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "model/ModelTestSupport.h"
+#include "model/objects/PictureObject.h"
+
 #include "base/Errors.h"
 #include "base/LabelMapping.h"
-#include "model/objects/PictureObject.h"
+#include "model/ModelTestSupport.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 
 #include <QFile>
@@ -163,8 +164,8 @@ TEST_F(PictureObjectTest, UnstretchedShowsOneImagePixelPerScreenPixelCutByTheBou
     pic.SetBoundsExact({0, 0, 30, 30});
     pic.SetStretch(false);
     const QImage cut = Render(pic, 60, 60);
-    EXPECT_EQ(cut.pixel(5, 5), qRgb(255, 0, 0));     // image pixel (2, 2), two label pixels each
-    EXPECT_EQ(cut.pixel(25, 5), qRgb(0, 0, 255));    // image pixel (12, 2)
+    EXPECT_EQ(cut.pixel(5, 5), qRgb(255, 0, 0));      // image pixel (2, 2), two label pixels each
+    EXPECT_EQ(cut.pixel(25, 5), qRgb(0, 0, 255));     // image pixel (12, 2)
     EXPECT_EQ(cut.pixel(35, 5), qRgb(255, 255, 255)); // beyond the bounds: cut off
     pic.SetStretch(true);
     const QImage stretched = Render(pic, 60, 60);

@@ -20,8 +20,8 @@ TEST(NonInteractiveDialogsTest, TakesTheDefaultAndSaysSoOnStandardError) {
     FILE* out = std::tmpfile();
     ASSERT_TRUE(out);
     TZpNonInteractiveDialogs dialogs(out);
-    EXPECT_EQ(dialogs.MessageBox(TZpMsgKind::Confirmation, QStringLiteral("Print anyway?"), TZpButtons::YesNoCancel,
-                                 TZpAnswer::No),
+    EXPECT_EQ(dialogs.MessageBox(TZpMsgKind::Confirmation, QStringLiteral("Print anyway?"),
+                                 TZpButtons::YesNoCancel, TZpAnswer::No),
               TZpAnswer::No);
     SetPromptAnswers({{QStringLiteral("Lot number"), QStringLiteral("A1")}});
     TPromptData lot{QStringLiteral("Lot number"), {}, 1};
@@ -69,7 +69,7 @@ TEST(ScriptedDialogsTest, AnswersInOrderAndRecordsTheQuestions) {
     EXPECT_TRUE(ZpDialogs().Prompt(name));
     EXPECT_EQ(name.Value, QStringLiteral("all"));
     EXPECT_EQ(name.Count, -1);
-    EXPECT_FALSE(ZpDialogs().Prompt(name)); // nothing queued: cancelled
+    EXPECT_FALSE(ZpDialogs().Prompt(name));                 // nothing queued: cancelled
     EXPECT_FALSE(Confirm(QStringLiteral("Again?"), false)); // nothing queued: the default
     EXPECT_EQ(dialogs->Messages(), (QStringList{"Sure?", "Again?"}));
     EXPECT_EQ(dialogs->Questions().size(), 5u);
@@ -103,12 +103,13 @@ TEST(PromptDialogTest, ShowsTheCaptionAndReturnsTheValueWithItsCount) {
 
 TEST(PasswordDialogTest, OkStaysOpenWhileTheCheckRefuses) {
     int checks = 0;
-    TfrmPassword dialog(TfrmPassword::TMode::Lock,
-                        [&](const QString& pw, const QString& confirm) {
-                            ++checks;
-                            return pw == confirm;
-                        },
-                        nullptr);
+    TfrmPassword dialog(
+        TfrmPassword::TMode::Lock,
+        [&](const QString& pw, const QString& confirm) {
+            ++checks;
+            return pw == confirm;
+        },
+        nullptr);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Lock Label"));
     const QList<QLineEdit*> edits = dialog.findChildren<QLineEdit*>();
     ASSERT_EQ(edits.size(), 2);

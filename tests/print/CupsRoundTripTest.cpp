@@ -6,8 +6,8 @@
 #include "RunFixture.h"
 #include "platform/printing/Printer.h"
 #include "platform/printing/PrinterError.h"
-#include "print/dialogs/CupsBackend.h"
 #include "print/PrintJob.h"
+#include "print/dialogs/CupsBackend.h"
 #include "print/dialogs/PrintDialog.h"
 
 #include <QDateTime>
@@ -186,7 +186,8 @@ TEST_F(CupsRun, AQueueThatStopsTakingJobsMidRunEndsWithAMessageAndNoOutput) {
     Administer(QStringLiteral("cupsaccept"));
     if (!rejected)
         GTEST_SKIP() << "cupsreject could not be run here (not root?)";
-    EXPECT_TRUE(message.startsWith(QStringLiteral("The job could not be sent to the printer \"ZentaprintTest\"")))
+    EXPECT_TRUE(
+        message.startsWith(QStringLiteral("The job could not be sent to the printer \"ZentaprintTest\"")))
         << message.toStdString();
     EXPECT_FALSE(ZpPrinter().Printing());
     EXPECT_TRUE(WaitForOutput(token, 3000).isEmpty()) << "nothing reached the queue";

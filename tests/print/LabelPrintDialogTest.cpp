@@ -103,7 +103,8 @@ protected:
         QSqlDatabase::removeDatabase(QStringLiteral("fixture"));
         FData.AddConnection(QStringLiteral("Stock"),
                             QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1").arg(path));
-        FData.AddDataset(QStringLiteral("Stock"), QStringLiteral("Items"), QStringLiteral("SELECT * FROM Items"));
+        FData.AddDataset(QStringLiteral("Stock"), QStringLiteral("Items"),
+                         QStringLiteral("SELECT * FROM Items"));
         FData.Open();
     }
 
@@ -132,15 +133,17 @@ TEST_F(LabelPrintDialogTest, ClickingTheSheetTopToBottomPicksTheLabelDownTheColu
     const QRect r = dialog.pbPaint->PictureRect();
     ASSERT_FALSE(r.isEmpty());
     const QPointF inSecondOfFirstRow(r.left() + r.width() * 1.5 / 3, r.top() + r.height() * 0.5 / 4);
-    QMouseEvent press(QEvent::MouseButtonPress, inSecondOfFirstRow, dialog.pbPaint->mapToGlobal(inSecondOfFirstRow),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, inSecondOfFirstRow,
+                      dialog.pbPaint->mapToGlobal(inSecondOfFirstRow), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(dialog.pbPaint, &press);
     EXPECT_EQ(dialog.spnStartLabel->value(), 5);
 
     dialog.accept();
     EXPECT_EQ(FInfo.StartLabel, 5);
     EXPECT_EQ(FInfo.Direction, 1);
-    dialog.pbPaint->grab().save(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("print-dialog-sheet.png")));
+    dialog.pbPaint->grab().save(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("print-dialog-sheet.png")));
 }
 
 TEST_F(LabelPrintDialogTest, StartLabelIsOneAgainAtEveryOpening) {

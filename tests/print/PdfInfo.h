@@ -3,9 +3,9 @@
 
 #include <QImage>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QString>
+#include <QTemporaryDir>
 
 namespace zp::test {
 
@@ -49,9 +49,10 @@ inline QImage RasterisePdfPage(const QString& file, int page, int dotsPerInch) {
     QTemporaryDir dir;
     const QString stem = dir.filePath(QStringLiteral("page"));
     QProcess p;
-    p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dotsPerInch),
-                                         QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                                         QString::number(page), QStringLiteral("-singlefile"), file, stem});
+    p.start(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-f"),
+             QString::number(page), QStringLiteral("-l"), QString::number(page),
+             QStringLiteral("-singlefile"), file, stem});
     if (!p.waitForFinished(60000) || p.exitCode() != 0)
         return {};
     return QImage(stem + QStringLiteral(".png"));

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The preview run: its pages, what is drawn on them, and what it leaves alone.
 #include "FakeBackend.h"
-#include "barcode/BarcodeObject.h"
 #include "RunFixture.h"
+#include "barcode/BarcodeObject.h"
 #include "base/Color.h"
 #include "model/objects/TextObject.h"
 #include "print/PreviewJob.h"
@@ -67,8 +67,10 @@ TEST_F(PreviewRun, PagesHoldTheOutlinedLabelsAndThePrintableArea) {
             const bool used = p == 0 || position < 5;
             // The probe object in black, the rest of the label white, or the
             // page fill where the run placed no label.
-            EXPECT_EQ(image.pixelColor(At(corner.x() + 35, corner.y() + 25)), used ? QColor(Qt::black) : fill);
-            EXPECT_EQ(image.pixelColor(At(corner.x() + 200, corner.y() + 150)), used ? QColor(Qt::white) : fill);
+            EXPECT_EQ(image.pixelColor(At(corner.x() + 35, corner.y() + 25)),
+                      used ? QColor(Qt::black) : fill);
+            EXPECT_EQ(image.pixelColor(At(corner.x() + 200, corner.y() + 150)),
+                      used ? QColor(Qt::white) : fill);
             if (used) { // the outline: black on the label's left edge
                 const QPoint edge = At(corner.x(), corner.y() + 100);
                 EXPECT_TRUE(OnColumn(image, Qt::black, edge.x(), edge.y(), edge.y()));

@@ -1,20 +1,25 @@
 // SPDX-License-Identifier: MIT
 // The checks before a run: objects outside the label, objects in the
 // printer's margins, the bar code dry run and datasets no object uses.
+#include "print/PrintChecks.h"
+
 #include "FakeBackend.h"
 #include "RunFixture.h"
 #include "barcode/BarcodeObject.h"
 #include "base/Errors.h"
 #include "model/objects/ShapeObjects.h"
-#include "print/PrintChecks.h"
 #include "settings/AppOptions.h"
 
 namespace zp::test {
 namespace {
 
 // The questions with their placeholders filled.
-QString Outside(int n) { return QString::fromLatin1(check_messages::kOutside).arg(n); }
-QString Unprintable(int n) { return QString::fromLatin1(check_messages::kUnprintable).arg(n); }
+QString Outside(int n) {
+    return QString::fromLatin1(check_messages::kOutside).arg(n);
+}
+QString Unprintable(int n) {
+    return QString::fromLatin1(check_messages::kUnprintable).arg(n);
+}
 
 class PrintChecks : public RunFixture {
 protected:
@@ -116,13 +121,13 @@ TEST_F(PrintChecks, ObjectsInThePrinterMarginsAtAnySheetPosition) {
         TRect Bounds;
         bool Hit;
     } cases[] = {
-        {{-25, 0, 10, 10}, false}, {{-26, 0, 10, 10}, true},  {{0, -33, 10, 10}, false},
-        {{0, -34, 10, 10}, true},  {{0, 0, 375, 10}, false},  {{0, 0, 376, 10}, true},
+        {{-25, 0, 10, 10}, false}, {{-26, 0, 10, 10}, true}, {{0, -33, 10, 10}, false},
+        {{0, -34, 10, 10}, true},  {{0, 0, 375, 10}, false}, {{0, 0, 376, 10}, true},
         {{0, 0, 10, 233}, false},  {{0, 0, 10, 234}, true},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.Bounds.Left << "," << c.Bounds.Top << "," << c.Bounds.Right << ","
-                                        << c.Bounds.Bottom);
+        SCOPED_TRACE(testing::Message() << c.Bounds.Left << "," << c.Bounds.Top << "," << c.Bounds.Right
+                                        << "," << c.Bounds.Bottom);
         Dialogs->Clear();
         Selection.clear();
         auto object = std::make_shared<TZpRectangleObject>();
@@ -140,8 +145,10 @@ TEST_F(PrintChecks, ObjectsInThePrinterMarginsAtAnySheetPosition) {
 TEST_F(PrintChecks, UnusedDatasetsAreOfferedFromTheLastAndRemovedOnYes) {
     UseRecords({"A"});
     BindName(); // uses People
-    Data().AddDataset(QStringLiteral("Csv"), QStringLiteral("Spare"), QStringLiteral("SELECT * FROM [people#csv]"));
-    Data().AddDataset(QStringLiteral("Csv"), QStringLiteral("Old"), QStringLiteral("SELECT * FROM [people#csv]"));
+    Data().AddDataset(QStringLiteral("Csv"), QStringLiteral("Spare"),
+                      QStringLiteral("SELECT * FROM [people#csv]"));
+    Data().AddDataset(QStringLiteral("Csv"), QStringLiteral("Old"),
+                      QStringLiteral("SELECT * FROM [people#csv]"));
     const auto question = [](const char* name) {
         return QString::fromLatin1(check_messages::kUnusedDataset).arg(QLatin1String(name));
     };
@@ -201,12 +208,25 @@ TEST_F(BarcodeDryRun, EachProblemIsAskedWithTheObjectsName) {
         const char* Message;
         int Labels; ///< labels that have the problem
     } cases[] = {
-        {"data the symbology rejects", {"400638133393", "40063813339X", "400638133393"}, {20, 20, 140, 80}, false,
-         check_messages::kInvalidData, 1},
-        {"a symbol longer than the label", good, {280, 20, 340, 80}, false, check_messages::kTooLargeForLabel, 3},
+        {"data the symbology rejects",
+         {"400638133393", "40063813339X", "400638133393"},
+         {20, 20, 140, 80},
+         false,
+         check_messages::kInvalidData,
+         1},
+        {"a symbol longer than the label",
+         good,
+         {280, 20, 340, 80},
+         false,
+         check_messages::kTooLargeForLabel,
+         3},
         // Inside the label, but the first column starts 50 pixels into a
         // sheet whose printable area begins 25 pixels in.
-        {"a symbol in the printer's margin", good, {-30, 20, 90, 80}, true, check_messages::kTooLargeForPrinter,
+        {"a symbol in the printer's margin",
+         good,
+         {-30, 20, 90, 80},
+         true,
+         check_messages::kTooLargeForPrinter,
          2},
     };
     for (const auto& c : cases) {

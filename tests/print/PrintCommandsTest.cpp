@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The print command every caller shares: the whole page range, the checks,
 // the run, and the label saved with its new serial start values.
+#include "print/PrintCommands.h"
+
 #include "PdfInfo.h"
 #include "RunFixture.h"
-#include "files/LabelFile.h"
 #include "base/Errors.h"
+#include "files/LabelFile.h"
 #include "model/objects/TextObject.h"
-#include "print/PrintCommands.h"
 
 namespace zp::test {
 namespace {

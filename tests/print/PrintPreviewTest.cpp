@@ -2,8 +2,8 @@
 // "Print Preview" on the offscreen platform, over the pages of a real preview run.
 #include "print/dialogs/PrintPreview.h"
 
-#include "data/DataConnections.h"
 #include "base/LabelDpi.h"
+#include "data/DataConnections.h"
 #include "model/layout/LabelProperties.h"
 #include "model/objects/ShapeObjects.h"
 #include "print/PrintInfo.h"
@@ -73,7 +73,8 @@ TEST_F(PrintPreviewTest, PagingEnablesOnlyTheWaysThatLeadSomewhere) {
     EXPECT_EQ(window.PageIndex(), 1);
 
     window.acFirst->trigger();
-    window.grab().save(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("print-preview.png")));
+    window.grab().save(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("print-preview.png")));
 }
 
 TEST_F(PrintPreviewTest, ZoomStartsOnTheWholeUprightPageAndAPercentageReleasesTheButtons) {

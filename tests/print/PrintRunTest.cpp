@@ -18,7 +18,9 @@ class PrintRun : public RunFixture {
 protected:
     void Print() { RunPrintJob(Doc.Objects(), Doc.Layout(), Data(), QStringLiteral("Run"), Info); }
     // The label corner of a sheet position in device dots (600 per inch, 6 per label pixel).
-    static QPointF Corner(int column, int row) { return {(50 + (column - 1) * 400) * 6.0, (50 + (row - 1) * 200) * 6.0}; }
+    static QPointF Corner(int column, int row) {
+        return {(50 + (column - 1) * 400) * 6.0, (50 + (row - 1) * 200) * 6.0};
+    }
 };
 
 struct TRunCase {
@@ -26,10 +28,10 @@ struct TRunCase {
     std::function<void(TZpPrintInfo&, TZpDataConnections&)> Setup;
     QStringList Copies; ///< copies texts of the records A..E (records are A..E when present)
     int Records;
-    bool Serial;        ///< the probe shows a serial from 100 instead of the name
-    QStringList Texts;  ///< the names drawn (name cases)
+    bool Serial;       ///< the probe shows a serial from 100 instead of the name
+    QStringList Texts; ///< the names drawn (name cases)
     std::vector<int> Serials;
-    int StartAfter;     ///< serial start after the run (serial cases, UpdateSerials on)
+    int StartAfter; ///< serial start after the run (serial cases, UpdateSerials on)
 };
 
 TEST_F(PrintRun, LabelsRecordsCopiesAndSerialsFollowTheMode) {
@@ -51,12 +53,30 @@ TEST_F(PrintRun, LabelsRecordsCopiesAndSerialsFollowTheMode) {
         };
     };
     const std::vector<TRunCase> cases = {
-        {"count mode walks the records", count(10, 2), {}, 3, false,
-         {"A", "A", "B", "B", "C", "C", "C", "C", "C", "C"}, {}, 0},
-        {"count mode steps serials per record", count(10, 2), {}, 3, true, {},
-         {100, 100, 101, 101, 102, 102, 103, 103, 104, 104}, 105},
-        {"all records", [](TZpPrintInfo& i, TZpDataConnections&) { i.AllRecords = true; }, {}, 3, true, {},
-         {100, 101, 102}, 103},
+        {"count mode walks the records",
+         count(10, 2),
+         {},
+         3,
+         false,
+         {"A", "A", "B", "B", "C", "C", "C", "C", "C", "C"},
+         {},
+         0},
+        {"count mode steps serials per record",
+         count(10, 2),
+         {},
+         3,
+         true,
+         {},
+         {100, 100, 101, 101, 102, 102, 103, 103, 104, 104},
+         105},
+        {"all records",
+         [](TZpPrintInfo& i, TZpDataConnections&) { i.AllRecords = true; },
+         {},
+         3,
+         true,
+         {},
+         {100, 101, 102},
+         103},
         {"marked records only", marked({2, 4}), {}, 5, false, {"B", "D"}, {}, 0},
         {"marked records only, serials", marked({2, 4}), {}, 5, true, {}, {100, 101}, 102},
         {"no marked record prints nothing", marked({}), {}, 5, true, {}, {}, 100},
@@ -66,7 +86,12 @@ TEST_F(PrintRun, LabelsRecordsCopiesAndSerialsFollowTheMode) {
              d.First();
              d.SetMarked(true);
          },
-         {}, 3, false, {"B", "C"}, {}, 0},
+         {},
+         3,
+         false,
+         {"B", "C"},
+         {},
+         0},
         {"copies from a field: text that is no integer counts 1",
          [](TZpPrintInfo& i, TZpDataConnections&) {
              i.AllRecords = true;
@@ -74,7 +99,12 @@ TEST_F(PrintRun, LabelsRecordsCopiesAndSerialsFollowTheMode) {
              i.CopiesDataset = QStringLiteral("People");
              i.CopiesField = QStringLiteral("Copies");
          },
-         {"abc", "2", "-5", "99999999999", ""}, 5, false, {"A", "B", "B", "C", "D", "E"}, {}, 0},
+         {"abc", "2", "-5", "99999999999", ""},
+         5,
+         false,
+         {"A", "B", "B", "C", "D", "E"},
+         {},
+         0},
         {"an unknown copies field counts 1",
          [](TZpPrintInfo& i, TZpDataConnections&) {
              i.AllRecords = true;
@@ -82,7 +112,12 @@ TEST_F(PrintRun, LabelsRecordsCopiesAndSerialsFollowTheMode) {
              i.CopiesDataset = QStringLiteral("Nobody");
              i.CopiesField = QStringLiteral("Copies");
          },
-         {"3", "3"}, 2, false, {"A", "B"}, {}, 0},
+         {"3", "3"},
+         2,
+         false,
+         {"A", "B"},
+         {},
+         0},
     };
     const QStringList names = {"A", "B", "C", "D", "E"};
     for (const TRunCase& c : cases) {
@@ -174,7 +209,8 @@ TEST_F(PrintRun, LabelsLandOnTheirSheetPositionsOnThePrintedPage) {
         for (int column = 1; column <= 3; ++column) {
             for (int row = 1; row <= 10; ++row) {
                 SCOPED_TRACE(testing::Message() << "column " << column << ", row " << row);
-                const bool used = std::find(c.Used.begin(), c.Used.end(), std::pair{column, row}) != c.Used.end();
+                const bool used =
+                    std::find(c.Used.begin(), c.Used.end(), std::pair{column, row}) != c.Used.end();
                 // The probe's box (10, 10)-(60, 40) from the label's corner.
                 const int x = int(std::lround((0.1875 + (column - 1) * 2.75) * 100));
                 const int y = int(std::lround((0.5 + (row - 1) * 1.0) * 100));
@@ -244,8 +280,9 @@ TEST_F(PrintRun, ASheetWithoutColumnsOrRowsStopsWithAMessage) {
             Print();
             ADD_FAILURE() << "no failure";
         } catch (const EZpError& e) {
-            EXPECT_EQ(e.Message(), QStringLiteral("The label stock has no columns or no rows, so no label can be "
-                                                  "placed on the sheet."));
+            EXPECT_EQ(e.Message(),
+                      QStringLiteral("The label stock has no columns or no rows, so no label can be "
+                                     "placed on the sheet."));
         }
         EXPECT_FALSE(ZpPrinter().Printing());
         EXPECT_FALSE(QFile::exists(OutputFile()));
@@ -278,10 +315,10 @@ TEST_F(PrintRun, CancellingAtALabelAbortsSilentlyWithoutClosingStep) {
 TEST_F(PrintRun, PrintScriptsWrapEachLabelAndThePreviewRunsNone) {
     UseSerial(100);
     Probe->Script.SetLanguage(kJScriptLanguage);
-    Probe->Script.SetScript(QStringLiteral(
-        "function DataUpdated(s) { return s; }\n"
-        "function BeforePrintData(s) { return '<' + s + '>'; }\n"
-        "function AfterPrintData(s) { return s.substring(1, s.length - 1); }\n"));
+    Probe->Script.SetScript(
+        QStringLiteral("function DataUpdated(s) { return s; }\n"
+                       "function BeforePrintData(s) { return '<' + s + '>'; }\n"
+                       "function AfterPrintData(s) { return s.substring(1, s.length - 1); }\n"));
     Probe->Script.SetEnabled(true);
     Info.TotalLabels = 4;
     Info.Copies = 2;
@@ -356,7 +393,8 @@ TEST_F(PrintRun, APrinterFailingMidRunLeavesNoFileAndSaysWhy) {
     } catch (const EZpAbort&) {
         ADD_FAILURE() << "a silent abort";
     } catch (const EZpError& e) {
-        EXPECT_TRUE(e.Message().startsWith(QStringLiteral("Cannot write the file"))) << e.Message().toStdString();
+        EXPECT_TRUE(e.Message().startsWith(QStringLiteral("Cannot write the file")))
+            << e.Message().toStdString();
     }
     EXPECT_EQ(Drawn.size(), 25u);
     EXPECT_FALSE(ZpPrinter().Printing());

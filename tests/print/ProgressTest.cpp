@@ -23,7 +23,8 @@ TEST(Progress, WithoutATerminalEachPageIsOneLine) {
     const QString text = Written([](FILE* out) {
         TZpTextProgress progress(out, TZpProgressKind::GeneratingLabels, false);
         for (int label = 0; label < 5; ++label) {
-            progress.Update(QStringLiteral("Generating Pages..."), QStringLiteral("Page %1").arg(label / 2 + 1));
+            progress.Update(QStringLiteral("Generating Pages..."),
+                            QStringLiteral("Page %1").arg(label / 2 + 1));
             progress.SetPosition(label, 5, QString());
         }
     });
@@ -38,7 +39,8 @@ TEST(Progress, OnATerminalOneLineIsRedrawnWithItsBar) {
         progress.Update(QStringLiteral("Generating Pages..."), QStringLiteral("Page 1"));
         progress.SetPosition(5, 10, QString());
     });
-    EXPECT_TRUE(text.contains(QStringLiteral("\rGenerating Labels [###############---------------]  50% Page 1")))
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("\rGenerating Labels [###############---------------]  50% Page 1")))
         << text.toStdString();
     EXPECT_TRUE(text.endsWith(QLatin1Char('\n')));
     EXPECT_EQ(text.count(QLatin1Char('\n')), 1);
@@ -52,7 +54,8 @@ TEST(Progress, ScriptedAbortAsksForGeneratingAndNotForChecking) {
     generating->Update(QString(), QStringLiteral("Page 1"));
     generating->Update(QString(), QStringLiteral("Page 1"));
     EXPECT_FALSE(generating->Cancelled());
-    EXPECT_EQ(dialogs->Messages(), QStringList{QStringLiteral("Are you sure you want to cancel this print job?")});
+    EXPECT_EQ(dialogs->Messages(),
+              QStringList{QStringLiteral("Are you sure you want to cancel this print job?")});
 
     auto checking = dialogs->CreateProgress(TZpProgressKind::CheckingBarCodes);
     checking->SetPosition(0, 3, QStringLiteral("a"));

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "data/DataConnections.h"
 #include "base/LabelDpi.h"
+#include "data/DataConnections.h"
 #include "model/data/ZpData.h"
 #include "model/document/LabelDocument.h"
 #include "model/objects/ZpObject.h"
@@ -44,8 +44,9 @@ public:
     [[nodiscard]] QString GetClassName() const override { return QStringLiteral("TProbeObject"); }
     void Draw(QPainter& canvas) override {
         FLog.push_back({Data.GetText(), Data.GetSerialValue(), canvas.worldTransform().map(QPointF(0, 0))});
-        canvas.fillRect(QRectF(FBounds.Left, FBounds.Top, FBounds.Right - FBounds.Left, FBounds.Bottom - FBounds.Top),
-                        Qt::black);
+        canvas.fillRect(
+            QRectF(FBounds.Left, FBounds.Top, FBounds.Right - FBounds.Left, FBounds.Bottom - FBounds.Top),
+            Qt::black);
         if (OnDraw)
             OnDraw();
     }
@@ -112,7 +113,8 @@ protected:
                              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;"
                                             "Extended Properties=\"Text;HDR=YES\"")
                                  .arg(Dir.path()));
-        Data().AddDataset(QStringLiteral("Csv"), QStringLiteral("People"), QStringLiteral("SELECT * FROM [people#csv]"));
+        Data().AddDataset(QStringLiteral("Csv"), QStringLiteral("People"),
+                          QStringLiteral("SELECT * FROM [people#csv]"));
         Data().Open();
         ASSERT_EQ(Data().RecordCount(), names.size());
     }

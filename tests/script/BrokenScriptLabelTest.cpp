@@ -47,8 +47,10 @@ TEST(BrokenScriptLabelTest, OpensWithTheScriptKeptAndFailingVisibly) {
     ASSERT_EQ((*dialogs).Questions().size(), 1u);
     const auto& warning = (*dialogs).Questions().front();
     EXPECT_EQ(warning.MsgKind, TZpMsgKind::Warning);
-    EXPECT_TRUE(warning.Text.contains(QStringLiteral("text object Price (object 2)"))) << warning.Text.toStdString();
-    EXPECT_TRUE(warning.Text.contains(QStringLiteral(" in line 3: \"  return Data +* 2;\""))) << warning.Text.toStdString();
+    EXPECT_TRUE(warning.Text.contains(QStringLiteral("text object Price (object 2)")))
+        << warning.Text.toStdString();
+    EXPECT_TRUE(warning.Text.contains(QStringLiteral(" in line 3: \"  return Data +* 2;\"")))
+        << warning.Text.toStdString();
     EXPECT_FALSE(warning.Text.contains(QStringLiteral("Name")));
 
     // Saved again, the script comes back as it was: enabled, text unchanged.

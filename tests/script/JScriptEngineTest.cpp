@@ -44,10 +44,12 @@ TEST(JScriptEngineTest, GlobalObjectHoldsOnlyEcmaScript) {
                     typeof require, typeof URL, typeof fetch, typeof setTimeout, typeof Proxy].join(",");
         }
         function Builtins() { return [typeof Math.max, typeof JSON.stringify, typeof Date, typeof RegExp].join(","); })"));
-    EXPECT_EQ(Call(*engine, QStringLiteral("Kinds")),
-              QStringLiteral("undefined,undefined,undefined,undefined,undefined,undefined,undefined,undefined,"
-                             "undefined,undefined,undefined"));
-    EXPECT_EQ(Call(*engine, QStringLiteral("Builtins")), QStringLiteral("function,function,function,function"));
+    EXPECT_EQ(
+        Call(*engine, QStringLiteral("Kinds")),
+        QStringLiteral("undefined,undefined,undefined,undefined,undefined,undefined,undefined,undefined,"
+                       "undefined,undefined,undefined"));
+    EXPECT_EQ(Call(*engine, QStringLiteral("Builtins")),
+              QStringLiteral("function,function,function,function"));
     // Module loading is not part of a script: import() does not even compile.
     EXPECT_FALSE(engine->AddCode(QStringLiteral("function F() { return import('/etc/passwd'); }")));
 }
@@ -70,13 +72,19 @@ TEST(JScriptEngineTest, ValuesBecomeTextAsJScriptConvertsThem) {
     // A function without return gives an empty text, as a call that yields
     // no value did in the old script host.
     const Case cases[] = {
-        {"NoReturn", ""},          {"Null", ""},         {"Number", "42"},
-        {"Fraction", "0.25"},      {"Bool", "true"},     {"List", "1,b,3"},
-        {"Returned", "Error: kept"}, {"Sym", "Symbol(s)"},
+        {"NoReturn", ""},
+        {"Null", ""},
+        {"Number", "42"},
+        {"Fraction", "0.25"},
+        {"Bool", "true"},
+        {"List", "1,b,3"},
+        {"Returned", "Error: kept"},
+        {"Sym", "Symbol(s)"},
         {"BadText", "ERROR: no text"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(Call(*engine, QString::fromLatin1(c.function), QStringLiteral("x")), QString::fromUtf8(c.expected))
+        EXPECT_EQ(Call(*engine, QString::fromLatin1(c.function), QStringLiteral("x")),
+                  QString::fromUtf8(c.expected))
             << c.function;
 }
 
@@ -96,13 +104,15 @@ TEST(JScriptEngineTest, RunTimeErrorsCarryDescriptionLineAndText) {
     QString result = QStringLiteral("untouched");
     EXPECT_FALSE(engine->Run(QStringLiteral("Bad"), {QStringLiteral("x")}, result));
     EXPECT_EQ(result, QStringLiteral("untouched"));
-    EXPECT_TRUE(engine->Error().Description.contains(QStringLiteral("such"))) << engine->Error().Description.toStdString();
+    EXPECT_TRUE(engine->Error().Description.contains(QStringLiteral("such")))
+        << engine->Error().Description.toStdString();
     EXPECT_EQ(engine->Error().Line, 3);
     EXPECT_EQ(engine->Error().Text, QStringLiteral("  return d.no.such;"));
     // A thrown value that is no Error object fails the call all the same.
     EXPECT_EQ(Call(*engine, QStringLiteral("Thrown")), QStringLiteral("ERROR: plain text"));
     // Function names are case-sensitive in JScript.
-    EXPECT_EQ(Call(*engine, QStringLiteral("bad")), QStringLiteral("ERROR: The script has no function 'bad'"));
+    EXPECT_EQ(Call(*engine, QStringLiteral("bad")),
+              QStringLiteral("ERROR: The script has no function 'bad'"));
     // Top-level code that throws fails AddCode with its line.
     EXPECT_FALSE(engine->AddCode(QStringLiteral("var a = 1;\nthrow 5;")));
     EXPECT_EQ(engine->Error().Description, QStringLiteral("5"));
@@ -115,7 +125,8 @@ TEST(JScriptEngineTest, GlobalsLiveUntilReset) {
     EXPECT_EQ(Call(*engine, QStringLiteral("Next"), QStringLiteral("a")), QStringLiteral("a1"));
     EXPECT_EQ(Call(*engine, QStringLiteral("Next"), QStringLiteral("a")), QStringLiteral("a2"));
     // Replacing the built-ins the host itself relies on changes nothing for it.
-    ASSERT_TRUE(engine->AddCode(QStringLiteral("Reflect.apply = null; String = null; function F(d) { return 7; }")));
+    ASSERT_TRUE(
+        engine->AddCode(QStringLiteral("Reflect.apply = null; String = null; function F(d) { return 7; }")));
     EXPECT_EQ(Call(*engine, QStringLiteral("F")), QStringLiteral("7"));
     engine->Reset();
     EXPECT_TRUE(Call(*engine, QStringLiteral("Next")).startsWith(QStringLiteral("ERROR: ")));
@@ -133,8 +144,10 @@ TEST(JScriptEngineTest, TimeLimitEndsRunawayCode) {
     engine->SetTimeLimit(200ms);
     for (const char* function : {"Loop", "Stubborn"}) {
         const QString got = Call(*engine, QString::fromLatin1(function));
-        EXPECT_TRUE(got.startsWith(QStringLiteral("ERROR: The script ran longer than 0.2 seconds"))) << got.toStdString();
-        EXPECT_EQ(Call(*engine, QStringLiteral("Fine"), QStringLiteral("x")), QStringLiteral("fine x")) << function;
+        EXPECT_TRUE(got.startsWith(QStringLiteral("ERROR: The script ran longer than 0.2 seconds")))
+            << got.toStdString();
+        EXPECT_EQ(Call(*engine, QStringLiteral("Fine"), QStringLiteral("x")), QStringLiteral("fine x"))
+            << function;
     }
     EXPECT_FALSE(engine->AddCode(QStringLiteral("var i = 0;\nwhile (true) { i++; }")));
     EXPECT_TRUE(engine->Error().Description.startsWith(QStringLiteral("The script ran longer")));
@@ -159,7 +172,8 @@ TEST(JScriptEngineTest, DeepRecursionEndsInAnError) {
         QStringLiteral("var x = /") + QString(5000, QLatin1Char('(')) + QStringLiteral("a") +
             QString(5000, QLatin1Char(')')) + QStringLiteral("/;"),
         QStringLiteral("var p = '/' + Array(100001).join('(') + Array(100001).join(')') + '/'; eval(p);"),
-        QStringLiteral("var p = '/' + Array(100001).join('(') + Array(100001).join(')') + '/'; Function('return ' + p);"),
+        QStringLiteral("var p = '/' + Array(100001).join('(') + Array(100001).join(')') + '/'; "
+                       "Function('return ' + p);"),
         QStringLiteral("var p = '/' + Array(100001).join('(') + Array(100001).join(')') + '/';"
                        "(function () {}).constructor('return ' + p);"),
         QStringLiteral("var p = '/' + Array(100001).join('(') + Array(100001).join(')') + '/';"
@@ -175,7 +189,8 @@ TEST(JScriptEngineTest, DeepRecursionEndsInAnError) {
     }
     // Deeply nested source does not crash the compiler.
     QString source = QStringLiteral("var x = ");
-    source += QString(100000, QLatin1Char('[')) + QStringLiteral("1") + QString(100000, QLatin1Char(']')) + QStringLiteral(";");
+    source += QString(100000, QLatin1Char('[')) + QStringLiteral("1") + QString(100000, QLatin1Char(']')) +
+              QStringLiteral(";");
     EXPECT_FALSE(engine->AddCode(source));
 }
 
@@ -202,8 +217,10 @@ TEST(JScriptEngineTest, HugeBuiltinWorkIsRefused) {
     }
     EXPECT_EQ(Call(*engine, QStringLiteral("Fine"), QStringLiteral("ok")), QStringLiteral("ok"));
     // Nor does the host take such a text as a result.
-    ASSERT_TRUE(engine->AddCode(QStringLiteral("function Huge(d) { for (var i = 0; i < 24; i++) d = d + d; return d; }")));
-    EXPECT_EQ(Call(*engine, QStringLiteral("Huge"), QStringLiteral("ab")), QStringLiteral("ERROR: Too large for a label script"));
+    ASSERT_TRUE(engine->AddCode(
+        QStringLiteral("function Huge(d) { for (var i = 0; i < 24; i++) d = d + d; return d; }")));
+    EXPECT_EQ(Call(*engine, QStringLiteral("Huge"), QStringLiteral("ab")),
+              QStringLiteral("ERROR: Too large for a label script"));
 }
 
 // The lock-down keeps the built-ins working as the language defines them.
@@ -224,7 +241,8 @@ TEST(JScriptEngineTest, BuiltinsBehaveAfterTheLockDown) {
                     typeof Array.prototype.push, eval("1 + 2"), new Uint8Array([1, 2]).length,
                     new Uint8Array(2) instanceof Uint8Array, Uint8Array.BYTES_PER_ELEMENT, "ab".repeat(2)].join("|");
         })js"));
-    EXPECT_EQ(Call(*engine, QStringLiteral("Patterns"), QStringLiteral("12-345")), QStringLiteral("345|12|true|true|5|2|##-###"));
+    EXPECT_EQ(Call(*engine, QStringLiteral("Patterns"), QStringLiteral("12-345")),
+              QStringLiteral("345|12|true|true|5|2|##-###"));
     EXPECT_EQ(Call(*engine, QStringLiteral("Methods")),
               QStringLiteral("1,2,3|ab|5|{\"k\":[1,\"2\"]}|p,q|1+2|toUpperCase|0|function|3|2|true|1|abab"));
 }
@@ -248,9 +266,15 @@ TEST(JScriptEngineTest, DamagedScriptsFailCleanly) {
             const qsizetype from = at();
             const qsizetype length = qsizetype(random() % 40);
             switch (random() % 3) {
-            case 0: damaged.remove(from, length); break;
-            case 1: damaged.insert(at(), damaged.mid(from, length)); break;
-            default: damaged.insert(at(), damaged.mid(from, length).repeated(int(random() % 50))); break;
+            case 0:
+                damaged.remove(from, length);
+                break;
+            case 1:
+                damaged.insert(at(), damaged.mid(from, length));
+                break;
+            default:
+                damaged.insert(at(), damaged.mid(from, length).repeated(int(random() % 50)));
+                break;
             }
             if (!engine->AddCode(damaged)) {
                 EXPECT_FALSE(engine->Error().Description.isEmpty()) << info.fileName().toStdString();

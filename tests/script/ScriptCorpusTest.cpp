@@ -10,8 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <gtest/gtest.h>
 #include <cctype>
+#include <gtest/gtest.h>
 #include <optional>
 
 using namespace zp;
@@ -53,12 +53,23 @@ std::optional<QString> Quoted(const QString& line, qsizetype& pos) {
         if (++pos >= line.size())
             return std::nullopt;
         switch (line[pos].unicode()) {
-        case 'r': text += QLatin1Char('\r'); break;
-        case 'n': text += QLatin1Char('\n'); break;
-        case 't': text += QLatin1Char('\t'); break;
-        case '"': text += QLatin1Char('"'); break;
-        case '\\': text += QLatin1Char('\\'); break;
-        default: return std::nullopt;
+        case 'r':
+            text += QLatin1Char('\r');
+            break;
+        case 'n':
+            text += QLatin1Char('\n');
+            break;
+        case 't':
+            text += QLatin1Char('\t');
+            break;
+        case '"':
+            text += QLatin1Char('"');
+            break;
+        case '\\':
+            text += QLatin1Char('\\');
+            break;
+        default:
+            return std::nullopt;
         }
     }
     return std::nullopt;
@@ -122,7 +133,8 @@ CorpusFile ReadCorpusFile(const QString& path) {
 std::vector<QString> CorpusPaths() {
     std::vector<QString> paths;
     const QDir dir(test::TestDataPath(QStringLiteral("scripts")));
-    for (const QFileInfo& info : dir.entryInfoList({QStringLiteral("*.vbs"), QStringLiteral("*.js")}, QDir::Files, QDir::Name))
+    for (const QFileInfo& info :
+         dir.entryInfoList({QStringLiteral("*.vbs"), QStringLiteral("*.js")}, QDir::Files, QDir::Name))
         paths.push_back(info.absoluteFilePath());
     return paths;
 }
@@ -146,16 +158,18 @@ TEST_P(ScriptCorpusTest, GivesTheExpectedText) {
     auto engine = CreateScriptEngine(file.Language);
     ASSERT_NE(engine, nullptr) << name << ": no engine for " << file.Language.toStdString();
     ASSERT_TRUE(engine->AddCode(file.Source))
-        << name << ": " << engine->Error().Description.toStdString() << " in line " << engine->Error().Line << ": "
-        << engine->Error().Text.toStdString();
+        << name << ": " << engine->Error().Description.toStdString() << " in line " << engine->Error().Line
+        << ": " << engine->Error().Text.toStdString();
     for (const CorpusCase& c : file.Cases) {
         QString got;
         const bool ok = engine->Run(file.Function, {c.Input}, got);
-        const QString shownGot = ok ? Shown(got) : QStringLiteral("ERROR (") + engine->Error().Description + QLatin1Char(')');
+        const QString shownGot =
+            ok ? Shown(got) : QStringLiteral("ERROR (") + engine->Error().Description + QLatin1Char(')');
         const QString shownExpected = c.Expected ? Shown(*c.Expected) : QStringLiteral("ERROR");
         EXPECT_TRUE(c.Expected ? ok && got == *c.Expected : !ok)
-            << name << " line " << c.Line << ": " << file.Function.toStdString() << "(" << Shown(c.Input).toStdString()
-            << ")\n  expected " << shownExpected.toStdString() << "\n  got      " << shownGot.toStdString();
+            << name << " line " << c.Line << ": " << file.Function.toStdString() << "("
+            << Shown(c.Input).toStdString() << ")\n  expected " << shownExpected.toStdString()
+            << "\n  got      " << shownGot.toStdString();
     }
 }
 

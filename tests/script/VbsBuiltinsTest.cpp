@@ -2,8 +2,8 @@
 #include "VbsTestValues.h"
 
 #include <QDate>
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <initializer_list>
 
 namespace zp::vbs {
@@ -18,15 +18,15 @@ public:
     void Randomize(double, bool) override {}
 };
 
-TVariant Call(const char* name, std::initializer_list<const char*> args)
-{
+TVariant Call(const char* name, std::initializer_list<const char*> args) {
     const TBuiltin* fn = FindBuiltin(QString::fromLatin1(name));
     if (!fn) {
         ADD_FAILURE() << "no built-in " << name;
         return {};
     }
     std::vector<TVariant> values;
-    for (const char* a : args) values.push_back(V(a));
+    for (const char* a : args)
+        values.push_back(V(a));
     EXPECT_GE(static_cast<int>(values.size()), fn->MinArgs) << name;
     EXPECT_LE(static_cast<int>(values.size()), fn->MaxArgs) << name;
     TFixedRuntime runtime;
@@ -36,7 +36,7 @@ TVariant Call(const char* name, std::initializer_list<const char*> args)
 struct TCallCase {
     const char* Name;
     std::initializer_list<const char*> Args;
-    const char* Expected;  // "Kind:text", "Null" or "error N"
+    const char* Expected; // "Kind:text", "Null" or "error N"
 };
 
 // Dates: 44197 is Friday 1 January 2021.
@@ -66,14 +66,14 @@ const TCallCase kCases[] = {
     {"InStrRev", {"S:abcabc", "S:bc", "I:5"}, "Long:2"},
     {"InStrRev", {"S:abc", "S:x"}, "Long:0"},
     {"Replace", {"S:abcabc", "S:b", "S:X"}, "String:aXcaXc"},
-    {"Replace", {"S:abcabc", "S:b", "S:X", "I:3"}, "String:caXc"},  // begins at the start position
+    {"Replace", {"S:abcabc", "S:b", "S:X", "I:3"}, "String:caXc"}, // begins at the start position
     {"Replace", {"S:abcabc", "S:B", "S:x", "I:1", "I:1", "I:1"}, "String:axcabc"},
     {"Replace", {"S:aaa", "S:a", "S:"}, "String:"},
     {"Replace", {"N", "S:a", "S:b"}, "error 94"},
     {"UCase", {"S:aBc"}, "String:ABC"},
     {"LCase", {"I:1"}, "String:1"},
     {"Trim", {"S:  a b  "}, "String:a b"},
-    {"Trim", {"S:\ta "}, "String:\ta"},  // spaces only
+    {"Trim", {"S:\ta "}, "String:\ta"}, // spaces only
     {"LTrim", {"S:  a "}, "String:a "},
     {"RTrim", {"S: a  "}, "String: a"},
     {"Space", {"I:3"}, "String:   "},
@@ -192,7 +192,7 @@ const TCallCase kCases[] = {
     {"DatePart", {"S:y", "S:3/1/2021"}, "Integer:60"},
     {"DatePart", {"S:ww", "S:1/1/2021"}, "Integer:1"},
     {"DatePart", {"S:ww", "S:1/3/2021"}, "Integer:2"},
-    {"DatePart", {"S:ww", "S:1/1/2021", "I:2", "I:2"}, "Integer:53"},  // Monday weeks, four-day first week
+    {"DatePart", {"S:ww", "S:1/1/2021", "I:2", "I:2"}, "Integer:53"}, // Monday weeks, four-day first week
     {"DatePart", {"S:ww", "S:1/4/2021", "I:2", "I:2"}, "Integer:1"},
     {"DatePart", {"S:ww", "S:1/2/2021", "I:1", "I:3"}, "Integer:52"},
     {"DatePart", {"S:w", "S:1/1/2021", "I:2"}, "Integer:5"},
@@ -241,18 +241,17 @@ const TCallCase kCases[] = {
 
 class VbsBuiltinCases : public testing::TestWithParam<TCallCase> {};
 
-TEST_P(VbsBuiltinCases, GivesKindAndValue)
-{
+TEST_P(VbsBuiltinCases, GivesKindAndValue) {
     const TCallCase& c = GetParam();
     std::string args;
-    for (const char* a : c.Args) args += std::string(args.empty() ? "" : ", ") + a;
+    for (const char* a : c.Args)
+        args += std::string(args.empty() ? "" : ", ") + a;
     EXPECT_EQ(Describe([&] { return Call(c.Name, c.Args); }), c.Expected) << c.Name << "(" << args << ")";
 }
 
 INSTANTIATE_TEST_SUITE_P(Builtins, VbsBuiltinCases, testing::ValuesIn(kCases));
 
-TEST(VbsBuiltins, NamesAnyLetterCase)
-{
+TEST(VbsBuiltins, NamesAnyLetterCase) {
     ASSERT_NE(FindBuiltin("ucase"), nullptr);
     EXPECT_EQ(FindBuiltin("UCASE"), FindBuiltin("UCase"));
     EXPECT_EQ(FindBuiltin("CreateObject"), nullptr);
@@ -266,8 +265,7 @@ TEST(VbsBuiltins, NamesAnyLetterCase)
     EXPECT_FALSE(FindConstant("vbNothing", v));
 }
 
-TEST(VbsBuiltins, UBoundOfEachDimension)
-{
+TEST(VbsBuiltins, UBoundOfEachDimension) {
     auto grid = std::make_shared<TVarArray>();
     grid->Upper = {2, 4};
     grid->Items.resize(15);
@@ -279,8 +277,7 @@ TEST(VbsBuiltins, UBoundOfEachDimension)
     EXPECT_THROW(ubound->Fn(runtime, {v, V("I:3")}), EVbsError);
 }
 
-TEST(VbsBuiltins, ResultsOverTheSizeLimitRunOutOfMemory)
-{
+TEST(VbsBuiltins, ResultsOverTheSizeLimitRunOutOfMemory) {
     // 64 MiB: 32 Mi UTF-16 units of text, or a million array items.
     TFixedRuntime runtime;
     const auto errorOf = [&](const char* name, std::vector<TVariant> args) {
@@ -301,8 +298,7 @@ TEST(VbsBuiltins, ResultsOverTheSizeLimitRunOutOfMemory)
     EXPECT_THROW((void)OpAdd(overHalf, overHalf), EVbsError);
 }
 
-TEST(VbsBuiltins, ClockFunctionsAgree)
-{
+TEST(VbsBuiltins, ClockFunctionsAgree) {
     TFixedRuntime runtime;
     const TVariant now = FindBuiltin("Now")->Fn(runtime, {});
     const TVariant date = FindBuiltin("Date")->Fn(runtime, {});

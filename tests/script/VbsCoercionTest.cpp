@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "VbsTestValues.h"
-
 #include "platform/script/vbscript/DateSerial.h"
 
 #include <gtest/gtest.h>
@@ -12,19 +11,24 @@ using test::Describe;
 using test::V;
 
 struct TCoerceCase {
-    const char* Conversion;  // CStr, CDbl, CLng, CInt, CBool, CDate
+    const char* Conversion; // CStr, CDbl, CLng, CInt, CBool, CDate
     const char* Value;
     const char* Expected;
 };
 
-TVariant Convert(const std::string& how, const TVariant& v)
-{
-    if (how == "CStr") return TVariant::FromString(ToString(v));
-    if (how == "CDbl") return TVariant::FromDouble(ToDouble(v));
-    if (how == "CLng") return TVariant::FromLong(ToLong(v));
-    if (how == "CInt") return TVariant::FromInteger(ToInteger(v));
-    if (how == "CBool") return TVariant::FromBool(ToBool(v));
-    if (how == "CDate") return TVariant::FromDate(ToDate(v));
+TVariant Convert(const std::string& how, const TVariant& v) {
+    if (how == "CStr")
+        return TVariant::FromString(ToString(v));
+    if (how == "CDbl")
+        return TVariant::FromDouble(ToDouble(v));
+    if (how == "CLng")
+        return TVariant::FromLong(ToLong(v));
+    if (how == "CInt")
+        return TVariant::FromInteger(ToInteger(v));
+    if (how == "CBool")
+        return TVariant::FromBool(ToBool(v));
+    if (how == "CDate")
+        return TVariant::FromDate(ToDate(v));
     ADD_FAILURE() << "unknown conversion " << how;
     return {};
 }
@@ -99,8 +103,7 @@ constexpr TCoerceCase kCases[] = {
 
 class VbsCoercionCases : public testing::TestWithParam<TCoerceCase> {};
 
-TEST_P(VbsCoercionCases, ConvertsAsTheLanguageDoes)
-{
+TEST_P(VbsCoercionCases, ConvertsAsTheLanguageDoes) {
     const TCoerceCase& c = GetParam();
     EXPECT_EQ(Describe([&] { return Convert(c.Conversion, V(c.Value)); }), c.Expected)
         << c.Conversion << "(" << c.Value << ")";
@@ -108,8 +111,7 @@ TEST_P(VbsCoercionCases, ConvertsAsTheLanguageDoes)
 
 INSTANTIATE_TEST_SUITE_P(Coercions, VbsCoercionCases, testing::ValuesIn(kCases));
 
-TEST(VbsDateSerial, CalendarRoundTripsOverTheWholeRange)
-{
+TEST(VbsDateSerial, CalendarRoundTripsOverTheWholeRange) {
     // Every 97th day from 1 January 100 to 31 December 9999 splits and joins back.
     for (double serial = kMinDateSerial; serial <= 2958465; serial += 97) {
         const TDateParts p = SplitDate(serial);
@@ -117,11 +119,10 @@ TEST(VbsDateSerial, CalendarRoundTripsOverTheWholeRange)
     }
     EXPECT_EQ(SplitDate(kMinDateSerial).Year, 100);
     EXPECT_EQ(SplitDate(2958465).Year, 9999);
-    EXPECT_EQ(WeekdayOf(44197), 6);  // 1 January 2021 was a Friday
+    EXPECT_EQ(WeekdayOf(44197), 6); // 1 January 2021 was a Friday
 }
 
-TEST(VbsDateSerial, DayAndMonthRunOver)
-{
+TEST(VbsDateSerial, DayAndMonthRunOver) {
     double serial = 0;
     ASSERT_TRUE(SerialFromParts(2020, 14, 1, serial));
     EXPECT_EQ(FormatGeneralDate(serial), "2/1/2021");

@@ -13,29 +13,46 @@ struct TOpCase {
     const char* Op;
     const char* A;
     const char* B;
-    const char* Expected;  // "Kind:text", "Null" or "error N"
+    const char* Expected; // "Kind:text", "Null" or "error N"
 };
 
-TVariant Apply(const std::string& op, const TVariant& a, const TVariant& b)
-{
-    if (op == "+") return OpAdd(a, b);
-    if (op == "-") return OpSub(a, b);
-    if (op == "*") return OpMul(a, b);
-    if (op == "/") return OpDiv(a, b);
-    if (op == "\\") return OpIntDiv(a, b);
-    if (op == "Mod") return OpMod(a, b);
-    if (op == "^") return OpPow(a, b);
-    if (op == "&") return OpConcat(a, b);
-    if (op == "Neg") return OpNeg(a);
-    if (op == "Not") return OpNot(a);
-    if (op == "And") return OpAnd(a, b);
-    if (op == "Or") return OpOr(a, b);
-    if (op == "Xor") return OpXor(a, b);
-    if (op == "Eqv") return OpEqv(a, b);
-    if (op == "Imp") return OpImp(a, b);
-    if (op == "=") return OpCompare(TCompareOp::Eq, a, b);
-    if (op == "<") return OpCompare(TCompareOp::Lt, a, b);
-    if (op == ">=") return OpCompare(TCompareOp::Ge, a, b);
+TVariant Apply(const std::string& op, const TVariant& a, const TVariant& b) {
+    if (op == "+")
+        return OpAdd(a, b);
+    if (op == "-")
+        return OpSub(a, b);
+    if (op == "*")
+        return OpMul(a, b);
+    if (op == "/")
+        return OpDiv(a, b);
+    if (op == "\\")
+        return OpIntDiv(a, b);
+    if (op == "Mod")
+        return OpMod(a, b);
+    if (op == "^")
+        return OpPow(a, b);
+    if (op == "&")
+        return OpConcat(a, b);
+    if (op == "Neg")
+        return OpNeg(a);
+    if (op == "Not")
+        return OpNot(a);
+    if (op == "And")
+        return OpAnd(a, b);
+    if (op == "Or")
+        return OpOr(a, b);
+    if (op == "Xor")
+        return OpXor(a, b);
+    if (op == "Eqv")
+        return OpEqv(a, b);
+    if (op == "Imp")
+        return OpImp(a, b);
+    if (op == "=")
+        return OpCompare(TCompareOp::Eq, a, b);
+    if (op == "<")
+        return OpCompare(TCompareOp::Lt, a, b);
+    if (op == ">=")
+        return OpCompare(TCompareOp::Ge, a, b);
     ADD_FAILURE() << "unknown operator " << op;
     return {};
 }
@@ -58,7 +75,7 @@ constexpr TOpCase kCases[] = {
     {"*", "I:300", "I:300", "Long:90000"},
     {"*", "F:2", "L:3", "Double:6"},
     {"+", "C:1.25", "I:2", "Currency:3.25"},
-    {"*", "C:0.0001", "C:0.5", "Currency:0"},  // 0.00005 rounds to the even 0
+    {"*", "C:0.0001", "C:0.5", "Currency:0"}, // 0.00005 rounds to the even 0
     {"*", "D:1e308", "D:10", "error 6"},
     // A date plus or minus days stays a date; two dates differ in days.
     {"+", "T:44197", "I:1", "Date:1/2/2021"},
@@ -127,8 +144,7 @@ constexpr TOpCase kCases[] = {
 
 class VbsOperatorCases : public testing::TestWithParam<TOpCase> {};
 
-TEST_P(VbsOperatorCases, GivesKindAndValue)
-{
+TEST_P(VbsOperatorCases, GivesKindAndValue) {
     const TOpCase& c = GetParam();
     EXPECT_EQ(Describe([&] { return Apply(c.Op, V(c.A), V(c.B)); }), c.Expected)
         << c.A << " " << c.Op << " " << c.B;
@@ -136,15 +152,13 @@ TEST_P(VbsOperatorCases, GivesKindAndValue)
 
 INSTANTIATE_TEST_SUITE_P(Operators, VbsOperatorCases, testing::ValuesIn(kCases));
 
-TEST(VbsCompare, TextModeIgnoresLetterCase)
-{
+TEST(VbsCompare, TextModeIgnoresLetterCase) {
     EXPECT_EQ(Compare(V("S:abc"), V("S:ABC"), true), 0);
     EXPECT_EQ(Compare(V("S:abc"), V("S:ABC"), false), 1);
     EXPECT_THROW((void)Compare(V("N"), V("I:1")), EVbsError);
 }
 
-TEST(VbsCompare, LiteralSideFixesTheKind)
-{
+TEST(VbsCompare, LiteralSideFixesTheKind) {
     // A literal number reads the other side's text as a number, and a
     // literal text shows the other side's number as text.
     const auto eq = [](const char* a, bool aLit, const char* b, bool bLit) {
@@ -161,8 +175,7 @@ TEST(VbsCompare, LiteralSideFixesTheKind)
     EXPECT_EQ(eq("S:True", false, "I:5", true), "Boolean:False");
 }
 
-TEST(VbsVariant, ArraysAreCopiedOnWrite)
-{
+TEST(VbsVariant, ArraysAreCopiedOnWrite) {
     auto shared = std::make_shared<TVarArray>();
     shared->Upper = {1};
     shared->Items = {V("I:1"), V("I:2")};

@@ -14,12 +14,12 @@ TEST(VbsLexer, NumbersTakeTheNarrowestKind) {
     EXPECT_EQ(t[0].Kind, TTok::Integer);
     EXPECT_FALSE(t[1].Long);
     EXPECT_TRUE(t[2].Long);
-    EXPECT_EQ(t[3].Kind, TTok::Real);  // beyond a Long
+    EXPECT_EQ(t[3].Kind, TTok::Real); // beyond a Long
     EXPECT_DOUBLE_EQ(t[4].Real, 1.5);
     EXPECT_DOUBLE_EQ(t[5].Real, 0.5);
     EXPECT_DOUBLE_EQ(t[6].Real, 1000);
     EXPECT_EQ(t[7].Int, 255);
-    EXPECT_EQ(t[8].Int, -1);  // &HFFFF is the Integer -1
+    EXPECT_EQ(t[8].Int, -1); // &HFFFF is the Integer -1
     EXPECT_FALSE(t[8].Long);
     EXPECT_EQ(t[9].Int, 65536);
     EXPECT_EQ(t[10].Int, -1);
@@ -34,10 +34,10 @@ TEST(VbsLexer, StringsCommentsContinuationsAndCase) {
     EXPECT_EQ(t[2].Text, "a\"b");
     EXPECT_EQ(t[3].Kind, TTok::NewLine);
     EXPECT_EQ(t[4].Line, 3);
-    EXPECT_EQ(t[8].Line, 4);  // the continued line
+    EXPECT_EQ(t[8].Line, 4); // the continued line
     EXPECT_EQ(t[9].Kind, TTok::Colon);
     EXPECT_EQ(t[11].Kw, TKw::If);
-    EXPECT_EQ(Tokenize("&hour")[1].Lower, "hour");  // a concatenation, not a number
+    EXPECT_EQ(Tokenize("&hour")[1].Lower, "hour"); // a concatenation, not a number
 }
 
 TEST(VbsLexer, DateLiteralsReadMonthFirst) {
@@ -45,12 +45,10 @@ TEST(VbsLexer, DateLiteralsReadMonthFirst) {
         const char* Text;
         double Serial;
     } const cases[] = {
-        {"1/2/2000", 36527},          // 2 January 2000
-        {"12/31/1899", 1},
-        {"12/30/1899 6:00 PM", 0.75},
-        {"12/29/1899 6:00", -1.25},   // before the epoch the time counts forward
-        {"2000-01-02", 36527},
-        {"13:30", 13.5 / 24},
+        {"1/2/2000", 36527}, // 2 January 2000
+        {"12/31/1899", 1},          {"12/30/1899 6:00 PM", 0.75},
+        {"12/29/1899 6:00", -1.25}, // before the epoch the time counts forward
+        {"2000-01-02", 36527},      {"13:30", 13.5 / 24},
     };
     for (const auto& c : cases) {
         double serial = -99;
@@ -58,7 +56,8 @@ TEST(VbsLexer, DateLiteralsReadMonthFirst) {
         EXPECT_NEAR(serial, c.Serial, 1e-9) << c.Text;
     }
     double serial;
-    for (const char* bad : {"2/30/2000", "1/2", "25:00", "x", ""}) EXPECT_FALSE(ParseDateLiteral(bad, serial)) << bad;
+    for (const char* bad : {"2/30/2000", "1/2", "25:00", "x", ""})
+        EXPECT_FALSE(ParseDateLiteral(bad, serial)) << bad;
 }
 
 // ---- compile errors: the language's wording and the line
@@ -169,7 +168,7 @@ End Sub
     EXPECT_TRUE(m->Procs[0]->Params[0].ByVal);
     EXPECT_FALSE(m->Procs[0]->Params[1].ByVal);
     EXPECT_EQ(m->GlobalNames, (QStringList{"a", "b", "c", "k", "s"}));
-    EXPECT_EQ(m->Inits.size(), 4u);  // b(3), c(), k, s
+    EXPECT_EQ(m->Inits.size(), 4u); // b(3), c(), k, s
     EXPECT_TRUE(m->Body.empty());
 }
 
@@ -199,7 +198,7 @@ TEST(VbsParser, PrecedenceFollowsTheLanguage) {
     const auto& mul = static_cast<const TBinaryExpr&>(*add.Right);
     ASSERT_EQ(mul.Op, TBinOp::Mul);
     const auto& neg = static_cast<const TUnaryExpr&>(*mul.Right);
-    ASSERT_EQ(neg.Op, TUnOp::Neg);  // -(g ^ h)
+    ASSERT_EQ(neg.Op, TUnOp::Neg); // -(g ^ h)
     EXPECT_EQ(static_cast<const TBinaryExpr&>(*neg.Operand).Op, TBinOp::Pow);
 }
 
@@ -208,21 +207,23 @@ TEST(VbsParser, CallStatementParenthesesMakeAValueArgument) {
     const auto arg = [&](size_t i) -> const TExpr& {
         return *static_cast<const TNameExpr&>(*static_cast<const TCallStmt&>(*m->Body[i]).Target).Args[0];
     };
-    EXPECT_EQ(arg(0).Kind, TExprKind::Paren);  // by value
-    EXPECT_EQ(arg(1).Kind, TExprKind::Name);   // by reference
+    EXPECT_EQ(arg(0).Kind, TExprKind::Paren); // by value
+    EXPECT_EQ(arg(1).Kind, TExprKind::Name);  // by reference
     EXPECT_EQ(arg(2).Kind, TExprKind::Paren);
-    EXPECT_EQ(static_cast<const TNameExpr&>(*static_cast<const TCallStmt&>(*m->Body[2]).Target).Args.size(), 2u);
+    EXPECT_EQ(static_cast<const TNameExpr&>(*static_cast<const TCallStmt&>(*m->Body[2]).Target).Args.size(),
+              2u);
 }
 
 TEST(VbsParser, LocalsGetSlotsAndTheOwnNameIsTheValue) {
     const auto m = Parse("Function F(a)\n  Dim b\n  F = a + b + c + F(1)\nEnd Function");
     const TProc& f = *m->Procs[0];
-    EXPECT_EQ(f.SlotCount, 4);  // value, a, b, and c (undeclared)
+    EXPECT_EQ(f.SlotCount, 4); // value, a, b, and c (undeclared)
 }
 
 TEST(VbsParser, HostileNestingEndsInAnError) {
-    for (const QString& source : {QString(100000, '('), "x = " + QString(5000, '-') + "1",
-                                  QString("If x Then\n").repeated(2000), "x = 1" + QString(" + 1").repeated(5000)}) {
+    for (const QString& source :
+         {QString(100000, '('), "x = " + QString(5000, '-') + "1", QString("If x Then\n").repeated(2000),
+          "x = 1" + QString(" + 1").repeated(5000)}) {
         EXPECT_THROW((void)Parse(source), EVbsCompileError);
     }
 }

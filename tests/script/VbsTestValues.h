@@ -16,14 +16,11 @@ namespace zp::vbs::test {
 
 /// "Kind:text" of a value ("Integer:5", "Null", "Boolean:True", "Variant():a|b"), or "error N"
 /// when producing or showing it raised error N.
-template <typename F>
-[[nodiscard]] std::string Describe(F&& produce);
+template <typename F> [[nodiscard]] std::string Describe(F&& produce);
 
 [[nodiscard]] std::string DescribeValue(const TVariant& v);
 
-template <typename F>
-std::string Describe(F&& produce)
-{
+template <typename F> std::string Describe(F&& produce) {
     try {
         return DescribeValue(produce());
     } catch (const EVbsError& e) {

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
+#include "model/script/ZpScript.h"
+
 #include "model/ModelTestSupport.h"
 #include "model/objects/TextObject.h"
 #include "model/script/ScriptSyntax.h"
-#include "model/script/ZpScript.h"
 #include "print/RunSources.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,8 @@ TEST(ZpScriptTest, EngineRunsWhileEnabledAndRecompilesOnChanges) {
     TZpScript script;
     script.SetLanguage(kJScriptLanguage);
     script.SetScript(QStringLiteral("var n = 0; function DataUpdated(Data) { n++; return Data + n; }"));
-    EXPECT_EQ(script.Run(QStringLiteral("DataUpdated"), QStringLiteral("a")), QStringLiteral("a")); // disabled
+    EXPECT_EQ(script.Run(QStringLiteral("DataUpdated"), QStringLiteral("a")),
+              QStringLiteral("a")); // disabled
     script.SetEnabled(true);
     EXPECT_EQ(script.Run(QStringLiteral("DataUpdated"), QStringLiteral("a")), QStringLiteral("a1"));
     EXPECT_EQ(script.Run(QStringLiteral("DataUpdated"), QStringLiteral("a")), QStringLiteral("a2"));
@@ -59,8 +61,7 @@ TEST(ZpScriptTest, SyntaxErrorRaisesWithLineAndKeepsTheScriptFailing) {
     } catch (const EZpScriptError& e) {
         EXPECT_EQ(e.Error().Line, 3);
         EXPECT_EQ(e.Error().Text, QStringLiteral("  return Data +* 2;"));
-        EXPECT_EQ(e.Message(),
-                  e.Error().Description + QStringLiteral(" in line 3: \"  return Data +* 2;\""));
+        EXPECT_EQ(e.Message(), e.Error().Description + QStringLiteral(" in line 3: \"  return Data +* 2;\""));
     }
     EXPECT_TRUE(script.GetEnabled());
     EXPECT_TRUE(script.CompileFailed());
@@ -124,9 +125,11 @@ TEST(ZpScriptTest, MissingDataUpdatedGivesScriptError) {
 
 TEST(ZpScriptTest, SyntaxTestNamesTheLineOfTheError) {
     const TZpSyntaxCheck vbs = TestScriptSyntax(
-        kVBScriptLanguage, QStringLiteral("Function DataUpdated(Data)\r\n  Dim x\r\n  x = (Data + \r\nEnd Function"));
+        kVBScriptLanguage,
+        QStringLiteral("Function DataUpdated(Data)\r\n  Dim x\r\n  x = (Data + \r\nEnd Function"));
     EXPECT_FALSE(vbs.Passed);
-    EXPECT_TRUE(vbs.Message.endsWith(QStringLiteral(" in line 3: \"  x = (Data + \""))) << vbs.Message.toStdString();
+    EXPECT_TRUE(vbs.Message.endsWith(QStringLiteral(" in line 3: \"  x = (Data + \"")))
+        << vbs.Message.toStdString();
     EXPECT_FALSE(vbs.Message.startsWith(QStringLiteral(" in line")));
 
     const TZpSyntaxCheck js = TestScriptSyntax(kJScriptLanguage, DefaultScript(kJScriptLanguage));
@@ -150,5 +153,6 @@ TEST(ZpScriptTest, ScriptPageCompilesOnlyTheEditorsText) {
     ApplyScriptPage(broken, true, kJScriptLanguage, kUpper);
     EXPECT_EQ(broken.Run(QStringLiteral("DataUpdated"), QStringLiteral("b")), QStringLiteral("B"));
 
-    EXPECT_THROW(ApplyScriptPage(broken, true, kJScriptLanguage, QStringLiteral("function (")), EZpScriptError);
+    EXPECT_THROW(ApplyScriptPage(broken, true, kJScriptLanguage, QStringLiteral("function (")),
+                 EZpScriptError);
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "settings/AppOptions.h"
+
 #include "base/ValueStream.h"
 #include "platform/store/SettingsStore.h"
-#include "settings/AppOptions.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>
@@ -122,9 +123,9 @@ TEST_P(AppOptionsBlockTest, ReadsWhatTheFileVersionHas) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AppOptions, AppOptionsBlockTest,
-                         ::testing::Values(BlockCase{10, 3}, BlockCase{12, 3}, BlockCase{13, 3}, BlockCase{14, 4},
-                                           BlockCase{17, 4}, BlockCase{18, 5}, BlockCase{19, 5}, BlockCase{20, 6},
-                                           BlockCase{22, 6}),
+                         ::testing::Values(BlockCase{10, 3}, BlockCase{12, 3}, BlockCase{13, 3},
+                                           BlockCase{14, 4}, BlockCase{17, 4}, BlockCase{18, 5},
+                                           BlockCase{19, 5}, BlockCase{20, 6}, BlockCase{22, 6}),
                          [](const auto& info) { return "V" + std::to_string(info.param.version); });
 
 TEST(AppOptionsStreamTest, TheWriterWritesAllSix) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "settings/LabelFormatSettings.h"
+
 #include "model/layout/LabelProperties.h"
 #include "platform/store/SettingsStore.h"
-#include "settings/LabelFormatSettings.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

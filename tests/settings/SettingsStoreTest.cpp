@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "platform/store/SettingsStore.h"
+
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -18,7 +19,8 @@ protected:
 };
 
 TEST_F(SettingsStoreTest, LivesInTheTemporaryConfigFolder) {
-    EXPECT_TRUE(store.FileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME"))) << store.FileName().toStdString();
+    EXPECT_TRUE(store.FileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")))
+        << store.FileName().toStdString();
     EXPECT_TRUE(store.FileName().endsWith(QStringLiteral("Orvelle/Zentaprint 3.0.ini")));
 }
 
@@ -47,16 +49,11 @@ struct ReadCase {
 
 // Integers and booleans that are missing or not decimal text take the default.
 const ReadCase kReadCases[] = {
-    {"Missing", nullptr, 7, true},
-    {"Zero", "0", 0, false},
-    {"One", "1", 1, true},
-    {"AnyNonZeroIsTrue", "2", 2, true},
-    {"Negative", "-5", -5, true},
-    {"NotANumber", "abc", 7, true},
-    {"Empty", "", 7, true},
-    {"Hex", "0x10", 7, true},
-    {"Fraction", "1.5", 7, true},
-    {"Overflow", "99999999999", 7, true},
+    {"Missing", nullptr, 7, true}, {"Zero", "0", 0, false},
+    {"One", "1", 1, true},         {"AnyNonZeroIsTrue", "2", 2, true},
+    {"Negative", "-5", -5, true},  {"NotANumber", "abc", 7, true},
+    {"Empty", "", 7, true},        {"Hex", "0x10", 7, true},
+    {"Fraction", "1.5", 7, true},  {"Overflow", "99999999999", 7, true},
 };
 
 class StoreReadTest : public SettingsStoreTest, public ::testing::WithParamInterface<ReadCase> {};
@@ -94,7 +91,8 @@ TEST_F(SettingsStoreTest, SectionsListEraseAndDelete) {
 
 TEST_F(SettingsStoreTest, NamesWithSpacesAndOddCharacters) {
     const QString s = QStringLiteral("Database Connection Strings");
-    const QString value = QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/tmp/a b;Extended Properties=\"Text;HDR=NO;\"");
+    const QString value = QStringLiteral(
+        "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/tmp/a b;Extended Properties=\"Text;HDR=NO;\"");
     store.WriteString(s, QStringLiteral("My data = 1; #2"), value);
     EXPECT_EQ(store.ReadString(s, QStringLiteral("My data = 1; #2"), {}), value);
     EXPECT_EQ(store.ReadSection(s), QStringList{QStringLiteral("My data = 1; #2")});

@@ -43,7 +43,8 @@ TEST(LabelFormats, CategoriesAndFormatsSortWithoutRegardToCaseAndKeepDuplicates)
     EXPECT_EQ(m.Categories[0].Name, "Address");
     EXPECT_EQ(m.Categories[1].Name, "Round");
     EXPECT_EQ(m.Categories[2].Name, "shipping");
-    EXPECT_EQ(Texts(m.Categories[0]), QStringList({"A-1 (1.00 x 1.00)", "a-1 (1.00 x 1.00)", "A-1 (1.00 x 1.00)"}));
+    EXPECT_EQ(Texts(m.Categories[0]),
+              QStringList({"A-1 (1.00 x 1.00)", "a-1 (1.00 x 1.00)", "A-1 (1.00 x 1.00)"}));
 }
 
 TEST(LabelFormats, FileIsAListOfLayoutBlocksAndReadsBackInTheSameOrder) {

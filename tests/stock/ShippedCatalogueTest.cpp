@@ -50,10 +50,11 @@ TEST(ShippedCatalogue, TheListHasEveryCommonKindOnBothPages) {
         for (const auto& c : m.Categories)
             for (const auto& f : c.Formats)
                 kinds.insert(c.Name + " on " + f.Layout.PageType);
-    for (const char* category : {"Address Labels", "Shipping Labels", "Return Address Labels", "Name Badge Labels",
-                                 "File Folder Labels", "Round Labels"})
+    for (const char* category : {"Address Labels", "Shipping Labels", "Return Address Labels",
+                                 "Name Badge Labels", "File Folder Labels", "Round Labels"})
         for (const char* page : {"Letter", "A4"})
-            EXPECT_TRUE(kinds.contains(QString("%1 on %2").arg(category, page))) << category << " on " << page;
+            EXPECT_TRUE(kinds.contains(QString("%1 on %2").arg(category, page)))
+                << category << " on " << page;
     EXPECT_GE(catalogue.size(), 4u);
 }
 

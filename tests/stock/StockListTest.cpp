@@ -7,11 +7,12 @@
 namespace zp::test {
 namespace {
 
-const char kHeader[] = "Manufacturer,Category,Type,Product,Notes,Page,PW,PH,Cols,Rows,LM,TM,W,H,HP,VP,Shape,EW,EH,MM,LPM\n";
+const char kHeader[] =
+    "Manufacturer,Category,Type,Product,Notes,Page,PW,PH,Cols,Rows,LM,TM,W,H,HP,VP,Shape,EW,EH,MM,LPM\n";
 
 /// A line for the maker and product with the given shape and page size.
-QByteArray Line(const char* maker, const char* product, const char* shape = "Rect", const char* page = "8.5,11",
-                const char* category = "Address") {
+QByteArray Line(const char* maker, const char* product, const char* shape = "Rect",
+                const char* page = "8.5,11", const char* category = "Address") {
     return QByteArray(maker) + "," + category + ",Address," + product + ",x,Letter," + page +
            ",2,3,0.25,0.5,2,1,2.5,1," + shape + ",0.1,0.2,0,0\n";
 }
@@ -49,9 +50,9 @@ TEST(StockListSplit, FieldsAreTrimmedAndQuotedFieldsKeepTheirCommas) {
 }
 
 TEST_F(StockList, ShapesOrientationAndFieldsConvert) {
-    const auto result = Convert(QByteArray(kHeader) + Line("Acme", "R1", "Rect") + Line("Acme", "R2", "RRect") +
-                                Line("Acme", "R3", "rect") + Line("Acme", "R4", "Oval") +
-                                Line("Acme", "W", "Rect", "11,8.5"));
+    const auto result = Convert(QByteArray(kHeader) + Line("Acme", "R1", "Rect") +
+                                Line("Acme", "R2", "RRect") + Line("Acme", "R3", "rect") +
+                                Line("Acme", "R4", "Oval") + Line("Acme", "W", "Rect", "11,8.5"));
     ASSERT_TRUE(result.Error.isEmpty()) << result.Error.toStdString();
     ASSERT_EQ(result.Formats, 5);
     std::map<QString, TLabelProperties> byProduct;
@@ -92,8 +93,8 @@ TEST_F(StockList, ANonNumberStopsButWhatWasReadIsWritten) {
 }
 
 TEST_F(StockList, AMakerWhoseLinesComeBackKeepsAllOfThemInItsFile) {
-    const auto result =
-        Convert(QByteArray(kHeader) + Line("Acme", "A1") + Line("Bolt", "B1") + Line("Acme", "A2", "Rect", "8.5,11", "Round"));
+    const auto result = Convert(QByteArray(kHeader) + Line("Acme", "A1") + Line("Bolt", "B1") +
+                                Line("Acme", "A2", "Rect", "8.5,11", "Round"));
     ASSERT_TRUE(result.Error.isEmpty());
     EXPECT_EQ(result.Files.size(), 2);
     TZpLabelCatalogue back;
@@ -102,7 +103,8 @@ TEST_F(StockList, AMakerWhoseLinesComeBackKeepsAllOfThemInItsFile) {
 }
 
 TEST_F(StockList, StockOutsideItsPageIsRefusedWithANote) {
-    const auto result = Convert(QByteArray(kHeader) + Line("Acme", "Fits") + Line("Acme", "Too wide", "Rect", "4,11"));
+    const auto result =
+        Convert(QByteArray(kHeader) + Line("Acme", "Fits") + Line("Acme", "Too wide", "Rect", "4,11"));
     EXPECT_TRUE(result.Error.isEmpty());
     EXPECT_EQ(result.Formats, 1);
     ASSERT_EQ(result.Notes.size(), 1);

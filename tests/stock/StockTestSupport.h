@@ -13,7 +13,8 @@
 namespace zp::test {
 
 /// A stock of the given product and size on a US Letter page.
-inline TLabelProperties Stock(const QString& product, float width, float height, const QString& category = "Address") {
+inline TLabelProperties Stock(const QString& product, float width, float height,
+                              const QString& category = "Address") {
     TLabelProperties l;
     l.Manufacturer = "Acme";
     l.Category = category;

@@ -46,7 +46,8 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text);
     }
-    static const TLabelProperties* Find(const TZpTemplateStocks& s, const QString& brand, const QString& part) {
+    static const TLabelProperties* Find(const TZpTemplateStocks& s, const QString& brand,
+                                        const QString& part) {
         for (const auto& m : s.Brands)
             if (m.Name == brand)
                 for (const auto& c : m.Categories)
@@ -100,7 +101,9 @@ TEST_F(TemplateImport, ShapesUnitsPapersAndEquivalents) {
 
 TEST_F(TemplateImport, FileThatIsNotWellFormedIsSkippedWithANote) {
     Write("acme-templates.xml", kTemplates);
-    Write("broken-templates.xml", QByteArray(kTemplates).replace("</Template>\n  <Template brand=\"bolt\"", "<Template brand=\"bolt\""));
+    Write("broken-templates.xml",
+          QByteArray(kTemplates)
+              .replace("</Template>\n  <Template brand=\"bolt\"", "<Template brand=\"bolt\""));
     const TZpTemplateStocks s = ReadTemplateFolders({Shipped("templates")});
     EXPECT_EQ(s.Count(), 4);
     ASSERT_EQ(s.Notes.filter("broken-templates.xml").size(), 1);
@@ -131,7 +134,8 @@ TEST(StockCheck, RefusesStocksThatLeaveThePageOrOverlap) {
         {"last row past the bottom", [](TLabelProperties& l) { l.Rows = 30; }, false},
         {"negative margin", [](TLabelProperties& l) { l.LeftMargin = -0.1f; }, false},
         {"pitch below the width", [](TLabelProperties& l) { l.HorizontalPitch = 1; }, false},
-        {"pitch ignored for one column", [](TLabelProperties& l) { l.Columns = 1, l.HorizontalPitch = 0; }, true},
+        {"pitch ignored for one column", [](TLabelProperties& l) { l.Columns = 1, l.HorizontalPitch = 0; },
+         true},
         {"no rows", [](TLabelProperties& l) { l.Rows = 0; }, false},
         {"not a number", [](TLabelProperties& l) { l.TopMargin = NAN; }, false},
         {"a few thousandths over", [](TLabelProperties& l) { l.PageWidth = 4.874f; }, true},

@@ -7,17 +7,23 @@ namespace zp::test {
 
 void ClearStore() {
     TZpSettingsStore& store = ZpStore();
-    for (const QString& section : {"Application Options", "Last Used", "Label Properties", "Form Position",
-                                   "Settings", "Custom Colors", "Database Connection Strings",
-                                   "Bar Code Settings", "Text Settings", "Fill Style Settings",
-                                   "Line Style Settings", "MRU Items", "Toolbars", "Vendor Specific"})
+    for (const QString& section :
+         {"Application Options", "Last Used", "Label Properties", "Form Position", "Settings",
+          "Custom Colors", "Database Connection Strings", "Bar Code Settings", "Text Settings",
+          "Fill Style Settings", "Line Style Settings", "MRU Items", "Toolbars", "Vendor Specific"})
         store.EraseSection(section);
 }
 
-QByteArray Hex(const char* text) { return QByteArray::fromHex(QByteArray(text).replace(' ', "")); }
+QByteArray Hex(const char* text) {
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
 
-QString ToHex(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex(' ')).toUpper(); }
+QString ToHex(const QByteArray& bytes) {
+    return QString::fromLatin1(bytes.toHex(' ')).toUpper();
+}
 
-QString TestDataPath(const QString& name) { return QStringLiteral(ZP_TEST_DATA_DIR "/") + name; }
+QString TestDataPath(const QString& name) {
+    return QStringLiteral(ZP_TEST_DATA_DIR "/") + name;
+}
 
 } // namespace zp::test

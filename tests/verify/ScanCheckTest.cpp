@@ -2,10 +2,11 @@
 // Single labels drawn at a printer's resolution and their symbols read back:
 // every checked symbology passes with what a scanner transmits, and the
 // faults that print unreadable codes are found.
-#include "VerifyFixture.h"
 #include "print/verify/ScanCheck.h"
-#include "print/verify/ScanExpectation.h"
+
+#include "VerifyFixture.h"
 #include "model/objects/ShapeObjects.h"
+#include "print/verify/ScanExpectation.h"
 
 namespace zp {
 namespace {
@@ -21,7 +22,9 @@ struct TGoodCase {
     void (*Options)(TZpBarcodeObject&) = nullptr;
 };
 
-void PrintTo(const TGoodCase& c, std::ostream* os) { *os << c.Name; }
+void PrintTo(const TGoodCase& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 const TGoodCase kGoodCases[] = {
     {"Code39", bcCode39, "ABC-123", "ABC-123"},
@@ -53,7 +56,8 @@ const TGoodCase kGoodCases[] = {
          b.Rotation = 90;
          b.SetBoundsExact({60, 20, 260, 580});
      }},
-    {"Ean13UpsideDown", bcEAN13, "400638133393", "4006381333931", 3, [](TZpBarcodeObject& b) { b.Rotation = 180; }},
+    {"Ean13UpsideDown", bcEAN13, "400638133393", "4006381333931", 3,
+     [](TZpBarcodeObject& b) { b.Rotation = 180; }},
 };
 
 class GoodSymbols : public VerifyFixture, public testing::WithParamInterface<TGoodCase> {};
@@ -68,8 +72,8 @@ TEST_P(GoodSymbols, ReadBackAsEncodedAtTwoResolutions) {
         const std::vector<TZpScanResult> results = check.CheckLabel(1, 0);
         ASSERT_EQ(results.size(), 1u);
         const TZpScanResult& r = results.front();
-        EXPECT_EQ(r.Verdict, TZpScanVerdict::Ok) << dpi << " dpi: " << r.Note.toStdString() << ", read \""
-                                                 << r.Decoded.toStdString() << "\"";
+        EXPECT_EQ(r.Verdict, TZpScanVerdict::Ok)
+            << dpi << " dpi: " << r.Note.toStdString() << ", read \"" << r.Decoded.toStdString() << "\"";
         EXPECT_EQ(r.Data.toStdString(), c.Transmitted) << dpi;
         EXPECT_EQ(r.Decoded.toStdString(), c.Transmitted) << dpi;
         // Density 3 at 300 dpi is 3 dots a module, 6 at 600.

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The scan check over whole runs: the same labels as printing makes, and the
 // shipped demo label passing at the resolutions of real printers.
+#include "print/verify/ScanRun.h"
+
 #include "VerifyFixture.h"
+#include "base/Errors.h"
 #include "data/DataConnections.h"
 #include "files/LabelFile.h"
-#include "base/Errors.h"
 #include "model/document/LabelDocument.h"
 #include "print/PrintInfo.h"
-#include "print/verify/ScanRun.h"
 
 namespace zp {
 namespace {
@@ -73,15 +74,16 @@ TEST_F(VerifyFixture, ReportAsTextAndCsv) {
     TZpScanReport report = VerifyRun(Objects, Layout, none, Labels(1, 1), 300);
     report.LabelName = QStringLiteral("shelf.zp3");
     EXPECT_TRUE(report.Failed());
-    EXPECT_EQ(report.Text(),
-              QStringLiteral("Scan check of \"shelf.zp3\" at 300 dpi, 1 labels\n"
-                             "label 1, \"Code1\" (Code 128): data \"A,\"B\"\", read \"A,\"B\"\", narrowest bar 3, "
-                             "space 3 dots: ok\n"
-                             "label 1, \"Code2\" (UPC-A): data \"bad\", read \"\", narrowest bar -, space - dots: "
-                             "FAILED (invalid data for the symbology)\n"
-                             "label 1, \"Code3\" (MSI/Plessey): data \"123\", read \"\", narrowest bar 3, space 3 "
-                             "dots: not checked\n"
-                             "3 symbols: 1 ok, 1 FAILED, 1 not checked\n"));
+    EXPECT_EQ(
+        report.Text(),
+        QStringLiteral("Scan check of \"shelf.zp3\" at 300 dpi, 1 labels\n"
+                       "label 1, \"Code1\" (Code 128): data \"A,\"B\"\", read \"A,\"B\"\", narrowest bar 3, "
+                       "space 3 dots: ok\n"
+                       "label 1, \"Code2\" (UPC-A): data \"bad\", read \"\", narrowest bar -, space - dots: "
+                       "FAILED (invalid data for the symbology)\n"
+                       "label 1, \"Code3\" (MSI/Plessey): data \"123\", read \"\", narrowest bar 3, space 3 "
+                       "dots: not checked\n"
+                       "3 symbols: 1 ok, 1 FAILED, 1 not checked\n"));
     const QStringList lines = report.Csv().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 4);
     EXPECT_EQ(lines[0], QStringLiteral("label,record,object,symbology,data,decoded,narrowest_bar_dots,"

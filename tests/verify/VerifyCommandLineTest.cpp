@@ -50,13 +50,16 @@ protected:
 
 TEST_F(VerifyCommandLine, TheDemoPassesWithAReportAndACsvFile) {
     const QString csv = Dir.filePath(QStringLiteral("report.csv"));
-    ASSERT_EQ(Run({kDemo, QStringLiteral("-A"), QStringLiteral("--verify-report=") + csv}), 0) << Errors.toStdString();
+    ASSERT_EQ(Run({kDemo, QStringLiteral("-A"), QStringLiteral("--verify-report=") + csv}), 0)
+        << Errors.toStdString();
     EXPECT_TRUE(Out.startsWith(QStringLiteral("Scan check of \"product-label.zp3\" at 600 dpi, 6 labels\n")))
         << Out.toStdString();
-    EXPECT_TRUE(Out.endsWith(QStringLiteral("6 symbols: 6 ok, 0 FAILED, 0 not checked\n"))) << Out.toStdString();
+    EXPECT_TRUE(Out.endsWith(QStringLiteral("6 symbols: 6 ok, 0 FAILED, 0 not checked\n")))
+        << Out.toStdString();
     QFile file(csv);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QStringList lines =
+        QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 7);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("label,record,object,symbology,data,decoded,")));
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("1,1,"))) << lines[1].toStdString();

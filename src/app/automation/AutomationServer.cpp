@@ -15,13 +15,11 @@ namespace zp {
 namespace {
 // Developers turn it on with QT_LOGGING_RULES="zentaprint.automation.debug=true".
 Q_LOGGING_CATEGORY(lcAutomation, "zentaprint.automation", QtWarningMsg)
-}
+} // namespace
 
 TZpAutomationServer::TZpAutomationServer(TZpLabelEngineHost host, bool endWithLastClient, QObject* parent)
-    : QObject(parent),
-      FEngine(new TLabelEngine(std::move(host), this)),
-      FWatcher(new QDBusServiceWatcher(this)),
-      FEndWithLastClient(endWithLastClient) {
+    : QObject(parent), FEngine(new TLabelEngine(std::move(host), this)),
+      FWatcher(new QDBusServiceWatcher(this)), FEndWithLastClient(endWithLastClient) {
     FWatcher->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
     connect(FEngine, &TLabelEngine::ClientCalled, this, &TZpAutomationServer::OnClient);
     connect(FWatcher, &QDBusServiceWatcher::serviceUnregistered, this, &TZpAutomationServer::OnClientGone);
@@ -94,7 +92,8 @@ void TZpAutomationServer::OnClient(const QString& client) {
     // A client that left before the watch began is gone already.
     if (QDBusConnectionInterface* bus = FWatcher->connection().interface();
         bus && !bus->isServiceRegistered(client).value())
-        QMetaObject::invokeMethod(this, [this, client] { OnClientGone(client); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, client] { OnClientGone(client); }, Qt::QueuedConnection);
 }
 
 void TZpAutomationServer::OnClientGone(const QString& client) {

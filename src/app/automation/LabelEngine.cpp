@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/automation/LabelEngine.h"
 
-#include "files/LabelFile.h"
 #include "base/Errors.h"
+#include "files/LabelFile.h"
 #include "model/document/LabelDocument.h"
 #include "print/PrintInfo.h"
 #include "print/verify/ScanRun.h"
@@ -19,8 +19,9 @@ namespace zp {
 namespace {
 
 const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
-const QStringList kProperties = {QStringLiteral("Filename"), QStringLiteral("StartLabel"), QStringLiteral("Copies"),
-                                 QStringLiteral("TotalLabels"), QStringLiteral("UpdateSerials")};
+const QStringList kProperties = {QStringLiteral("Filename"), QStringLiteral("StartLabel"),
+                                 QStringLiteral("Copies"), QStringLiteral("TotalLabels"),
+                                 QStringLiteral("UpdateSerials")};
 
 // A refused argument, told back in D-Bus's own words.
 class TInvalidArgs : public EZpError {
@@ -42,37 +43,36 @@ TLabelEngine::TLabelEngine(TZpLabelEngineHost host, QObject* parent)
     : QDBusVirtualObject(parent), FHost(std::move(host)) {}
 
 QString TLabelEngine::introspect(const QString&) const {
-    return QStringLiteral(
-        "  <interface name=\"Zentap3.ILabelEngine\">\n"
-        "    <property name=\"Filename\" type=\"s\" access=\"readwrite\"/>\n"
-        "    <property name=\"StartLabel\" type=\"i\" access=\"readwrite\"/>\n"
-        "    <property name=\"Copies\" type=\"i\" access=\"readwrite\"/>\n"
-        "    <property name=\"TotalLabels\" type=\"i\" access=\"readwrite\"/>\n"
-        "    <property name=\"UpdateSerials\" type=\"n\" access=\"readwrite\"/>\n"
-        "    <method name=\"PrintPreview\"/>\n"
-        "    <method name=\"PrintLabels\"/>\n"
-        "    <method name=\"PreviewDialog\"/>\n"
-        "    <method name=\"PrintDialog\"/>\n"
-        "    <method name=\"VerifyLabels\">\n"
-        "      <arg name=\"report\" type=\"s\" direction=\"out\"/>\n"
-        "    </method>\n"
-        "  </interface>\n"
-        "  <interface name=\"org.freedesktop.DBus.Properties\">\n"
-        "    <method name=\"Get\">\n"
-        "      <arg name=\"interface_name\" type=\"s\" direction=\"in\"/>\n"
-        "      <arg name=\"property_name\" type=\"s\" direction=\"in\"/>\n"
-        "      <arg name=\"value\" type=\"v\" direction=\"out\"/>\n"
-        "    </method>\n"
-        "    <method name=\"Set\">\n"
-        "      <arg name=\"interface_name\" type=\"s\" direction=\"in\"/>\n"
-        "      <arg name=\"property_name\" type=\"s\" direction=\"in\"/>\n"
-        "      <arg name=\"value\" type=\"v\" direction=\"in\"/>\n"
-        "    </method>\n"
-        "    <method name=\"GetAll\">\n"
-        "      <arg name=\"interface_name\" type=\"s\" direction=\"in\"/>\n"
-        "      <arg name=\"values\" type=\"a{sv}\" direction=\"out\"/>\n"
-        "    </method>\n"
-        "  </interface>\n");
+    return QStringLiteral("  <interface name=\"Zentap3.ILabelEngine\">\n"
+                          "    <property name=\"Filename\" type=\"s\" access=\"readwrite\"/>\n"
+                          "    <property name=\"StartLabel\" type=\"i\" access=\"readwrite\"/>\n"
+                          "    <property name=\"Copies\" type=\"i\" access=\"readwrite\"/>\n"
+                          "    <property name=\"TotalLabels\" type=\"i\" access=\"readwrite\"/>\n"
+                          "    <property name=\"UpdateSerials\" type=\"n\" access=\"readwrite\"/>\n"
+                          "    <method name=\"PrintPreview\"/>\n"
+                          "    <method name=\"PrintLabels\"/>\n"
+                          "    <method name=\"PreviewDialog\"/>\n"
+                          "    <method name=\"PrintDialog\"/>\n"
+                          "    <method name=\"VerifyLabels\">\n"
+                          "      <arg name=\"report\" type=\"s\" direction=\"out\"/>\n"
+                          "    </method>\n"
+                          "  </interface>\n"
+                          "  <interface name=\"org.freedesktop.DBus.Properties\">\n"
+                          "    <method name=\"Get\">\n"
+                          "      <arg name=\"interface_name\" type=\"s\" direction=\"in\"/>\n"
+                          "      <arg name=\"property_name\" type=\"s\" direction=\"in\"/>\n"
+                          "      <arg name=\"value\" type=\"v\" direction=\"out\"/>\n"
+                          "    </method>\n"
+                          "    <method name=\"Set\">\n"
+                          "      <arg name=\"interface_name\" type=\"s\" direction=\"in\"/>\n"
+                          "      <arg name=\"property_name\" type=\"s\" direction=\"in\"/>\n"
+                          "      <arg name=\"value\" type=\"v\" direction=\"in\"/>\n"
+                          "    </method>\n"
+                          "    <method name=\"GetAll\">\n"
+                          "      <arg name=\"interface_name\" type=\"s\" direction=\"in\"/>\n"
+                          "      <arg name=\"values\" type=\"a{sv}\" direction=\"out\"/>\n"
+                          "    </method>\n"
+                          "  </interface>\n");
 }
 
 bool TLabelEngine::handleMessage(const QDBusMessage& message, const QDBusConnection& connection) {
@@ -119,8 +119,9 @@ QDBusMessage TLabelEngine::Answer(const QDBusMessage& message) {
     if (message.interface() == QLatin1String("org.freedesktop.DBus.Introspectable") &&
         member == QLatin1String("Introspect")) {
         return message.createReply(
-            QStringLiteral("<!DOCTYPE node PUBLIC \"-//freedesktop//DTD D-BUS Object Introspection 1.0//EN\"\n"
-                           " \"http://www.freedesktop.org/standards/dbus/1.0/introspect.dtd\">\n<node>\n") +
+            QStringLiteral(
+                "<!DOCTYPE node PUBLIC \"-//freedesktop//DTD D-BUS Object Introspection 1.0//EN\"\n"
+                " \"http://www.freedesktop.org/standards/dbus/1.0/introspect.dtd\">\n<node>\n") +
             introspect(message.path()) +
             QStringLiteral("  <interface name=\"org.freedesktop.DBus.Introspectable\">\n"
                            "    <method name=\"Introspect\">\n"

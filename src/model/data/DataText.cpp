@@ -65,8 +65,10 @@ QString StripFieldValue(const QString& value, const TZpFieldDef& entry) {
         return k;
     };
     switch (entry.StripMethod) {
-    case smLeadingSpaces: return value.mid(leadingRun(QLatin1Char(' ')));
-    case smTrailingSpaces: return value.left(trailingRun(0));
+    case smLeadingSpaces:
+        return value.mid(leadingRun(QLatin1Char(' ')));
+    case smTrailingSpaces:
+        return value.left(trailingRun(0));
     case smLeadingAndTrailingSpaces: {
         const qsizetype start = leadingRun(QLatin1Char(' '));
         return value.mid(start, trailingRun(start) - start);
@@ -78,8 +80,10 @@ QString StripFieldValue(const QString& value, const TZpFieldDef& entry) {
         const qsizetype trail = std::clamp<qsizetype>(entry.StripTrailing, 0, rest);
         return value.mid(lead, rest - trail);
     }
-    case smLeadingZeros: return value.mid(leadingRun(QLatin1Char('0')));
-    default: return value;
+    case smLeadingZeros:
+        return value.mid(leadingRun(QLatin1Char('0')));
+    default:
+        return value;
     }
 }
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Text production and serial stepping of a data source.
 #include "base/Errors.h"
+#include "data/DataConnections.h"
 #include "model/data/DataText.h"
 #include "model/data/DateFormat.h"
 #include "model/data/ZpData.h"
 #include "model/script/ZpScript.h"
-#include "data/DataConnections.h"
 #include "platform/dialogs/DialogServices.h"
 
 #include <algorithm>
@@ -19,8 +19,12 @@ const QString kDataUpdated = QStringLiteral("DataUpdated");
 const QString kLineBreak = QStringLiteral("\r\n");
 
 // Serial numbers wrap around as 32-bit two's complement.
-int32_t WrappingAdd(int32_t a, int32_t b) { return int32_t(uint32_t(a) + uint32_t(b)); }
-int32_t WrappingSub(int32_t a, int32_t b) { return int32_t(uint32_t(a) - uint32_t(b)); }
+int32_t WrappingAdd(int32_t a, int32_t b) {
+    return int32_t(uint32_t(a) + uint32_t(b));
+}
+int32_t WrappingSub(int32_t a, int32_t b) {
+    return int32_t(uint32_t(a) - uint32_t(b));
+}
 
 } // namespace
 
@@ -52,7 +56,8 @@ void TZpData::PreviousSerial() {
 void TZpData::UpdateDatabaseFields() {
     FText.clear();
     for (const auto& entry : FFields) {
-        const QString value = FConnections ? FConnections->FieldValue(entry->Dataset, entry->Field) : QString();
+        const QString value =
+            FConnections ? FConnections->FieldValue(entry->Dataset, entry->Field) : QString();
         if (value.isEmpty())
             continue;
         // The escapes apply to everything built so far, each time.
@@ -77,8 +82,12 @@ void TZpData::UpdatePrompt() {
 
 void TZpData::Update() {
     switch (FKind) {
-    case dkDatabaseField: UpdateDatabaseFields(); break;
-    case dkPrompt: UpdatePrompt(); break;
+    case dkDatabaseField:
+        UpdateDatabaseFields();
+        break;
+    case dkPrompt:
+        UpdatePrompt();
+        break;
     case dkDateTime: {
         const QDateTime now = AdjustDateTime(QDateTime::currentDateTime(), FDateAdjust, FDateAdjustUnit);
         FText = FormatDateTime(FDateFormat, now);
@@ -92,7 +101,8 @@ void TZpData::Update() {
         if (FConnections)
             FConnections->GetLinkValue(FLinkName, FText);
         break;
-    default: break; // static text stays as it is
+    default:
+        break; // static text stays as it is
     }
     if (auto* script = Supports<IZpScript>(FOwner); script && script->GetEnabled())
         FText = script->Run(kDataUpdated, FText);

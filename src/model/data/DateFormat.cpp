@@ -15,12 +15,15 @@ namespace {
 constexpr int64_t kSecondsPerDay = 86400;
 constexpr int64_t kFarthestYear = 200'000'000;
 
-int64_t FloorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
+int64_t FloorDiv(int64_t a, int64_t b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 
 // The same day `months` later; Qt's calendar has no year 0, so astronomical
 // year 0 and below shift down by one.
 QDate AddMonths(const QDate& date, int64_t months) {
-    const int64_t total = int64_t(date.year() > 0 ? date.year() : date.year() + 1) * 12 + (date.month() - 1) + months;
+    const int64_t total =
+        int64_t(date.year() > 0 ? date.year() : date.year() + 1) * 12 + (date.month() - 1) + months;
     int64_t year = FloorDiv(total, 12);
     const int month = int(total - year * 12) + 1;
     if (year <= 0)
@@ -41,11 +44,15 @@ QString Separator(const QString& pattern, const QString& fallback) {
     return fallback;
 }
 
-QString TwoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+QString TwoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
 
 // Years outside 1..9999 only arise from huge adjustments; they keep their
 // digits and sign rather than being cut.
-QString TwoDigitYear(int year) { return TwoDigits(std::abs(year) % 100); }
+QString TwoDigitYear(int year) {
+    return TwoDigits(std::abs(year) % 100);
+}
 QString FourDigitYear(int year) {
     return year < 0 ? QStringLiteral("-%1").arg(-qint64(year), 4, 10, QLatin1Char('0'))
                     : QStringLiteral("%1").arg(year, 4, 10, QLatin1Char('0'));
@@ -56,20 +63,28 @@ char16_t Upper(QChar c) {
     return u >= u'a' && u <= u'z' ? char16_t(u - 32) : u;
 }
 
-bool IsAsciiLetter(char16_t u) { return u >= u'A' && u <= u'Z'; }
+bool IsAsciiLetter(char16_t u) {
+    return u >= u'A' && u <= u'Z';
+}
 
 } // namespace
 
 QDateTime AdjustDateTime(const QDateTime& t, int32_t amount, uint8_t unit) {
     const QDateTime wall(t.date(), t.time(), Qt::UTC);
     switch (unit) {
-    case duMonths: return QDateTime(AddMonths(wall.date(), amount), wall.time(), Qt::UTC);
-    case duYears: return QDateTime(AddMonths(wall.date(), int64_t(amount) * 12), wall.time(), Qt::UTC);
-    case duHours: return wall.addSecs(int64_t(amount) * 3600);
-    case duMinutes: return wall.addSecs(int64_t(amount) * 60);
-    case duSeconds: return wall.addSecs(amount);
+    case duMonths:
+        return QDateTime(AddMonths(wall.date(), amount), wall.time(), Qt::UTC);
+    case duYears:
+        return QDateTime(AddMonths(wall.date(), int64_t(amount) * 12), wall.time(), Qt::UTC);
+    case duHours:
+        return wall.addSecs(int64_t(amount) * 3600);
+    case duMinutes:
+        return wall.addSecs(int64_t(amount) * 60);
+    case duSeconds:
+        return wall.addSecs(amount);
     case duDays:
-    default: return wall.addSecs(int64_t(amount) * kSecondsPerDay);
+    default:
+        return wall.addSecs(int64_t(amount) * kSecondsPerDay);
     }
 }
 
@@ -77,7 +92,8 @@ QString FormatDateTime(const QString& format, const QDateTime& t, const QLocale&
     const QDate date = t.date();
     const QTime time = t.time();
     if (format == kJulianDateFormat)
-        return TwoDigitYear(date.year()) + QStringLiteral("%1").arg(date.dayOfYear(), 3, 10, QLatin1Char('0'));
+        return TwoDigitYear(date.year()) +
+               QStringLiteral("%1").arg(date.dayOfYear(), 3, 10, QLatin1Char('0'));
 
     QString out;
     out.reserve(format.size() * 2);
@@ -130,7 +146,8 @@ QString FormatDateTime(const QString& format, const QDateTime& t, const QLocale&
             else if (run == 2)
                 out += TwoDigits(date.day());
             else
-                out += locale.dayName(date.dayOfWeek(), run == 3 ? QLocale::ShortFormat : QLocale::LongFormat);
+                out +=
+                    locale.dayName(date.dayOfWeek(), run == 3 ? QLocale::ShortFormat : QLocale::LongFormat);
             break;
         case u'M':
             if (run == 1)
@@ -140,15 +157,25 @@ QString FormatDateTime(const QString& format, const QDateTime& t, const QLocale&
             else
                 out += locale.monthName(date.month(), run == 3 ? QLocale::ShortFormat : QLocale::LongFormat);
             break;
-        case u'Y': out += run <= 2 ? TwoDigitYear(date.year()) : FourDigitYear(date.year()); break;
-        case u'H': out += run == 1 ? QString::number(time.hour()) : TwoDigits(time.hour()); break;
-        case u'N': out += run == 1 ? QString::number(time.minute()) : TwoDigits(time.minute()); break;
-        case u'S': out += run == 1 ? QString::number(time.second()) : TwoDigits(time.second()); break;
+        case u'Y':
+            out += run <= 2 ? TwoDigitYear(date.year()) : FourDigitYear(date.year());
+            break;
+        case u'H':
+            out += run == 1 ? QString::number(time.hour()) : TwoDigits(time.hour());
+            break;
+        case u'N':
+            out += run == 1 ? QString::number(time.minute()) : TwoDigits(time.minute());
+            break;
+        case u'S':
+            out += run == 1 ? QString::number(time.second()) : TwoDigits(time.second());
+            break;
         case u'T':
             for (qsizetype k = 0; k < run; ++k)
                 out += locale.toString(time, QLocale::ShortFormat);
             break;
-        default: out += QStringView(format).mid(i, run); break;
+        default:
+            out += QStringView(format).mid(i, run);
+            break;
         }
         i += run;
     }

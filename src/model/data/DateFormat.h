@@ -22,6 +22,7 @@ extern const QString kJulianDateFormat;
 /// locale's short time), / and : (the locale's separators), text in single
 /// or double quotes; letters in any case; everything else copied. The
 /// format "Julian (YYDDD)" gives the two-digit year and the day of the year.
-[[nodiscard]] QString FormatDateTime(const QString& format, const QDateTime& t, const QLocale& locale = QLocale());
+[[nodiscard]] QString FormatDateTime(const QString& format, const QDateTime& t,
+                                     const QLocale& locale = QLocale());
 
 } // namespace zp

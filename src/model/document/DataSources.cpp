@@ -14,15 +14,17 @@ const QString kPromptText = QStringLiteral("PROMPT");
 
 bool InPass(uint8_t kind, TZpDataPass pass) {
     switch (pass) {
-    case TZpDataPass::All: return true;
-    case TZpDataPass::AllButPrompts: return kind != dkPrompt;
-    case TZpDataPass::DatabaseFields: return kind == dkDatabaseField || kind == dkLink;
+    case TZpDataPass::All:
+        return true;
+    case TZpDataPass::AllButPrompts:
+        return kind != dkPrompt;
+    case TZpDataPass::DatabaseFields:
+        return kind == dkDatabaseField || kind == dkLink;
     }
     return false;
 }
 
-template <class F>
-void ForEachSource(const TZpObjectList& objects, F f) {
+template <class F> void ForEachSource(const TZpObjectList& objects, F f) {
     for (const TZpObjectPtr& obj : objects)
         if (IZpData* data = Supports<IZpData>(obj))
             f(*data);

@@ -8,7 +8,9 @@ namespace zp {
 
 namespace {
 
-bool AtLastRecord(const TZpDataConnections& c) { return c.RecordIndex() >= c.RecordCount() - 1; }
+bool AtLastRecord(const TZpDataConnections& c) {
+    return c.RecordIndex() >= c.RecordCount() - 1;
+}
 
 // One record on; false when the record index could not move (fewer marks
 // than records), so that no loop over the records can run forever.
@@ -20,7 +22,9 @@ bool StepOn(TZpDataConnections& c) {
 
 } // namespace
 
-void TZpLabelDocument::RefreshDataValues() { UpdateDataSources(FObjects, TZpDataPass::AllButPrompts); }
+void TZpLabelDocument::RefreshDataValues() {
+    UpdateDataSources(FObjects, TZpDataPass::AllButPrompts);
+}
 
 void TZpLabelDocument::DataFirst() {
     Connections().First();

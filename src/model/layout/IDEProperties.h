@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "data/DataConnections.h"
 #include "base/Color.h"
+#include "data/DataConnections.h"
 #include "print/PrintInfo.h"
 
 #include <QList>

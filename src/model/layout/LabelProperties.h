@@ -43,7 +43,9 @@ public:
     [[nodiscard]] int32_t LabelsPerPage() const { return Columns * Rows; }
     /// Top-left corner of the label in column and row (from 1), inches from
     /// the page's top-left corner.
-    [[nodiscard]] double LabelLeft(int column) const { return LeftMargin + (column - 1) * double(HorizontalPitch); }
+    [[nodiscard]] double LabelLeft(int column) const {
+        return LeftMargin + (column - 1) * double(HorizontalPitch);
+    }
     [[nodiscard]] double LabelTop(int row) const { return TopMargin + (row - 1) * double(VerticalPitch); }
 
     /// The layout properties block of label and label format files.

@@ -45,14 +45,19 @@ void DrawLabelThumbnail(const TZpObjectList& objects, const TZpIDEProperties&, c
     canvas.setBrush(Qt::white);
     canvas.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     const int dpi = LabelDPI();
-    const QRectF outline(0.5, 0.5, Round(double(dpi) * layout.Width) - 1.0, Round(double(dpi) * layout.Height) - 1.0);
+    const QRectF outline(0.5, 0.5, Round(double(dpi) * layout.Width) - 1.0,
+                         Round(double(dpi) * layout.Height) - 1.0);
     switch (layout.LabelShape) {
     case lsRoundRect:
         canvas.drawRoundedRect(outline, Round(double(dpi) * layout.EllipseWidth) / 2.0,
                                Round(double(dpi) * layout.EllipseHeight) / 2.0, Qt::AbsoluteSize);
         break;
-    case lsEllipse: canvas.drawEllipse(outline); break;
-    default: canvas.drawRect(outline); break;
+    case lsEllipse:
+        canvas.drawEllipse(outline);
+        break;
+    default:
+        canvas.drawRect(outline);
+        break;
     }
     for (const TZpObjectPtr& obj : objects)
         if (auto* paint = Supports<IZpPaint>(obj))

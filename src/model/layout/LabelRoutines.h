@@ -24,7 +24,7 @@ void RescaleLabel(int32_t newDpi, TZpIDEProperties& ide, const TZpObjectList& ob
 /// Draws the label outline (white, black border, shaped as the stock) at the
 /// origin and every object in list order, in the label mapping of the
 /// painter's device, with the label's corner at deviceOrigin (device pixels).
-void DrawLabelThumbnail(const TZpObjectList& objects, const TZpIDEProperties& ide, const TLabelProperties& layout,
-                        QPainter& canvas, QPointF deviceOrigin = {});
+void DrawLabelThumbnail(const TZpObjectList& objects, const TZpIDEProperties& ide,
+                        const TLabelProperties& layout, QPainter& canvas, QPointF deviceOrigin = {});
 
 } // namespace zp

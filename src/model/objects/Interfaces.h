@@ -33,16 +33,13 @@ public:
 };
 
 /// The interface I of obj, or null when obj does not support it.
-template <class I>
-[[nodiscard]] I* Supports(IZpUnknown* obj) {
+template <class I> [[nodiscard]] I* Supports(IZpUnknown* obj) {
     return obj ? static_cast<I*>(obj->QueryInterface(typeid(I))) : nullptr;
 }
-template <class I>
-[[nodiscard]] I* Supports(IZpUnknown& obj) {
+template <class I> [[nodiscard]] I* Supports(IZpUnknown& obj) {
     return static_cast<I*>(obj.QueryInterface(typeid(I)));
 }
-template <class I, class T>
-[[nodiscard]] I* Supports(const std::shared_ptr<T>& obj) {
+template <class I, class T> [[nodiscard]] I* Supports(const std::shared_ptr<T>& obj) {
     return Supports<I>(static_cast<IZpUnknown*>(obj.get()));
 }
 
@@ -90,8 +87,14 @@ public:
 
 /// Brush styles of a fill.
 enum TZpBrushStyle : uint8_t {
-    bsSolid = 0, bsClear = 1, bsHorizontal = 2, bsVertical = 3, bsFDiagonal = 4, bsBDiagonal = 5,
-    bsCross = 6, bsDiagCross = 7
+    bsSolid = 0,
+    bsClear = 1,
+    bsHorizontal = 2,
+    bsVertical = 3,
+    bsFDiagonal = 4,
+    bsBDiagonal = 5,
+    bsCross = 6,
+    bsDiagCross = 7
 };
 
 class IZpFillStyle : public virtual IZpUnknown {
@@ -108,7 +111,13 @@ public:
 
 /// Pen styles of a line.
 enum TZpPenStyle : uint8_t {
-    psSolid = 0, psDash = 1, psDot = 2, psDashDot = 3, psDashDotDot = 4, psClear = 5, psInsideFrame = 6
+    psSolid = 0,
+    psDash = 1,
+    psDot = 2,
+    psDashDot = 3,
+    psDashDotDot = 4,
+    psClear = 5,
+    psInsideFrame = 6
 };
 
 class IZpLineStyle : public virtual IZpUnknown {

@@ -12,8 +12,7 @@ namespace zp {
 
 namespace {
 
-template <class T>
-TZpObjectClass Entry(const char* name, int cursor) {
+template <class T> TZpObjectClass Entry(const char* name, int cursor) {
     return {QLatin1String(name), cursor, [] { return std::shared_ptr<TZpObject>(std::make_shared<T>()); }};
 }
 

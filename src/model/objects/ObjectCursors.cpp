@@ -6,7 +6,9 @@
 #include <array>
 
 // The resource initialiser must be declared at global scope.
-static void InitResources() { Q_INIT_RESOURCE(resources); }
+static void InitResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace zp {
 
@@ -14,7 +16,7 @@ namespace {
 
 constexpr int kFirstCursor = 2000;
 constexpr std::array<const char*, 9> kCursorResources = {
-    "CRS_TEXT", "CRS_RICHTEXT", "CRS_RECT", "CRS_ROUNDRECT", "CRS_CIRCLE",
+    "CRS_TEXT", "CRS_RICHTEXT",        "CRS_RECT",    "CRS_ROUNDRECT", "CRS_CIRCLE",
     "CRS_LINE", "CRS_CONSTRAINEDLINE", "CRS_BARCODE", "CRS_PICTURE"};
 
 QMap<int, QCursor>& Registered() {
@@ -34,7 +36,8 @@ void RegisterObjectCursors() {
     for (int i = 0; i < int(kCursorResources.size()); ++i) {
         const QPixmap image(QStringLiteral(":/cursors/") + QLatin1String(kCursorResources[i]), "XPM");
         // The hot spot is the centre of the crosshair drawn in each image.
-        Registered().insert(kFirstCursor + i, image.isNull() ? QCursor(Qt::CrossCursor) : QCursor(image, 8, 8));
+        Registered().insert(kFirstCursor + i,
+                            image.isNull() ? QCursor(Qt::CrossCursor) : QCursor(image, 8, 8));
     }
 }
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "model/objects/PictureObject.h"
 
-#include "data/WaitCursor.h"
-#include "base/ValueStream.h"
 #include "base/Errors.h"
 #include "base/LabelDpi.h"
 #include "base/Rounding.h"
+#include "base/ValueStream.h"
+#include "data/WaitCursor.h"
 #include "model/picture/DibTransform.h"
 #include "model/picture/PictureLimits.h"
 #include "model/picture/PictureLoader.h"
@@ -60,13 +60,18 @@ void TZpPictureObject::SetImageFromBitmapFile(const QByteArray& file) {
     if (!info.Complete)
         InvalidImage();
     if (!PictureSizeAllowed(info.Width, info.Height))
-        throw EZpReadError(PictureTooLargeMessage(QStringLiteral("A picture of the label"), info.Width, info.Height));
+        throw EZpReadError(
+            PictureTooLargeMessage(QStringLiteral("A picture of the label"), info.Width, info.Height));
     StoreImage(SplitBitmapFile(file), {});
 }
 
-QByteArray TZpPictureObject::ImageAsBitmapFile() const { return DibToBitmapFile(Dib()); }
+QByteArray TZpPictureObject::ImageAsBitmapFile() const {
+    return DibToBitmapFile(Dib());
+}
 
-TZpDib TZpPictureObject::Dib() const { return TZpDib{FImageInfo, FImageBits, FImageWidth, FImageHeight}; }
+TZpDib TZpPictureObject::Dib() const {
+    return TZpDib{FImageInfo, FImageBits, FImageWidth, FImageHeight};
+}
 
 // image is the picture the bitmap shows when the caller has it at hand;
 // otherwise it is decoded from the bitmap when first drawn.
@@ -118,7 +123,9 @@ void TZpPictureObject::LoadFile(const QString& fileName, bool turnByRotation) {
     TakeImageProportions();
 }
 
-void TZpPictureObject::LoadFromFile(const QString& fileName) { LoadFile(fileName, false); }
+void TZpPictureObject::LoadFromFile(const QString& fileName) {
+    LoadFile(fileName, false);
+}
 
 void TZpPictureObject::LoadImageFromStream(QIODevice& stream) {
     const QByteArray bytes = stream.readAll();
@@ -189,15 +196,14 @@ void TZpPictureObject::DataChanged() {
     const QFileInfo info(name);
     if (!info.isFile())
         return;
-    if (HasImage() && name == FDataFile && info.size() == FDataFileSize && info.lastModified() == FDataFileTime)
+    if (HasImage() && name == FDataFile && info.size() == FDataFileSize &&
+        info.lastModified() == FDataFileTime)
         return;
     LoadFile(name, true);
     FDataFile = name;
     FDataFileSize = info.size();
     FDataFileTime = info.lastModified();
 }
-
-
 
 void TZpPictureObject::LoadFromStream(TZpReader& reader) {
     TZpObject::LoadFromStream(reader);

@@ -8,9 +8,15 @@
 namespace zp {
 
 namespace TextAttr {
-bool Bold(const TZpTextStyle& a, const TZpTextStyle& b) { return ((a.Style ^ b.Style) & fsBold) == 0; }
-bool Italic(const TZpTextStyle& a, const TZpTextStyle& b) { return ((a.Style ^ b.Style) & fsItalic) == 0; }
-bool Underline(const TZpTextStyle& a, const TZpTextStyle& b) { return ((a.Style ^ b.Style) & fsUnderline) == 0; }
+bool Bold(const TZpTextStyle& a, const TZpTextStyle& b) {
+    return ((a.Style ^ b.Style) & fsBold) == 0;
+}
+bool Italic(const TZpTextStyle& a, const TZpTextStyle& b) {
+    return ((a.Style ^ b.Style) & fsItalic) == 0;
+}
+bool Underline(const TZpTextStyle& a, const TZpTextStyle& b) {
+    return ((a.Style ^ b.Style) & fsUnderline) == 0;
+}
 } // namespace TextAttr
 
 namespace {
@@ -24,18 +30,42 @@ TZpTextStyle Changed(TZpTextStyle style, TZpStyleChange change, const TZpTextSty
         style.Style = uint8_t((style.Style & ~(fsBold | fsItalic | fsUnderline)) |
                               (value.Style & (fsBold | fsItalic | fsUnderline)));
         break;
-    case TZpStyleChange::Face: style.FontName = value.FontName; break;
-    case TZpStyleChange::Size: style.Size = value.Size; break;
-    case TZpStyleChange::Color: style.Color = value.Color; break;
-    case TZpStyleChange::AddBold: style.Style |= fsBold; break;
-    case TZpStyleChange::AddItalic: style.Style |= fsItalic; break;
-    case TZpStyleChange::AddUnderline: style.Style |= fsUnderline; break;
-    case TZpStyleChange::RemoveBold: style.Style &= uint8_t(~fsBold); break;
-    case TZpStyleChange::RemoveItalic: style.Style &= uint8_t(~fsItalic); break;
-    case TZpStyleChange::RemoveUnderline: style.Style &= uint8_t(~fsUnderline); break;
-    case TZpStyleChange::ShiftNone: style.VShift = 0; break;
-    case TZpStyleChange::ShiftUp: style.VShift = 50; break;
-    case TZpStyleChange::ShiftDown: style.VShift = -50; break;
+    case TZpStyleChange::Face:
+        style.FontName = value.FontName;
+        break;
+    case TZpStyleChange::Size:
+        style.Size = value.Size;
+        break;
+    case TZpStyleChange::Color:
+        style.Color = value.Color;
+        break;
+    case TZpStyleChange::AddBold:
+        style.Style |= fsBold;
+        break;
+    case TZpStyleChange::AddItalic:
+        style.Style |= fsItalic;
+        break;
+    case TZpStyleChange::AddUnderline:
+        style.Style |= fsUnderline;
+        break;
+    case TZpStyleChange::RemoveBold:
+        style.Style &= uint8_t(~fsBold);
+        break;
+    case TZpStyleChange::RemoveItalic:
+        style.Style &= uint8_t(~fsItalic);
+        break;
+    case TZpStyleChange::RemoveUnderline:
+        style.Style &= uint8_t(~fsUnderline);
+        break;
+    case TZpStyleChange::ShiftNone:
+        style.VShift = 0;
+        break;
+    case TZpStyleChange::ShiftUp:
+        style.VShift = 50;
+        break;
+    case TZpStyleChange::ShiftDown:
+        style.VShift = -50;
+        break;
     }
     return style;
 }
@@ -109,7 +139,8 @@ QString TZpRVData::PlainText() const {
 }
 
 bool TZpRVData::HasRuns() const {
-    return std::any_of(FParagraphs.begin(), FParagraphs.end(), [](const TZpParagraph& p) { return !p.Runs.empty(); });
+    return std::any_of(FParagraphs.begin(), FParagraphs.end(),
+                       [](const TZpParagraph& p) { return !p.Runs.empty(); });
 }
 
 void TZpRVData::ChangeAllRuns(TZpStyleChange change, const TZpTextStyle& value) {

@@ -127,9 +127,15 @@ private:
 
 /// The attribute comparisons of the uniformity queries.
 namespace TextAttr {
-inline bool Color(const TZpTextStyle& a, const TZpTextStyle& b) { return a.Color == b.Color; }
-inline bool Name(const TZpTextStyle& a, const TZpTextStyle& b) { return a.FontName == b.FontName; }
-inline bool Size(const TZpTextStyle& a, const TZpTextStyle& b) { return a.Size == b.Size; }
+inline bool Color(const TZpTextStyle& a, const TZpTextStyle& b) {
+    return a.Color == b.Color;
+}
+inline bool Name(const TZpTextStyle& a, const TZpTextStyle& b) {
+    return a.FontName == b.FontName;
+}
+inline bool Size(const TZpTextStyle& a, const TZpTextStyle& b) {
+    return a.Size == b.Size;
+}
 bool Bold(const TZpTextStyle& a, const TZpTextStyle& b);
 bool Italic(const TZpTextStyle& a, const TZpTextStyle& b);
 bool Underline(const TZpTextStyle& a, const TZpTextStyle& b);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "model/objects/ShapeObjects.h"
 
-#include "base/ValueStream.h"
 #include "base/LabelDpi.h"
 #include "base/Rounding.h"
+#include "base/ValueStream.h"
 #include "model/objects/StyleDrawing.h"
 
 #include <algorithm>
@@ -51,7 +51,9 @@ void TZpLineObject::SetLineBounds(const TRect& rect) {
     FBounds = r;
 }
 
-void TZpLineObject::SetBounds(const TRect& rect) { SetLineBounds(rect); }
+void TZpLineObject::SetBounds(const TRect& rect) {
+    SetLineBounds(rect);
+}
 
 void TZpLineObject::LoadFromStream(TZpReader& reader) {
     TZpObject::LoadFromStream(reader);

@@ -11,23 +11,35 @@ namespace {
 
 Qt::PenStyle QtPenStyle(uint8_t style) {
     switch (style) {
-    case psDash: return Qt::DashLine;
-    case psDot: return Qt::DotLine;
-    case psDashDot: return Qt::DashDotLine;
-    case psDashDotDot: return Qt::DashDotDotLine;
-    case psClear: return Qt::NoPen;
-    default: return Qt::SolidLine; // solid and inside frame
+    case psDash:
+        return Qt::DashLine;
+    case psDot:
+        return Qt::DotLine;
+    case psDashDot:
+        return Qt::DashDotLine;
+    case psDashDotDot:
+        return Qt::DashDotDotLine;
+    case psClear:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine; // solid and inside frame
     }
 }
 
 Qt::BrushStyle QtHatch(uint8_t style) {
     switch (style) {
-    case bsHorizontal: return Qt::HorPattern;
-    case bsVertical: return Qt::VerPattern;
-    case bsFDiagonal: return Qt::FDiagPattern;
-    case bsBDiagonal: return Qt::BDiagPattern;
-    case bsCross: return Qt::CrossPattern;
-    default: return Qt::DiagCrossPattern;
+    case bsHorizontal:
+        return Qt::HorPattern;
+    case bsVertical:
+        return Qt::VerPattern;
+    case bsFDiagonal:
+        return Qt::FDiagPattern;
+    case bsBDiagonal:
+        return Qt::BDiagPattern;
+    case bsCross:
+        return Qt::CrossPattern;
+    default:
+        return Qt::DiagCrossPattern;
     }
 }
 
@@ -42,8 +54,8 @@ QPen MakePen(const IZpLineStyle& line) {
 
 } // namespace
 
-void DrawClosedShape(QPainter& painter, const IZpFillStyle& fill, const IZpLineStyle& line, const TRect& bounds,
-                     TZpShapeKind kind, int cornerSize) {
+void DrawClosedShape(QPainter& painter, const IZpFillStyle& fill, const IZpLineStyle& line,
+                     const TRect& bounds, TZpShapeKind kind, int cornerSize) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     const bool solid = fill.GetStyle() == bsSolid;
@@ -72,14 +84,19 @@ void DrawClosedShape(QPainter& painter, const IZpFillStyle& fill, const IZpLineS
     const double inset = insideFrame ? width / 2.0 : 0.5;
     // Bounds stored with Right < Left or Bottom < Top (a loaded file may hold
     // them) draw as the same rectangle put the right way round.
-    const QRectF box = QRectF(QPointF(bounds.Left, bounds.Top), QPointF(bounds.Right, bounds.Bottom)).normalized();
+    const QRectF box =
+        QRectF(QPointF(bounds.Left, bounds.Top), QPointF(bounds.Right, bounds.Bottom)).normalized();
     QRectF r = box.adjusted(inset, inset, -inset, -inset);
     if (pen.style() == Qt::NoPen)
         r = box;
 
     switch (kind) {
-    case TZpShapeKind::Rectangle: painter.drawRect(r); break;
-    case TZpShapeKind::Ellipse: painter.drawEllipse(r); break;
+    case TZpShapeKind::Rectangle:
+        painter.drawRect(r);
+        break;
+    case TZpShapeKind::Ellipse:
+        painter.drawEllipse(r);
+        break;
     case TZpShapeKind::RoundRect: {
         const double radius = std::max(0.0, cornerSize / 2.0 - (insideFrame ? inset : 0.0));
         painter.drawRoundedRect(r, radius, radius, Qt::AbsoluteSize);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "model/objects/Styles.h"
 
-#include "base/ValueStream.h"
 #include "base/LabelDpi.h"
 #include "base/Rounding.h"
+#include "base/ValueStream.h"
 #include "model/objects/TextFonts.h"
 #include "platform/dialogs/DialogServices.h"
 #include "platform/store/SettingsStore.h"
@@ -17,8 +17,7 @@ const QString kOnlyTrueTypeRotatedMessage = QStringLiteral(
     "Sorry, only TrueType fonts can be rotated.  Please try a different font or rotate this object to zero.");
 
 namespace {
-template <class I>
-void* AnswerThroughOwner(IZpUnknown* owner, I* self, const std::type_info& iid) {
+template <class I> void* AnswerThroughOwner(IZpUnknown* owner, I* self, const std::type_info& iid) {
     if (owner)
         return owner->QueryInterface(iid);
     if (iid == typeid(I) || iid == typeid(IZpUnknown))
@@ -37,7 +36,9 @@ TZpFillStyle::TZpFillStyle(IZpUnknown* owner) : TZpOwnedPart(owner) {
     FTransparent = store.ReadBool(section, QStringLiteral("Fill Transparent"), true);
 }
 
-void* TZpFillStyle::QueryInterface(const std::type_info& iid) { return AnswerThroughOwner<IZpFillStyle>(FOwner, this, iid); }
+void* TZpFillStyle::QueryInterface(const std::type_info& iid) {
+    return AnswerThroughOwner<IZpFillStyle>(FOwner, this, iid);
+}
 
 void TZpFillStyle::LoadFromStream(TZpReader& reader) {
     FColor = TColor(reader.ReadInt32());
@@ -63,7 +64,9 @@ TZpLineStyle::TZpLineStyle(IZpUnknown* owner) : TZpOwnedPart(owner) {
     FWidth = Round(hundredths / 100.0 / 72.0 * LabelDPI());
 }
 
-void* TZpLineStyle::QueryInterface(const std::type_info& iid) { return AnswerThroughOwner<IZpLineStyle>(FOwner, this, iid); }
+void* TZpLineStyle::QueryInterface(const std::type_info& iid) {
+    return AnswerThroughOwner<IZpLineStyle>(FOwner, this, iid);
+}
 
 void TZpLineStyle::LoadFromStream(TZpReader& reader) {
     FColor = TColor(reader.ReadInt32());
@@ -79,7 +82,9 @@ void TZpLineStyle::SaveToStream(TZpWriter& writer) {
 
 // ---- font
 
-void* TZpFont::QueryInterface(const std::type_info& iid) { return AnswerThroughOwner<IZpFont>(FOwner, this, iid); }
+void* TZpFont::QueryInterface(const std::type_info& iid) {
+    return AnswerThroughOwner<IZpFont>(FOwner, this, iid);
+}
 
 bool IsTrueTypeFont(const QString& name) {
     // A face that is not installed is none; one that fontconfig substitutes

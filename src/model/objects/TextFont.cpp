@@ -6,9 +6,13 @@
 
 namespace zp {
 
-void* TZpTextFont::QueryInterface(const std::type_info& iid) { return FOwner.QueryInterface(iid); }
+void* TZpTextFont::QueryInterface(const std::type_info& iid) {
+    return FOwner.QueryInterface(iid);
+}
 
-QString TZpTextFont::GetName() const { return FOwner.Font().GetName(); }
+QString TZpTextFont::GetName() const {
+    return FOwner.Font().GetName();
+}
 
 void TZpTextFont::SetName(const QString& name) {
     TZpFont& font = FOwner.Font();
@@ -20,7 +24,9 @@ void TZpTextFont::SetName(const QString& name) {
     FOwner.RVData().ChangeAllRuns(TZpStyleChange::Face, value);
 }
 
-int32_t TZpTextFont::GetSize() const { return FOwner.Font().GetSize(); }
+int32_t TZpTextFont::GetSize() const {
+    return FOwner.Font().GetSize();
+}
 
 void TZpTextFont::SetSize(int32_t size) {
     TZpFont& font = FOwner.Font();
@@ -38,10 +44,16 @@ void TZpTextFont::SetSize(int32_t size) {
     }
 }
 
-uint8_t TZpTextFont::GetStyle() const { return FOwner.Font().GetStyle(); }
-void TZpTextFont::SetStyle(uint8_t style) { FOwner.Font().SetStyle(style); }
+uint8_t TZpTextFont::GetStyle() const {
+    return FOwner.Font().GetStyle();
+}
+void TZpTextFont::SetStyle(uint8_t style) {
+    FOwner.Font().SetStyle(style);
+}
 
-TColor TZpTextFont::GetColor() const { return FOwner.Font().GetColor(); }
+TColor TZpTextFont::GetColor() const {
+    return FOwner.Font().GetColor();
+}
 
 void TZpTextFont::SetColor(TColor color) {
     FOwner.Font().SetColor(color);
@@ -50,7 +62,9 @@ void TZpTextFont::SetColor(TColor color) {
     FOwner.RVData().ChangeAllRuns(TZpStyleChange::Color, value);
 }
 
-uint8_t TZpTextFont::GetAlignment() const { return FOwner.Font().GetAlignment(); }
+uint8_t TZpTextFont::GetAlignment() const {
+    return FOwner.Font().GetAlignment();
+}
 
 void TZpTextFont::SetAlignment(uint8_t alignment) {
     FOwner.Font().SetAlignment(alignment);
@@ -72,14 +86,30 @@ void TZpTextFont::SetUnderline(bool on) {
     FOwner.RVData().ChangeAllRuns(on ? TZpStyleChange::AddUnderline : TZpStyleChange::RemoveUnderline, {});
 }
 
-void TZpTextFont::LoadFromStream(TZpReader& reader) { FOwner.LoadFromStream(reader); }
-void TZpTextFont::SaveToStream(TZpWriter& writer) { FOwner.SaveToStream(writer); }
+void TZpTextFont::LoadFromStream(TZpReader& reader) {
+    FOwner.LoadFromStream(reader);
+}
+void TZpTextFont::SaveToStream(TZpWriter& writer) {
+    FOwner.SaveToStream(writer);
+}
 
-bool TZpTextFont::IsColorUniform() const { return FOwner.RVData().IsUniform(TextAttr::Color); }
-bool TZpTextFont::IsNameUniform() const { return FOwner.RVData().IsUniform(TextAttr::Name); }
-bool TZpTextFont::IsSizeUniform() const { return FOwner.RVData().IsUniform(TextAttr::Size); }
-bool TZpTextFont::IsBoldUniform() const { return FOwner.RVData().IsUniform(TextAttr::Bold); }
-bool TZpTextFont::IsItalicUniform() const { return FOwner.RVData().IsUniform(TextAttr::Italic); }
-bool TZpTextFont::IsUnderlineUniform() const { return FOwner.RVData().IsUniform(TextAttr::Underline); }
+bool TZpTextFont::IsColorUniform() const {
+    return FOwner.RVData().IsUniform(TextAttr::Color);
+}
+bool TZpTextFont::IsNameUniform() const {
+    return FOwner.RVData().IsUniform(TextAttr::Name);
+}
+bool TZpTextFont::IsSizeUniform() const {
+    return FOwner.RVData().IsUniform(TextAttr::Size);
+}
+bool TZpTextFont::IsBoldUniform() const {
+    return FOwner.RVData().IsUniform(TextAttr::Bold);
+}
+bool TZpTextFont::IsItalicUniform() const {
+    return FOwner.RVData().IsUniform(TextAttr::Italic);
+}
+bool TZpTextFont::IsUnderlineUniform() const {
+    return FOwner.RVData().IsUniform(TextAttr::Underline);
+}
 
 } // namespace zp

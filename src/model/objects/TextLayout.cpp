@@ -8,8 +8,8 @@
 
 #include <QFontMetricsF>
 #include <QLoggingCategory>
-#include <QPainter>
 #include <QPaintDevice>
+#include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
@@ -30,8 +30,18 @@ constexpr int kMaxLines = 100000;
 
 bool IsDelimiter(QChar c) {
     switch (c.unicode()) {
-    case ' ': case '.': case ';': case ',': case ':': case '(': case ')': case '{': case '}': case '"':
-    case '/': case '\\':
+    case ' ':
+    case '.':
+    case ';':
+    case ',':
+    case ':':
+    case '(':
+    case ')':
+    case '{':
+    case '}':
+    case '"':
+    case '/':
+    case '\\':
         return true;
     default:
         return false;
@@ -72,8 +82,8 @@ struct TSegment {
     int32_t Style = 0;
     const TFontInfo* Font = nullptr;
     std::unique_ptr<QTextLayout> Layout;
-    double X0 = 0;       // cursor position of the segment's first character
-    double BaseX = 0;    // logical x of From within the paragraph
+    double X0 = 0;    // cursor position of the segment's first character
+    double BaseX = 0; // logical x of From within the paragraph
     double Width = 0;
     double Baseline = 0; // baseline within the segment's own layout
     bool RightToLeft = false;
@@ -105,9 +115,13 @@ void Measure(TSegment& seg, const QString& text) {
 // 1 for a strongly left-to-right character, -1 for right-to-left, 0 for neutrals.
 int StrongDirection(QChar c) {
     switch (c.direction()) {
-    case QChar::DirL: return 1;
-    case QChar::DirR: case QChar::DirAL: return -1;
-    default: return 0;
+    case QChar::DirL:
+        return 1;
+    case QChar::DirR:
+    case QChar::DirAL:
+        return -1;
+    default:
+        return 0;
     }
 }
 
@@ -133,7 +147,8 @@ qsizetype SegmentEnd(const QString& text, qsizetype from, qsizetype end, int& di
 
 } // namespace
 
-TZpLineBreaker::TZpLineBreaker(const QString& text, double width, std::function<double(qsizetype, qsizetype)> advance)
+TZpLineBreaker::TZpLineBreaker(const QString& text, double width,
+                               std::function<double(qsizetype, qsizetype)> advance)
     : FText(text), FLimit(width + 1e-6), FAdvance(std::move(advance)), FNextBreak(size_t(text.size()) + 1) {
     // FNextBreak[i]: the first break opportunity after position i (a
     // position just past a delimiter, or the end).
@@ -197,8 +212,8 @@ TZpTextLayout::TZpTextLayout() = default;
 TZpTextLayout::~TZpTextLayout() = default;
 
 void TZpTextLayout::Format(const TZpRVData& doc, int32_t width, int32_t visibleHeight, int dpi) {
-    const TKey key{doc.Revision(), width, visibleHeight, dpi, doc.CustomLeadingSize,
-                   doc.SkipFirstLeading, doc.CustomLeading, &doc};
+    const TKey key{doc.Revision(),    width, visibleHeight, dpi, doc.CustomLeadingSize, doc.SkipFirstLeading,
+                   doc.CustomLeading, &doc};
     if (key == FKey)
         return;
     FKey = key;
@@ -223,7 +238,8 @@ void TZpTextLayout::Format(const TZpRVData& doc, int32_t width, int32_t visibleH
         if (doc.SkipFirstLeading)
             top -= firstLeading;
         if (doc.CustomLeading)
-            top += int64_t(leadTerm - item.InternalLeading - item.ExternalLeading - item.Ascent) * (item.Line - 1);
+            top += int64_t(leadTerm - item.InternalLeading - item.ExternalLeading - item.Ascent) *
+                   (item.Line - 1);
         return top;
     };
 
@@ -303,7 +319,9 @@ void TZpTextLayout::Format(const TZpRVData& doc, int32_t width, int32_t visibleH
                     spaceExtra = (width - lineWidth) / double(spaces);
             }
             const auto spacesBefore = [&](qsizetype i) {
-                return spaceExtra == 0 ? 0.0 : double(std::count(text.begin() + s, text.begin() + i, u' ')) * spaceExtra;
+                return spaceExtra == 0
+                           ? 0.0
+                           : double(std::count(text.begin() + s, text.begin() + i, u' ')) * spaceExtra;
             };
 
             ++lineNo;
@@ -339,12 +357,14 @@ void TZpTextLayout::Format(const TZpRVData& doc, int32_t width, int32_t visibleH
                                 break;
                             }
                     const QTextLine line = seg.Layout->lineAt(0);
-                    const double left = std::min(line.cursorToX(int(pa - seg.From)), line.cursorToX(int(pb - seg.From)));
+                    const double left =
+                        std::min(line.cursorToX(int(pa - seg.From)), line.cursorToX(int(pb - seg.From)));
                     const double dx = x0 + xAt(pa) - xAt(s) + spacesBefore(pa) - left;
                     const QList<QGlyphRun> runs = seg.Layout->glyphRuns(int(pa - seg.From), int(pb - pa));
                     for (const QGlyphRun& run : runs)
                         item.Pieces.push_back(TZpGlyphPiece{QPointF(dx, -seg.Baseline), run, {}, {}});
-                    if (runs.size() == 1 && !runs.front().isRightToLeft() && !runs.front().positions().isEmpty()) {
+                    if (runs.size() == 1 && !runs.front().isRightToLeft() &&
+                        !runs.front().positions().isEmpty()) {
                         item.Pieces.back().Text = text.mid(pa, pb - pa);
                         item.Pieces.back().Font = seg.Font->Font;
                     }

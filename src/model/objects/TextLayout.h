@@ -32,16 +32,16 @@ struct TZpGlyphPiece {
 
 /// A piece of one line in one text style, as formatting left it.
 struct TZpTextItem {
-    int32_t Line = 1;        ///< line number, from 1
+    int32_t Line = 1; ///< line number, from 1
     bool StartsLine = false;
-    int32_t Style = 0;       ///< text style index
-    double X = 0;            ///< left edge, document coordinates
-    int32_t Top = 0;         ///< top of the item's font cell, after the leading corrections
-    int32_t Ascent = 0;      ///< metrics of the item's own font, label pixels
+    int32_t Style = 0;  ///< text style index
+    double X = 0;       ///< left edge, document coordinates
+    int32_t Top = 0;    ///< top of the item's font cell, after the leading corrections
+    int32_t Ascent = 0; ///< metrics of the item's own font, label pixels
     int32_t Descent = 0;
     int32_t InternalLeading = 0;
     int32_t ExternalLeading = 0;
-    int32_t Shift = 0;       ///< superscript (up) or subscript (down) in label pixels
+    int32_t Shift = 0; ///< superscript (up) or subscript (down) in label pixels
     QColor Color;
     std::vector<TZpGlyphPiece> Pieces;
 };

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/objects/TextObject.h"
 
-#include "base/ValueStream.h"
 #include "base/LabelDpi.h"
+#include "base/ValueStream.h"
 #include "model/objects/StyleDrawing.h"
 #include "platform/dialogs/DialogServices.h"
 #include "platform/store/SettingsStore.h"
@@ -77,8 +77,10 @@ void TZpTextObject::LoadFromStream(TZpReader& reader) {
     FRebuiltRevision = ~uint64_t(0);
     if (FRVData.LoadSection(reader, FVersion, FRotation))
         return;
-    qCWarning(lcTextObject).noquote() << "The text of the text object" << (FData.GetName().isEmpty() ? QStringLiteral("(unnamed)") : FData.GetName())
-                                      << "could not be read; it is rebuilt from its data in text style 0";
+    qCWarning(lcTextObject).noquote()
+        << "The text of the text object"
+        << (FData.GetName().isEmpty() ? QStringLiteral("(unnamed)") : FData.GetName())
+        << "could not be read; it is rebuilt from its data in text style 0";
     if (FRVData.TextStyles().empty())
         FRVData.SetTextStyles({FontStyle()});
     const int32_t alignment = FFont.GetAlignment();
@@ -125,8 +127,9 @@ void TZpTextObject::Rebuild() {
 }
 
 void TZpTextObject::SetShift(uint8_t kind) {
-    const TZpStyleChange change =
-        kind == 1 ? TZpStyleChange::ShiftUp : kind == 2 ? TZpStyleChange::ShiftDown : TZpStyleChange::ShiftNone;
+    const TZpStyleChange change = kind == 1   ? TZpStyleChange::ShiftUp
+                                  : kind == 2 ? TZpStyleChange::ShiftDown
+                                              : TZpStyleChange::ShiftNone;
     FRVData.ChangeAllRuns(change, {});
 }
 
@@ -157,7 +160,8 @@ void TZpTextObject::Draw(QPainter& canvas) {
         // its clip with it.
         const QTransform world = canvas.worldTransform();
         const QTransform view = world.inverted() * canvas.combinedTransform();
-        canvas.setWorldTransform(canvas.combinedTransform() * QTransform::fromTranslate(2, 2) * view.inverted());
+        canvas.setWorldTransform(canvas.combinedTransform() * QTransform::fromTranslate(2, 2) *
+                                 view.inverted());
         canvas.translate(b.Left, b.Top);
         canvas.setClipRect(QRectF(0, 0, double(width), double(height)), Qt::IntersectClip);
         const int turn = ((FRotation % 360 + 360) % 360) / 90;
@@ -166,7 +170,8 @@ void TZpTextObject::Draw(QPainter& canvas) {
         canvas.translate(double(width) * kOriginX[turn], double(height) * kOriginY[turn]);
         canvas.rotate(-90.0 * turn);
         const bool across = turn % 2 == 1;
-        FRVData.Layout().Format(FRVData, int32_t(across ? height : width), int32_t(across ? width : height), LabelDPI());
+        FRVData.Layout().Format(FRVData, int32_t(across ? height : width), int32_t(across ? width : height),
+                                LabelDPI());
         FRVData.Layout().Paint(canvas);
     }
     canvas.restore();

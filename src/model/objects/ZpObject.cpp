@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "model/objects/ZpObject.h"
 
-#include "base/ValueStream.h"
 #include "base/Errors.h"
 #include "base/LabelDpi.h"
+#include "base/ValueStream.h"
 #include "model/objects/ObjectClasses.h"
 #include "platform/dialogs/DialogServices.h"
 
@@ -36,7 +36,9 @@ TRect NormalizeObjectBounds(TRect r) {
     return r;
 }
 
-void TZpObject::SetBounds(const TRect& rect) { FBounds = NormalizeObjectBounds(rect); }
+void TZpObject::SetBounds(const TRect& rect) {
+    FBounds = NormalizeObjectBounds(rect);
+}
 
 void TZpObject::SetSizing(uint8_t sizing) {
     if (sizing == FSizing)
@@ -88,6 +90,8 @@ std::shared_ptr<TZpObject> TZpObject::Clone() {
     return copy;
 }
 
-bool TZpObject::EditProperties() { return ZpDialogs().EditObjectProperties(*this); }
+bool TZpObject::EditProperties() {
+    return ZpDialogs().EditObjectProperties(*this);
+}
 
 } // namespace zp

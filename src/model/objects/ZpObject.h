@@ -71,8 +71,7 @@ using TZpObjectPtr = std::shared_ptr<TZpObject>;
 
 /// A shared reference to an interface of obj that keeps obj alive (owned
 /// parts share their owner's count); null when obj lacks it.
-template <class I>
-[[nodiscard]] std::shared_ptr<I> SupportsShared(const TZpObjectPtr& obj) {
+template <class I> [[nodiscard]] std::shared_ptr<I> SupportsShared(const TZpObjectPtr& obj) {
     I* intf = Supports<I>(obj);
     return intf ? std::shared_ptr<I>(obj, intf) : nullptr;
 }

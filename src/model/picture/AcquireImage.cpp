@@ -10,7 +10,8 @@
 
 namespace zp {
 
-const QString kNoScannerMessage = QStringLiteral("Could not connect to scanner or camera.  Please check your device.");
+const QString kNoScannerMessage =
+    QStringLiteral("Could not connect to scanner or camera.  Please check your device.");
 
 namespace {
 

@@ -18,10 +18,16 @@ constexpr uint32_t kBiBitfields = 3;
 constexpr uint32_t kSrgbColorSpace = 0x73524742; // 'sRGB'
 constexpr int32_t kPixelsPerMetreAt96Dpi = 3780;
 
-void Put32(QByteArray& b, int at, uint32_t v) { qToLittleEndian<uint32_t>(v, b.data() + at); }
-void Put16(QByteArray& b, int at, uint16_t v) { qToLittleEndian<uint16_t>(v, b.data() + at); }
+void Put32(QByteArray& b, int at, uint32_t v) {
+    qToLittleEndian<uint32_t>(v, b.data() + at);
+}
+void Put16(QByteArray& b, int at, uint16_t v) {
+    qToLittleEndian<uint16_t>(v, b.data() + at);
+}
 
-int RowBytes(int width, int bitCount) { return (width * bitCount + 31) / 32 * 4; }
+int RowBytes(int width, int bitCount) {
+    return (width * bitCount + 31) / 32 * 4;
+}
 
 QByteArray InfoHeader(int headerSize, int width, int height, int bitCount, uint32_t compression,
                       int colorCount) {

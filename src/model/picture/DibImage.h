@@ -32,7 +32,7 @@ struct TZpBitmapFileInfo {
     bool Sound = false;    ///< the headers hang together
     bool Complete = false; ///< sound, and the bits cover every row (uncompressed bitmaps)
     int64_t Width = 0;
-    int64_t Height = 0;    ///< rows, whichever way they run
+    int64_t Height = 0; ///< rows, whichever way they run
 };
 
 /// Checks a bitmap file's headers against its length, so that nothing

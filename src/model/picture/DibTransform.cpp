@@ -21,7 +21,9 @@ struct TLayout {
     int64_t RowBytes = 0;
 };
 
-int64_t RowBytes(int64_t width, int bitCount) { return (width * bitCount + 31) / 32 * 4; }
+int64_t RowBytes(int64_t width, int bitCount) {
+    return (width * bitCount + 31) / 32 * 4;
+}
 
 // The layout of an uncompressed bitmap whose bits cover every row; none for
 // anything else (compressed, damaged), which is unpacked through an image.
@@ -47,8 +49,16 @@ bool UncompressedLayout(const TZpDib& dib, TLayout& l) {
             return false;
     }
     switch (l.BitCount) {
-    case 1: case 2: case 4: case 8: case 16: case 24: case 32: break;
-    default: return false;
+    case 1:
+    case 2:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+        break;
+    default:
+        return false;
     }
     l.RowBytes = RowBytes(l.Width, l.BitCount);
     return l.Width > 0 && l.Height > 0 && l.RowBytes * l.Height <= dib.Bits.size();
@@ -122,7 +132,9 @@ TZpDib TransformDib(const TZpDib& dib, TZpDibTurn turn) {
         out.Bits = Remap(dib, l, outW, outH, [&](int64_t x, int64_t y) { return TPixel{y, h - 1 - x}; });
         break;
     case TZpDibTurn::Half:
-        out.Bits = Remap(dib, l, outW, outH, [&](int64_t x, int64_t y) { return TPixel{w - 1 - x, h - 1 - y}; });
+        out.Bits = Remap(dib, l, outW, outH, [&](int64_t x, int64_t y) {
+            return TPixel{w - 1 - x, h - 1 - y};
+        });
         break;
     case TZpDibTurn::FlipVertical:
         out.Bits = Remap(dib, l, outW, outH, [&](int64_t x, int64_t y) { return TPixel{x, h - 1 - y}; });
@@ -134,7 +146,8 @@ TZpDib TransformDib(const TZpDib& dib, TZpDibTurn turn) {
     // The same header and colour table; only the size changes, and the rows
     // now run bottom-up with no stated image size.
     out.Info = dib.Info;
-    if (out.Info.size() == kCoreHeaderSize || qFromLittleEndian<uint32_t>(out.Info.constData()) == kCoreHeaderSize) {
+    if (out.Info.size() == kCoreHeaderSize ||
+        qFromLittleEndian<uint32_t>(out.Info.constData()) == kCoreHeaderSize) {
         qToLittleEndian<uint16_t>(uint16_t(outW), out.Info.data() + 4);
         qToLittleEndian<uint16_t>(uint16_t(outH), out.Info.data() + 6);
     } else {

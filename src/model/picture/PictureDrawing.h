@@ -35,8 +35,8 @@ private:
 
 /// How a picture is placed in its bounds.
 struct TZpPicturePlacement {
-    bool Stretch = true;        ///< the whole image fills the bounds
-    bool Alternate = false;     ///< transfer in tiles, inside the painter's clip
+    bool Stretch = true;          ///< the whole image fills the bounds
+    bool Alternate = false;       ///< transfer in tiles, inside the painter's clip
     int ScreenPixelsPerInch = 96; ///< unstretched: one image pixel per screen pixel
     int LabelDpi = 96;
 };

@@ -31,7 +31,9 @@ bool StartsWith(const QByteArray& b, const char* magic, int at = 0) {
     return b.mid(at).startsWith(magic);
 }
 
-uchar Byte(const QByteArray& b, int at) { return at < b.size() ? uchar(b[at]) : 0; }
+uchar Byte(const QByteArray& b, int at) {
+    return at < b.size() ? uchar(b[at]) : 0;
+}
 
 bool LooksLikeSvg(const QByteArray& head) {
     QByteArray text = head.left(4096);
@@ -69,12 +71,15 @@ void CheckBitmap(const QByteArray& bytes, const QString& file) {
 
 // Magick's coder for a format Qt reads only in part (Qt's Truevision reader
 // takes no run-length encoded images).
-const char* MagickFallback(const QByteArray& format) { return format == "tga" ? "TGA" : nullptr; }
+const char* MagickFallback(const QByteArray& format) {
+    return format == "tga" ? "TGA" : nullptr;
+}
 
 QImage DecodeWithQt(const QByteArray& bytes, const QByteArray& format, const QString& file) {
     AllowPictureAllocations();
     if (!QImageReader::supportedImageFormats().contains(format))
-        Fail(file, QStringLiteral("there is no reader for %1 images on this system").arg(QString::fromLatin1(format)));
+        Fail(file, QStringLiteral("there is no reader for %1 images on this system")
+                       .arg(QString::fromLatin1(format)));
     if (Truncated(bytes, format))
         Fail(file, QStringLiteral("the file ends before the picture does"));
     if (format == "bmp")
@@ -93,8 +98,9 @@ QImage DecodeWithQt(const QByteArray& bytes, const QByteArray& format, const QSt
         if (fallback && TZpMagickDecoder::CanRead(QLatin1String(fallback)))
             return TZpMagickDecoder::Decode(bytes, QLatin1String(fallback), file);
         const QString why = reader.errorString();
-        Fail(file, why.isEmpty() || why == QStringLiteral("Unknown error") ? QStringLiteral("the picture is damaged")
-                                                                              : why);
+        Fail(file, why.isEmpty() || why == QStringLiteral("Unknown error")
+                       ? QStringLiteral("the picture is damaged")
+                       : why);
     }
     CheckPictureSize(file, image.width(), image.height());
     if (image.isNull() || image.width() == 0 || image.height() == 0)
@@ -157,10 +163,14 @@ const TFilterEntry kFilterEntries[] = {
 
 bool Decodes(const TFilterEntry& e) {
     switch (e.Decoder) {
-    case TZpPictureDecoder::Qt: return QImageReader::supportedImageFormats().contains(e.Name);
-    case TZpPictureDecoder::Magick: return TZpMagickDecoder::CanRead(QString::fromLatin1(e.Name));
-    case TZpPictureDecoder::Svg: return true;
-    case TZpPictureDecoder::None: return false;
+    case TZpPictureDecoder::Qt:
+        return QImageReader::supportedImageFormats().contains(e.Name);
+    case TZpPictureDecoder::Magick:
+        return TZpMagickDecoder::CanRead(QString::fromLatin1(e.Name));
+    case TZpPictureDecoder::Svg:
+        return true;
+    case TZpPictureDecoder::None:
+        return false;
     }
     return false;
 }
@@ -195,8 +205,8 @@ TZpPictureFormat SniffPictureFormat(const QByteArray& head, const QString& suffi
         return {D::Magick, "PCX"};
     if (StartsWith(head, "\xD7\xCD\xC6\x9A"))
         return {D::Magick, "WMF"};
-    if ((Byte(head, 0) == 1 || Byte(head, 0) == 2) && Byte(head, 1) == 0 && Byte(head, 2) == 9 && Byte(head, 3) == 0 &&
-        (Byte(head, 5) == 1 || Byte(head, 5) == 3))
+    if ((Byte(head, 0) == 1 || Byte(head, 0) == 2) && Byte(head, 1) == 0 && Byte(head, 2) == 9 &&
+        Byte(head, 3) == 0 && (Byte(head, 5) == 1 || Byte(head, 5) == 3))
         return {D::Magick, "WMF"};
     if (Byte(head, 0) == 1 && Byte(head, 1) == 0 && StartsWith(head, " EMF", 40))
         return {D::Magick, "EMF"};
@@ -207,8 +217,8 @@ TZpPictureFormat SniffPictureFormat(const QByteArray& head, const QString& suffi
     if (StartsWith(head, "Paint Shop Pro Image File"))
         return {D::None, "Paintshop Pro"};
     // Formats with no signature of their own.
-    if (suffix == QStringLiteral("tga") || suffix == QStringLiteral("vda") || suffix == QStringLiteral("icb") ||
-        suffix == QStringLiteral("vst"))
+    if (suffix == QStringLiteral("tga") || suffix == QStringLiteral("vda") ||
+        suffix == QStringLiteral("icb") || suffix == QStringLiteral("vst"))
         return {D::Qt, "tga"};
     if (suffix == QStringLiteral("cut"))
         return {D::Magick, "CUT"};
@@ -229,22 +239,25 @@ QImage LoadPictureFile(const QString& fileName, int svgWidth) {
         Fail(fileName, QStringLiteral("the file is larger than %1 MiB").arg(kMaxPictureFileBytes >> 20));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw EZpFileError(
-            QStringLiteral("The picture file \"%1\" could not be opened: %2").arg(fileName, file.errorString()));
+        throw EZpFileError(QStringLiteral("The picture file \"%1\" could not be opened: %2")
+                               .arg(fileName, file.errorString()));
     const QByteArray bytes = file.read(kMaxPictureFileBytes + 1);
     if (bytes.isEmpty())
         Fail(fileName, QStringLiteral("the file is empty"));
 
     const TZpPictureFormat format = SniffPictureFormat(bytes.left(4096), info.suffix().toLower());
     switch (format.Decoder) {
-    case TZpPictureDecoder::Qt: return DecodeWithQt(bytes, format.Name, fileName);
-    case TZpPictureDecoder::Svg: return RenderSvg(bytes, svgWidth, fileName);
+    case TZpPictureDecoder::Qt:
+        return DecodeWithQt(bytes, format.Name, fileName);
+    case TZpPictureDecoder::Svg:
+        return RenderSvg(bytes, svgWidth, fileName);
     case TZpPictureDecoder::Magick:
         if (!TZpMagickDecoder::CanRead(QString::fromLatin1(format.Name)))
             Fail(fileName, QStringLiteral("there is no reader for %1 images on this system")
                                .arg(QString::fromLatin1(format.Name)));
         return TZpMagickDecoder::Decode(bytes, QString::fromLatin1(format.Name), fileName);
-    case TZpPictureDecoder::None: break;
+    case TZpPictureDecoder::None:
+        break;
     }
     if (!format.Name.isEmpty())
         Fail(fileName, QStringLiteral("there is no reader for %1 images on this system")

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/stock/LabelFormats.h"
 
-#include "base/ValueStream.h"
 #include "base/Errors.h"
+#include "base/ValueStream.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,7 +14,9 @@ namespace zp {
 
 namespace {
 
-bool LessNoCase(const QString& a, const QString& b) { return QString::compare(a, b, Qt::CaseInsensitive) < 0; }
+bool LessNoCase(const QString& a, const QString& b) {
+    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+}
 
 } // namespace
 
@@ -25,21 +27,24 @@ QString FormatInches(double value) {
 }
 
 QString LabelFormatDisplayText(const TLabelProperties& layout) {
-    return QStringLiteral("%1 (%2 x %3)").arg(layout.Product, FormatInches(layout.Width), FormatInches(layout.Height));
+    return QStringLiteral("%1 (%2 x %3)")
+        .arg(layout.Product, FormatInches(layout.Width), FormatInches(layout.Height));
 }
 
 int TZpLabelCategory::Add(const TLabelProperties& layout) {
     TZpLabelFormat format{LabelFormatDisplayText(layout), layout};
     // After every equal text, so that a list read back from its own file
     // keeps its order and writing it again gives the same bytes.
-    const auto at = std::upper_bound(Formats.begin(), Formats.end(), format.DisplayText,
-                                     [](const QString& text, const TZpLabelFormat& f) { return LessNoCase(text, f.DisplayText); });
+    const auto at = std::upper_bound(
+        Formats.begin(), Formats.end(), format.DisplayText,
+        [](const QString& text, const TZpLabelFormat& f) { return LessNoCase(text, f.DisplayText); });
     return int(Formats.insert(at, std::move(format)) - Formats.begin());
 }
 
 TZpLabelCategory& TZpLabelManufacturer::CategoryFor(const QString& name) {
-    const auto at = std::lower_bound(Categories.begin(), Categories.end(), name,
-                                     [](const TZpLabelCategory& c, const QString& text) { return LessNoCase(c.Name, text); });
+    const auto at = std::lower_bound(
+        Categories.begin(), Categories.end(), name,
+        [](const TZpLabelCategory& c, const QString& text) { return LessNoCase(c.Name, text); });
     if (at != Categories.end() && QString::compare(at->Name, name, Qt::CaseInsensitive) == 0)
         return *at;
     return *Categories.insert(at, TZpLabelCategory{name, {}});
@@ -96,6 +101,8 @@ bool SaveLabelFormatFile(const QString& path, const std::vector<TZpLabelCategory
     return true;
 }
 
-void FreeLabelFormats(TZpLabelCatalogue& manufacturers) { manufacturers.clear(); }
+void FreeLabelFormats(TZpLabelCatalogue& manufacturers) {
+    manufacturers.clear();
+}
 
 } // namespace zp

@@ -38,7 +38,8 @@ void SaveToCustomList(const TLabelProperties& layout) {
         custom.Categories.push_back(TZpLabelCategory{QStringLiteral("Custom"), {}});
     custom.Categories.front().Add(layout);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        throw EZpFileError(QStringLiteral("Cannot create the folder \"%1\"").arg(QFileInfo(path).absolutePath()));
+        throw EZpFileError(
+            QStringLiteral("Cannot create the folder \"%1\"").arg(QFileInfo(path).absolutePath()));
     SaveLabelFormatFile(path, custom.Categories);
 }
 

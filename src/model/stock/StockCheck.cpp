@@ -13,8 +13,8 @@ constexpr double kSlack = 0.005; // inches
 }
 
 QString StockProblem(const TLabelProperties& l) {
-    for (float v : {l.PageWidth, l.PageHeight, l.LeftMargin, l.TopMargin, l.Width, l.Height, l.HorizontalPitch,
-                    l.VerticalPitch})
+    for (float v : {l.PageWidth, l.PageHeight, l.LeftMargin, l.TopMargin, l.Width, l.Height,
+                    l.HorizontalPitch, l.VerticalPitch})
         if (!std::isfinite(v))
             return QStringLiteral("a length that is not a number");
     if (l.Columns < 1 || l.Rows < 1)
@@ -23,7 +23,8 @@ QString StockProblem(const TLabelProperties& l) {
         return QStringLiteral("labels without a size");
     if (!(l.PageWidth > 0) || !(l.PageHeight > 0))
         return QStringLiteral("a page without a size");
-    if ((l.Columns > 1 && l.HorizontalPitch + kSlack < l.Width) || (l.Rows > 1 && l.VerticalPitch + kSlack < l.Height))
+    if ((l.Columns > 1 && l.HorizontalPitch + kSlack < l.Width) ||
+        (l.Rows > 1 && l.VerticalPitch + kSlack < l.Height))
         return QStringLiteral("labels that overlap (pitch below the label size)");
     const double right = l.LabelLeft(l.Columns) + l.Width;
     const double bottom = l.LabelTop(l.Rows) + l.Height;

@@ -72,7 +72,8 @@ QStringList LabelFormatFiles() {
     QStringList files;
     QSet<QString> seen;
     for (const QString& folder : ReadFolders()) {
-        for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase)) {
+        for (const QString& name :
+             QDir(folder).entryList(QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase)) {
             if (!name.endsWith(QStringLiteral(".ldb"), Qt::CaseInsensitive) ||
                 name.compare(kCustomFile, Qt::CaseInsensitive) == 0)
                 continue;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/stock/StockListConversion.h"
 
-#include "base/ValueStream.h"
 #include "base/Errors.h"
+#include "base/ValueStream.h"
 #include "model/stock/StockCheck.h"
 
 #include <QDir>
@@ -19,14 +19,33 @@ namespace {
 constexpr int kFieldCount = 21;
 
 enum TField {
-    fManufacturer, fCategory, fLabelType, fProduct, fIgnored, fPageType, fPageWidth, fPageHeight, fColumns, fRows,
-    fLeftMargin, fTopMargin, fWidth, fHeight, fHorizontalPitch, fVerticalPitch, fShape, fEllipseWidth,
-    fEllipseHeight, fMinisheetMargin, fLabelsPerMiniSheet
+    fManufacturer,
+    fCategory,
+    fLabelType,
+    fProduct,
+    fIgnored,
+    fPageType,
+    fPageWidth,
+    fPageHeight,
+    fColumns,
+    fRows,
+    fLeftMargin,
+    fTopMargin,
+    fWidth,
+    fHeight,
+    fHorizontalPitch,
+    fVerticalPitch,
+    fShape,
+    fEllipseWidth,
+    fEllipseHeight,
+    fMinisheetMargin,
+    fLabelsPerMiniSheet
 };
 
 const char* const kFieldNames[kFieldCount] = {
-    "Manufacturer", "Category", "LabelType", "Product", "", "PageType", "PageWidth", "PageHeight", "Columns", "Rows",
-    "LeftMargin", "TopMargin", "Width", "Height", "HorizontalPitch", "VerticalPitch", "Shape", "EllipseWidth",
+    "Manufacturer",  "Category",        "LabelType",         "Product",       "",           "PageType",
+    "PageWidth",     "PageHeight",      "Columns",           "Rows",          "LeftMargin", "TopMargin",
+    "Width",         "Height",          "HorizontalPitch",   "VerticalPitch", "Shape",      "EllipseWidth",
     "EllipseHeight", "MinisheetMargin", "LabelsPerMiniSheet"};
 
 /// Spaces and control characters, as the classic Trim takes them.
@@ -88,7 +107,9 @@ TLabelProperties ReadStock(const TLineReader& r) {
     l.HorizontalPitch = r.Float(fHorizontalPitch);
     l.VerticalPitch = r.Float(fVerticalPitch);
     const QString& shape = r.Text(fShape);
-    l.LabelShape = shape == QLatin1String("Rect") ? lsRectangle : shape == QLatin1String("RRect") ? lsRoundRect : lsEllipse;
+    l.LabelShape = shape == QLatin1String("Rect")    ? lsRectangle
+                   : shape == QLatin1String("RRect") ? lsRoundRect
+                                                     : lsEllipse;
     l.EllipseWidth = r.Float(fEllipseWidth);
     l.EllipseHeight = r.Float(fEllipseHeight);
     l.MinisheetMargin = r.Float(fMinisheetMargin);
@@ -150,7 +171,8 @@ QString StockListFileName(const QString& manufacturer) {
     return name + QStringLiteral(".ldb");
 }
 
-TZpStockListResult ConvertStockList(const QString& csvPath, const QString& folder, TZpLabelCatalogue& manufacturers) {
+TZpStockListResult ConvertStockList(const QString& csvPath, const QString& folder,
+                                    TZpLabelCatalogue& manufacturers) {
     TZpStockListResult result;
     FreeLabelFormats(manufacturers);
     try {
@@ -161,7 +183,9 @@ TZpStockListResult ConvertStockList(const QString& csvPath, const QString& folde
             const QStringList fields = SplitStockListLine(lines[i], kFieldCount);
             const TLabelProperties stock = ReadStock(TLineReader(fields, i + 1));
             if (const QString problem = StockProblem(stock); !problem.isEmpty()) {
-                result.Notes << QStringLiteral("Line %1 (%2 %3) refused: %4").arg(i + 1).arg(stock.Manufacturer, stock.Product, problem);
+                result.Notes << QStringLiteral("Line %1 (%2 %3) refused: %4")
+                                    .arg(i + 1)
+                                    .arg(stock.Manufacturer, stock.Product, problem);
                 qCWarning(lcStockList).noquote() << result.Notes.last();
                 continue;
             }

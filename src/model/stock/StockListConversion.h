@@ -10,10 +10,10 @@ namespace zp {
 
 /// What a stock list conversion wrote, and the error that stopped it.
 struct TZpStockListResult {
-    QStringList Files;  ///< the label format files written, in order
-    int Formats = 0;    ///< formats converted
-    QStringList Notes;  ///< lines refused (a stock whose labels leave the page)
-    QString Error;      ///< empty when every line converted
+    QStringList Files; ///< the label format files written, in order
+    int Formats = 0;   ///< formats converted
+    QStringList Notes; ///< lines refused (a stock whose labels leave the page)
+    QString Error;     ///< empty when every line converted
 };
 
 /// Converts a comma-separated stock list into label format files in the
@@ -26,7 +26,8 @@ struct TZpStockListResult {
 /// numbers in the locale's notation. A field that is not a number stops the
 /// conversion: what was read before it is still written and the error is
 /// returned. The catalogue read is left in manufacturers.
-TZpStockListResult ConvertStockList(const QString& csvPath, const QString& folder, TZpLabelCatalogue& manufacturers);
+TZpStockListResult ConvertStockList(const QString& csvPath, const QString& folder,
+                                    TZpLabelCatalogue& manufacturers);
 
 /// The fields of one stock list line, split as the conversion splits them.
 [[nodiscard]] QStringList SplitStockListLine(const QString& line, int fieldCount);

@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSet>
 #include <QLoggingCategory>
+#include <QSet>
 #include <QStandardPaths>
 #include <QXmlStreamReader>
 #include <algorithm>
@@ -42,7 +42,8 @@ QStringList& FolderOverride() {
 
 /// A length with its unit ("pt" when none) in inches, or none.
 std::optional<double> Inches(const QString& text) {
-    static const std::pair<const char*, double> kUnits[] = {{"pt", 72.0}, {"in", 1.0}, {"mm", 25.4}, {"cm", 2.54}};
+    static const std::pair<const char*, double> kUnits[] = {
+        {"pt", 72.0}, {"in", 1.0}, {"mm", 25.4}, {"cm", 2.54}};
     const QString t = text.trimmed();
     if (t.isEmpty())
         return std::nullopt;
@@ -220,13 +221,18 @@ std::vector<TTemplate> ReadFile(const QString& path, const TPapers& papers, QStr
         }
     }
     if (xml.hasError()) {
-        notes << QStringLiteral("%1 skipped: line %2: %3").arg(path).arg(xml.lineNumber()).arg(xml.errorString());
+        notes << QStringLiteral("%1 skipped: line %2: %3")
+                     .arg(path)
+                     .arg(xml.lineNumber())
+                     .arg(xml.errorString());
         return {};
     }
     return templates;
 }
 
-QString Key(const QString& brand, const QString& part) { return brand.toLower() + QLatin1Char('\n') + part.toLower(); }
+QString Key(const QString& brand, const QString& part) {
+    return brand.toLower() + QLatin1Char('\n') + part.toLower();
+}
 
 } // namespace
 
@@ -245,7 +251,9 @@ QStringList TemplateImportFolders() {
                 QStringLiteral("/libglabels/templates")};
 }
 
-void SetTemplateImportFolders(const QStringList& folders) { FolderOverride() = folders; }
+void SetTemplateImportFolders(const QStringList& folders) {
+    FolderOverride() = folders;
+}
 
 TZpTemplateStocks ReadTemplateFolders(const QStringList& folders) {
     TZpTemplateStocks result;
@@ -306,7 +314,8 @@ const TZpTemplateStocks& ImportedTemplateStocks() {
     const QStringList folders = TemplateImportFolders();
     QStringList stamp = folders;
     for (const QString& folder : folders)
-        for (const QFileInfo& info : QDir(folder).entryInfoList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name))
+        for (const QFileInfo& info :
+             QDir(folder).entryInfoList({QStringLiteral("*.xml")}, QDir::Files, QDir::Name))
             stamp << info.fileName() + QLatin1Char(' ') + QString::number(info.size()) + QLatin1Char(' ') +
                          QString::number(info.lastModified().toMSecsSinceEpoch());
     if (stamp != cacheStamp) {

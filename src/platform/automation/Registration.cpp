@@ -13,7 +13,8 @@ namespace zp {
 
 QString ActivationFilePath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/dbus-1/services/") + QLatin1String(kAutomationServiceName) + QStringLiteral(".service");
+           QStringLiteral("/dbus-1/services/") + QLatin1String(kAutomationServiceName) +
+           QStringLiteral(".service");
 }
 
 void RegisterAutomationServer(const QString& executable) {

@@ -17,7 +17,9 @@ namespace zp {
 TZpConnection::TZpConnection(const QString& connectionString)
     : FConnectionString(connectionString), FParsed(connectionString) {}
 
-TZpConnection::~TZpConnection() { Close(); }
+TZpConnection::~TZpConnection() {
+    Close();
+}
 
 void TZpConnection::SetConnectionString(const QString& text) {
     Close();
@@ -47,7 +49,9 @@ void TZpConnection::Close() {
     }
 }
 
-bool TZpConnection::Connected() const { return FEngine && FEngine->Connected(); }
+bool TZpConnection::Connected() const {
+    return FEngine && FEngine->Connected();
+}
 
 void TZpConnection::Require() const {
     if (!Connected()) {

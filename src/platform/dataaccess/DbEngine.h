@@ -33,6 +33,7 @@ public:
 [[nodiscard]] QString ExpandTableName(const QString& sql);
 
 /// Replaces every [identifier] outside string literals with quote(identifier).
-[[nodiscard]] QString TranslateBrackets(const QString& sql, const std::function<QString(const QString&)>& quote);
+[[nodiscard]] QString TranslateBrackets(const QString& sql,
+                                        const std::function<QString(const QString&)>& quote);
 
 } // namespace zp

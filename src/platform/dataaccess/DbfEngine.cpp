@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Folders of dBase III, IV and 5 tables (*.dbf). Memo fields are not read:
 // their text lives in a separate file that this reader does not open.
-#include "base/ValueStream.h"
 #include "base/Errors.h"
+#include "base/ValueStream.h"
 #include "platform/dataaccess/FileEngines.h"
 #include "platform/dataaccess/TableEngine.h"
 
@@ -111,7 +111,8 @@ TZpRecordSet LoadDbf(const QString& path) {
     std::vector<TField> layout;
     TZpRecordSet records;
     int offset = 1; // the deletion flag comes first
-    for (int at = kHeaderSize; at + kDescriptorSize <= headerLength && data[at] != 0x0D; at += kDescriptorSize) {
+    for (int at = kHeaderSize; at + kDescriptorSize <= headerLength && data[at] != 0x0D;
+         at += kDescriptorSize) {
         const char* name = reinterpret_cast<const char*>(data + at);
         const int nameLength = static_cast<int>(qstrnlen(name, 11));
         const char type = static_cast<char>(data[at + 11]);
@@ -127,7 +128,8 @@ TZpRecordSet LoadDbf(const QString& path) {
         offset += size;
     }
     if (offset > recordLength) {
-        throw damaged(QStringLiteral("the fields take %1 bytes of a record of %2.").arg(offset).arg(recordLength));
+        throw damaged(
+            QStringLiteral("the fields take %1 bytes of a record of %2.").arg(offset).arg(recordLength));
     }
     MakeFieldNamesUnique(records.Fields);
     const qint64 available = (bytes.size() - headerLength) / std::max(recordLength, 1);
@@ -162,12 +164,13 @@ protected:
         RequireFolder(FFolder);
         const QDir dir(FFolder);
         QList<TTable> tables;
-        for (const QString& file : dir.entryList({QStringLiteral("*.dbf")}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
+        for (const QString& file :
+             dir.entryList({QStringLiteral("*.dbf")}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
             const QString path = dir.filePath(file);
             QString hashed = file;
             hashed.replace(u'.', u'#');
-            tables.append(TTable{QFileInfo(file).completeBaseName(), {file, hashed}, false,
-                                 [path] { return LoadDbf(path); }});
+            tables.append(TTable{
+                QFileInfo(file).completeBaseName(), {file, hashed}, false, [path] { return LoadDbf(path); }});
         }
         return tables;
     }
@@ -178,6 +181,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<TZpDbEngine> CreateDbfEngine(const QString& folder) { return std::make_unique<TDbfEngine>(folder); }
+std::unique_ptr<TZpDbEngine> CreateDbfEngine(const QString& folder) {
+    return std::make_unique<TDbfEngine>(folder);
+}
 
 } // namespace zp

@@ -108,8 +108,9 @@ protected:
         }
         mdb_set_date_fmt(mdb.get(), "%Y-%m-%d %H:%M:%S");
         if (!mdb_read_catalog(mdb.get(), MDB_TABLE)) {
-            throw EZpError(QStringLiteral("The database \"%1\" could not be opened: its catalog cannot be read.")
-                               .arg(FFile));
+            throw EZpError(
+                QStringLiteral("The database \"%1\" could not be opened: its catalog cannot be read.")
+                    .arg(FFile));
         }
         QList<TTable> tables;
         for (unsigned int i = 0; i < mdb->num_catalog; ++i) {
@@ -118,7 +119,9 @@ protected:
                 continue;
             }
             const QString file = FFile;
-            tables.append(TTable{QString::fromUtf8(entry->object_name), {}, mdb_is_system_table(entry) != 0,
+            tables.append(TTable{QString::fromUtf8(entry->object_name),
+                                 {},
+                                 mdb_is_system_table(entry) != 0,
                                  [mdb, file, entry] { return LoadMdbTable(mdb, file, entry); }});
         }
         return tables;
@@ -130,6 +133,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<TZpDbEngine> CreateMdbEngine(const QString& file) { return std::make_unique<TMdbEngine>(file); }
+std::unique_ptr<TZpDbEngine> CreateMdbEngine(const QString& file) {
+    return std::make_unique<TMdbEngine>(file);
+}
 
 } // namespace zp

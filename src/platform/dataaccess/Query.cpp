@@ -72,13 +72,21 @@ void TZpQuery::Prior() {
     }
 }
 
-bool TZpQuery::Bof() const { return FBof; }
+bool TZpQuery::Bof() const {
+    return FBof;
+}
 
-bool TZpQuery::Eof() const { return FEof; }
+bool TZpQuery::Eof() const {
+    return FEof;
+}
 
-int TZpQuery::RecordCount() const { return FRecords ? static_cast<int>(FRecords->Rows.size()) : 0; }
+int TZpQuery::RecordCount() const {
+    return FRecords ? static_cast<int>(FRecords->Rows.size()) : 0;
+}
 
-int TZpQuery::FieldCount() const { return FRecords ? static_cast<int>(FRecords->Fields.size()) : 0; }
+int TZpQuery::FieldCount() const {
+    return FRecords ? static_cast<int>(FRecords->Fields.size()) : 0;
+}
 
 const TZpFieldInfo& TZpQuery::Field(int index) const {
     if (index < 0 || index >= FieldCount()) {

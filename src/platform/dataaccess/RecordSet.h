@@ -9,7 +9,17 @@
 namespace zp {
 
 /// Field data types as the callers tell them apart.
-enum class TZpFieldType { ftUnknown, ftString, ftInteger, ftFloat, ftBoolean, ftDate, ftDateTime, ftMemo, ftBlob };
+enum class TZpFieldType {
+    ftUnknown,
+    ftString,
+    ftInteger,
+    ftFloat,
+    ftBoolean,
+    ftDate,
+    ftDateTime,
+    ftMemo,
+    ftBlob
+};
 
 /// One field of a record set.
 struct TZpFieldInfo {

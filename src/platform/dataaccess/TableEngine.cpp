@@ -15,7 +15,9 @@
 
 namespace zp {
 
-TZpTableEngine::~TZpTableEngine() { Close(); }
+TZpTableEngine::~TZpTableEngine() {
+    Close();
+}
 
 void TZpTableEngine::Open() {
     if (FOpen) {
@@ -85,7 +87,8 @@ std::unique_ptr<TZpRecordSet> TZpTableEngine::Select(const QString& sql) {
         return std::make_unique<TZpRecordSet>(Records(table));
     }
     // Copy every table the text names, under each name it uses for it.
-    static const QRegularExpression names(QStringLiteral(R"re(\[([^\]]+)\]|"([^"]+)"|([A-Za-z_][\w.#$]*))re"));
+    static const QRegularExpression names(
+        QStringLiteral(R"re(\[([^\]]+)\]|"([^"]+)"|([A-Za-z_][\w.#$]*))re"));
     QSet<QString> seen;
     for (auto it = names.globalMatch(text); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
@@ -128,7 +131,9 @@ const char* SQLiteType(TZpFieldType type) {
     }
 }
 
-QString Quoted(const QString& name) { return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"'; }
+QString Quoted(const QString& name) {
+    return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
 
 } // namespace
 
@@ -170,7 +175,8 @@ void TZpTableEngine::CopyToSQLite(int table, const QString& sqlName) {
     for (int i = 0; i < count; ++i) {
         marks.append(QStringLiteral("?"));
     }
-    const QByteArray insert = QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(Quoted(sqlName), marks.join(u',')).toUtf8();
+    const QByteArray insert =
+        QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(Quoted(sqlName), marks.join(u',')).toUtf8();
     sqlite3_stmt* statement = nullptr;
     if (count > 0 && sqlite3_prepare_v2(handle, insert.constData(), -1, &statement, nullptr) != SQLITE_OK) {
         throw EZpError(QStringLiteral("%1: %2").arg(FWhat, QString::fromUtf8(sqlite3_errmsg(handle))));

@@ -19,9 +19,9 @@ namespace zp {
 class TZpTableEngine : public TZpDbEngine {
 public:
     struct TTable {
-        QString Name;          ///< as listed ("addresses#csv", "Sheet1$")
-        QStringList Aliases;   ///< other names a query may use ("addresses.csv")
-        bool System = false;   ///< listed only with the system tables
+        QString Name;        ///< as listed ("addresses#csv", "Sheet1$")
+        QStringList Aliases; ///< other names a query may use ("addresses.csv")
+        bool System = false; ///< listed only with the system tables
         std::function<TZpRecordSet()> Load;
     };
 
@@ -49,8 +49,8 @@ private:
     bool FOpen = false;
     QList<TTable> FTables;
     std::map<int, TZpRecordSet> FLoaded;
-    QString FMemoryName;            // the in-memory database, once one is needed
-    QHash<QString, bool> FCopied;   // names already created in it (lower case)
+    QString FMemoryName;          // the in-memory database, once one is needed
+    QHash<QString, bool> FCopied; // names already created in it (lower case)
 };
 
 /// Raises unless the folder of a text or dBase source exists.

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Folders of delimited text files, one table per *.csv or *.txt file,
 // described by the folder's SCHEMA.INI where it has a section for the file.
-#include "base/ValueStream.h"
 #include "base/Errors.h"
+#include "base/ValueStream.h"
 #include "platform/dataaccess/FileEngines.h"
 #include "platform/dataaccess/SchemaFile.h"
 #include "platform/dataaccess/TableEngine.h"
@@ -114,8 +114,8 @@ TZpFieldType SchemaType(const QString& word, int& size) {
         type == QLatin1String("byte")) {
         return TZpFieldType::ftInteger;
     }
-    if (type == QLatin1String("double") || type == QLatin1String("float") || type == QLatin1String("single") ||
-        type == QLatin1String("currency")) {
+    if (type == QLatin1String("double") || type == QLatin1String("float") ||
+        type == QLatin1String("single") || type == QLatin1String("currency")) {
         return TZpFieldType::ftFloat;
     }
     if (type == QLatin1String("date") || type == QLatin1String("datetime")) {
@@ -231,11 +231,11 @@ protected:
         const QDir dir(FFolder);
         RequireFolder(FFolder);
         QList<TTable> tables;
-        const QStringList files =
-            dir.entryList({QStringLiteral("*.csv"), QStringLiteral("*.txt")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+        const QStringList files = dir.entryList({QStringLiteral("*.csv"), QStringLiteral("*.txt")},
+                                                QDir::Files, QDir::Name | QDir::IgnoreCase);
         // Read once for all tables of the folder: it may describe hundreds of them.
-        const auto schema =
-            std::make_shared<const TZpSchemaFile>(TZpSchemaFile::Read(dir.filePath(QStringLiteral("SCHEMA.INI"))));
+        const auto schema = std::make_shared<const TZpSchemaFile>(
+            TZpSchemaFile::Read(dir.filePath(QStringLiteral("SCHEMA.INI"))));
         for (const QString& file : files) {
             QString listed = file;
             listed.replace(u'.', u'#');

@@ -113,7 +113,8 @@ private:
 class TXlsEngine : public TZpTableEngine {
 public:
     TXlsEngine(QString file, bool header)
-        : TZpTableEngine(QStringLiteral("The workbook \"%1\"").arg(file)), FFile(std::move(file)), FHeader(header) {}
+        : TZpTableEngine(QStringLiteral("The workbook \"%1\"").arg(file)), FFile(std::move(file)),
+          FHeader(header) {}
 
 protected:
     QList<TTable> ListTables() override {
@@ -122,8 +123,9 @@ protected:
         for (int i = 0; i < sheets.size(); ++i) {
             const QString file = FFile;
             const bool header = FHeader;
-            tables.append(TTable{sheets[i] + u'$', {sheets[i]}, false,
-                                 [file, i, header] { return TWorkbook(file).Sheet(i, header); }});
+            tables.append(TTable{sheets[i] + u'$', {sheets[i]}, false, [file, i, header] {
+                                     return TWorkbook(file).Sheet(i, header);
+                                 }});
         }
         return tables;
     }

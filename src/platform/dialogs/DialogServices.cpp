@@ -20,11 +20,17 @@ std::unique_ptr<IZpProgress> IZpDialogs::CreateProgress(TZpProgressKind) {
     return std::make_unique<TZpQuietProgress>();
 }
 
-void SetPromptAnswers(QHash<QString, QString> answers) { Answers() = std::move(answers); }
+void SetPromptAnswers(QHash<QString, QString> answers) {
+    Answers() = std::move(answers);
+}
 
-const QHash<QString, QString>& PromptAnswers() { return Answers(); }
+const QHash<QString, QString>& PromptAnswers() {
+    return Answers();
+}
 
-IZpDialogs& ZpDialogs() { return *Current(); }
+IZpDialogs& ZpDialogs() {
+    return *Current();
+}
 
 std::unique_ptr<IZpDialogs> SetZpDialogs(std::unique_ptr<IZpDialogs> dialogs) {
     std::unique_ptr<IZpDialogs> previous = std::move(Current());

@@ -3,8 +3,8 @@
 
 #include "platform/dialogs/Progress.h"
 
-#include <QString>
 #include <QHash>
+#include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <functional>

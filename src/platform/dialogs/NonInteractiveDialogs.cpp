@@ -11,21 +11,30 @@ namespace zp {
 namespace {
 const char* KindName(TZpMsgKind kind) {
     switch (kind) {
-    case TZpMsgKind::Warning: return "Warning";
-    case TZpMsgKind::Confirmation: return "Confirm";
-    case TZpMsgKind::Information: return "Information";
-    case TZpMsgKind::Error: return "Error";
+    case TZpMsgKind::Warning:
+        return "Warning";
+    case TZpMsgKind::Confirmation:
+        return "Confirm";
+    case TZpMsgKind::Information:
+        return "Information";
+    case TZpMsgKind::Error:
+        return "Error";
     }
     return "Message";
 }
 
 const char* AnswerName(TZpAnswer answer) {
     switch (answer) {
-    case TZpAnswer::Ok: return "OK";
-    case TZpAnswer::Cancel: return "Cancel";
-    case TZpAnswer::Yes: return "Yes";
-    case TZpAnswer::No: return "No";
-    case TZpAnswer::Ignore: return "Ignore";
+    case TZpAnswer::Ok:
+        return "OK";
+    case TZpAnswer::Cancel:
+        return "Cancel";
+    case TZpAnswer::Yes:
+        return "Yes";
+    case TZpAnswer::No:
+        return "No";
+    case TZpAnswer::Ignore:
+        return "Ignore";
     }
     return "?";
 }
@@ -52,8 +61,10 @@ bool TZpNonInteractiveDialogs::Prompt(TPromptData& data) {
     const auto answer = PromptAnswers().constFind(data.Caption);
     if (answer == PromptAnswers().cend()) {
         const QString shown = data.Caption.isEmpty() ? QStringLiteral("Enter your data here.") : data.Caption;
-        throw EZpError(QStringLiteral("The prompt \"%1\" needs an answer, and a run without a display cannot ask for it.")
-                           .arg(shown));
+        throw EZpError(
+            QStringLiteral(
+                "The prompt \"%1\" needs an answer, and a run without a display cannot ask for it.")
+                .arg(shown));
     }
     data.Value = *answer;
     data.Count = -1;
@@ -83,7 +94,9 @@ std::optional<QString> TZpNonInteractiveDialogs::OpenFileName(const QString& cap
     return std::nullopt;
 }
 
-bool TZpNonInteractiveDialogs::EditObjectProperties(TZpObject&) { return false; }
+bool TZpNonInteractiveDialogs::EditObjectProperties(TZpObject&) {
+    return false;
+}
 
 std::unique_ptr<IZpProgress> TZpNonInteractiveDialogs::CreateProgress(TZpProgressKind kind) {
     const bool terminal = FOut && ::isatty(::fileno(FOut)) == 1;

@@ -117,8 +117,9 @@ private:
         if (FKind == TZpProgressKind::CheckingBarCodes)
             FCancelled = true;
         else
-            FCancelled = FOwner.MessageBox(TZpMsgKind::Confirmation, QLatin1String(progress_texts::kAbortQuestion),
-                                           TZpButtons::YesNo, TZpAnswer::Yes) == TZpAnswer::Yes;
+            FCancelled =
+                FOwner.MessageBox(TZpMsgKind::Confirmation, QLatin1String(progress_texts::kAbortQuestion),
+                                  TZpButtons::YesNo, TZpAnswer::Yes) == TZpAnswer::Yes;
     }
 
     TZpScriptedDialogs& FOwner;
@@ -140,6 +141,8 @@ TZpScriptedDialogsGuard::TZpScriptedDialogsGuard() {
     FPrevious = SetZpDialogs(std::move(dialogs));
 }
 
-TZpScriptedDialogsGuard::~TZpScriptedDialogsGuard() { SetZpDialogs(std::move(FPrevious)); }
+TZpScriptedDialogsGuard::~TZpScriptedDialogsGuard() {
+    SetZpDialogs(std::move(FPrevious));
+}
 
 } // namespace zp

@@ -15,8 +15,8 @@ namespace zp {
 class TZpScriptedDialogs : public IZpDialogs {
 public:
     struct TQuestion {
-        QString Kind;   ///< "message", "prompt", "lock", "unlock", "save", "open", "properties", "progress"
-        QString Text;   ///< the message text or caption
+        QString Kind; ///< "message", "prompt", "lock", "unlock", "save", "open", "properties", "progress"
+        QString Text; ///< the message text or caption
         TZpMsgKind MsgKind = TZpMsgKind::Information;
         TZpButtons Buttons = TZpButtons::Ok;
     };

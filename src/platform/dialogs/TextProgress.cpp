@@ -51,7 +51,8 @@ void TZpTextProgress::SetPosition(int position, int total, const QString&) {
 }
 
 void TZpTextProgress::DrawBar() {
-    const int permille = FTotal > 0 ? int(std::clamp<qint64>(qint64(FPosition) * 1000 / FTotal, 0, 1000)) : -1;
+    const int permille =
+        FTotal > 0 ? int(std::clamp<qint64>(qint64(FPosition) * 1000 / FTotal, 0, 1000)) : -1;
     FDrawnPermille = permille;
     FDrawn = true;
     char bar[kBarWidth + 1];
@@ -60,7 +61,8 @@ void TZpTextProgress::DrawBar() {
         bar[i] = i < filled ? '#' : '-';
     bar[kBarWidth] = '\0';
     if (permille >= 0)
-        std::fprintf(FOut, "\r%s [%s] %3d%% %s\x1b[K", Caption(FKind), bar, permille / 10, FLine.toUtf8().constData());
+        std::fprintf(FOut, "\r%s [%s] %3d%% %s\x1b[K", Caption(FKind), bar, permille / 10,
+                     FLine.toUtf8().constData());
     else
         std::fprintf(FOut, "\r%s %s\x1b[K", Caption(FKind), FLine.toUtf8().constData());
     std::fflush(FOut);

@@ -40,7 +40,8 @@ QStringList TZpScanner::Devices() const {
         return {};
     }
     QStringList devices;
-    for (const QString& line : QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n')))
+    for (const QString& line :
+         QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n')))
         if (!line.trimmed().isEmpty())
             devices << line.trimmed();
     return devices;

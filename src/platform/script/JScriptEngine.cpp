@@ -59,7 +59,9 @@ int SourceIndex(const QString& fileName) {
 
 TZpJScriptEngine::TZpJScriptEngine() = default;
 
-TZpJScriptEngine::~TZpJScriptEngine() { ClearValues(); }
+TZpJScriptEngine::~TZpJScriptEngine() {
+    ClearValues();
+}
 
 void TZpJScriptEngine::ClearValues() {
     // Values must go before the engine that holds them.

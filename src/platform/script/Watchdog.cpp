@@ -51,7 +51,8 @@ public:
 
     void Disarm(uint64_t token) {
         std::lock_guard lock(FMutex);
-        auto it = std::find_if(FArmed.begin(), FArmed.end(), [token](const TArmed& a) { return a.Token == token; });
+        auto it =
+            std::find_if(FArmed.begin(), FArmed.end(), [token](const TArmed& a) { return a.Token == token; });
         if (it != FArmed.end())
             FArmed.erase(it);
     }
@@ -100,6 +101,8 @@ uint64_t TZpScriptWatchdog::Arm(std::chrono::milliseconds limit, TAction action,
     return Watchdog().Arm(limit, action, context);
 }
 
-void TZpScriptWatchdog::Disarm(uint64_t token) { Watchdog().Disarm(token); }
+void TZpScriptWatchdog::Disarm(uint64_t token) {
+    Watchdog().Disarm(token);
+}
 
 } // namespace zp

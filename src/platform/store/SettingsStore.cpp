@@ -9,8 +9,8 @@
 namespace zp {
 
 TZpSettingsStore::TZpSettingsStore()
-    : FSettings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Orvelle"),
-                                            QStringLiteral("Zentaprint 3.0"))) {}
+    : FSettings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                            QStringLiteral("Orvelle"), QStringLiteral("Zentaprint 3.0"))) {}
 
 TZpSettingsStore::TZpSettingsStore(const QString& iniFile)
     : FSettings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
@@ -142,15 +142,21 @@ bool TZpSettingsStore::ValueExists(const QString& section, const QString& name) 
     return FSettings->contains(Key(section, name));
 }
 
-void TZpSettingsStore::EraseSection(const QString& section) { FSettings->remove(section); }
+void TZpSettingsStore::EraseSection(const QString& section) {
+    FSettings->remove(section);
+}
 
 void TZpSettingsStore::DeleteValue(const QString& section, const QString& name) {
     FSettings->remove(Key(section, name));
 }
 
-void TZpSettingsStore::Flush() { FSettings->sync(); }
+void TZpSettingsStore::Flush() {
+    FSettings->sync();
+}
 
-QString TZpSettingsStore::FileName() const { return FSettings->fileName(); }
+QString TZpSettingsStore::FileName() const {
+    return FSettings->fileName();
+}
 
 TZpSettingsStore& ZpStore() {
     static TZpSettingsStore store;

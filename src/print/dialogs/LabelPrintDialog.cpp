@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "print/dialogs/LabelPrintDialog.h"
 
-#include "data/DataConnections.h"
 #include "base/LabelDpi.h"
 #include "base/Rounding.h"
+#include "data/DataConnections.h"
 #include "model/layout/LabelProperties.h"
 #include "platform/dialogs/DialogServices.h"
 #include "platform/printing/Printer.h"
@@ -89,8 +89,8 @@ void TSheetPictureBox::mousePressEvent(QMouseEvent* event) {
         Q_EMIT LabelClicked(number);
 }
 
-TfrmDialogPrint::TfrmDialogPrint(TZpPrintInfo& info, TZpDataConnections& connections, TLabelProperties& layout,
-                                 QWidget* parent)
+TfrmDialogPrint::TfrmDialogPrint(TZpPrintInfo& info, TZpDataConnections& connections,
+                                 TLabelProperties& layout, QWidget* parent)
     : QDialog(parent), FInfo(info), FConnections(connections), FLayout(layout) {
     setWindowTitle(QStringLiteral("Print Labels"));
     ChoosePrinter = [](QWidget* owner) { return ShowPageSetup(owner); };
@@ -202,7 +202,8 @@ TfrmDialogPrint::TfrmDialogPrint(TZpPrintInfo& info, TZpDataConnections& connect
     connect(cmbCopyDataset, &QComboBox::currentIndexChanged, this, [this] { FillFields(); });
     connect(spnStartLabel, &QSpinBox::valueChanged, this, [this] { Redraw(); });
     connect(cmbDirection, &QComboBox::currentIndexChanged, this, [this] { Redraw(); });
-    connect(pbPaint, &TSheetPictureBox::LabelClicked, this, [this](int number) { spnStartLabel->setValue(number); });
+    connect(pbPaint, &TSheetPictureBox::LabelClicked, this,
+            [this](int number) { spnStartLabel->setValue(number); });
     connect(btnPrinter, &QPushButton::clicked, this, [this] { OnChoosePrinter(); });
 }
 
@@ -294,6 +295,8 @@ bool ShowPrintDialog(QWidget* owner, TZpPrintInfo& info, TZpDataConnections& con
     return dialog.exec() == QDialog::Accepted;
 }
 
-void SetPrintDialogRunner(TPrintDialogRunner runner) { Runner() = std::move(runner); }
+void SetPrintDialogRunner(TPrintDialogRunner runner) {
+    Runner() = std::move(runner);
+}
 
 } // namespace zp

@@ -55,9 +55,12 @@ TfrmPrintPreview::TfrmPrintPreview(TZpPreviewRequest& request, QWidget* parent)
     bar->addSeparator();
     auto* zoomGroup = new QActionGroup(this);
     zoomGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    acZoomWhole = bar->addAction(QIcon::fromTheme(QStringLiteral("zoom-fit-best")), QStringLiteral("Zoom to view whole page"));
-    acZoomWidth = bar->addAction(QIcon::fromTheme(QStringLiteral("zoom-fit-width")), QStringLiteral("Zoom to page width"));
-    acZoomActual = bar->addAction(QIcon::fromTheme(QStringLiteral("zoom-original")), QStringLiteral("Zoom to actual size"));
+    acZoomWhole = bar->addAction(QIcon::fromTheme(QStringLiteral("zoom-fit-best")),
+                                 QStringLiteral("Zoom to view whole page"));
+    acZoomWidth = bar->addAction(QIcon::fromTheme(QStringLiteral("zoom-fit-width")),
+                                 QStringLiteral("Zoom to page width"));
+    acZoomActual = bar->addAction(QIcon::fromTheme(QStringLiteral("zoom-original")),
+                                  QStringLiteral("Zoom to actual size"));
     // Short captions keep the toolbar on one line; the full names are the tips.
     const std::pair<QAction*, QString> shortCaptions[] = {{acZoomWhole, QStringLiteral("Whole page")},
                                                           {acZoomWidth, QStringLiteral("Page width")},
@@ -76,7 +79,8 @@ TfrmPrintPreview::TfrmPrintPreview(TZpPreviewRequest& request, QWidget* parent)
     bar->addWidget(spnZoom);
     bar->addSeparator();
     acFirst = bar->addAction(s->standardIcon(QStyle::SP_MediaSkipBackward), QStringLiteral("First page"));
-    acPrevious = bar->addAction(s->standardIcon(QStyle::SP_MediaSeekBackward), QStringLiteral("Previous page"));
+    acPrevious =
+        bar->addAction(s->standardIcon(QStyle::SP_MediaSeekBackward), QStringLiteral("Previous page"));
     edtPage = new QLineEdit;
     edtPage->setReadOnly(true);
     edtPage->setAlignment(Qt::AlignCenter);
@@ -175,7 +179,8 @@ void TfrmPrintPreview::ApplyZoom() {
         height = ratio * width;
         alignment = Qt::AlignLeft | Qt::AlignVCenter;
         break;
-    case TZoom::ActualSize: break;
+    case TZoom::ActualSize:
+        break;
     case TZoom::Percentage:
         height = picture.height() * spnZoom->value() / 100.0;
         width = height / ratio;

@@ -4,18 +4,19 @@
 #include "platform/dialogs/DialogServices.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zp {
 
 TZpProgressWindow::TZpProgressWindow(TZpProgressKind kind, QWidget* owner) : QDialog(owner), FKind(kind) {
     const bool generating = kind == TZpProgressKind::GeneratingLabels;
-    setWindowTitle(QLatin1String(generating ? progress_texts::kGeneratingCaption : progress_texts::kCheckingCaption));
+    setWindowTitle(
+        QLatin1String(generating ? progress_texts::kGeneratingCaption : progress_texts::kCheckingCaption));
     setWindowModality(Qt::ApplicationModal);
     auto* layout = new QVBoxLayout(this);
     FLine1 = new QLabel(this);

@@ -60,9 +60,10 @@ void PaintSheetPicture(QPainter& painter, const QRect& rect, const TLabelPropert
         for (int column = 1; column <= layout.Columns; ++column) {
             const int x = Round(double(dpi) * layout.LeftMargin) +
                           Round((column - 1) * double(layout.HorizontalPitch) * dpi);
-            const int y = Round(double(dpi) * layout.TopMargin) + Round((row - 1) * double(layout.VerticalPitch) * dpi);
-            const bool start = several && SheetLabelNumber(column, row, layout.Columns, layout.Rows, direction) ==
-                                              startLabel;
+            const int y =
+                Round(double(dpi) * layout.TopMargin) + Round((row - 1) * double(layout.VerticalPitch) * dpi);
+            const bool start = several && SheetLabelNumber(column, row, layout.Columns, layout.Rows,
+                                                           direction) == startLabel;
             painter.setBrush(ToQColor(start ? clHighlight : clWindow));
             const QRectF r(x, y, width, height);
             switch (layout.LabelShape) {
@@ -70,15 +71,20 @@ void PaintSheetPicture(QPainter& painter, const QRect& rect, const TLabelPropert
                 painter.drawRoundedRect(r, Round(double(dpi) * layout.EllipseWidth) / 2.0,
                                         Round(double(dpi) * layout.EllipseHeight) / 2.0, Qt::AbsoluteSize);
                 break;
-            case lsEllipse: painter.drawEllipse(r); break;
-            default: painter.drawRect(r); break;
+            case lsEllipse:
+                painter.drawEllipse(r);
+                break;
+            default:
+                painter.drawRect(r);
+                break;
             }
         }
     }
     if (printableOffset.X != 0 || printableOffset.Y != 0) {
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(Qt::red, 0, Qt::DashLine));
-        painter.drawRect(QRectF(printableOffset.X, printableOffset.Y, Round(pageWidth) - 2.0 * printableOffset.X,
+        painter.drawRect(QRectF(printableOffset.X, printableOffset.Y,
+                                Round(pageWidth) - 2.0 * printableOffset.X,
                                 Round(pageHeight) - 2.0 * printableOffset.Y));
     }
     painter.restore();

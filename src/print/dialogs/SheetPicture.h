@@ -22,7 +22,8 @@ class TLabelProperties;
 [[nodiscard]] QRect SheetPictureRect(const QRect& box, double pageWidth, double pageHeight);
 
 /// The label clicked at point in the picture painted in rect, or 0 outside.
-[[nodiscard]] int SheetLabelAt(const QRect& rect, const QPoint& point, int columns, int rows, uint8_t direction);
+[[nodiscard]] int SheetLabelAt(const QRect& rect, const QPoint& point, int columns, int rows,
+                               uint8_t direction);
 
 /// Paints the sheet into rect: the page in the scroll-bar colour, every label
 /// in its shape in the window colour, the start label in the highlight

@@ -4,8 +4,8 @@
 #include "barcode/Barcode.h"
 #include "barcode/BarcodeCanvas.h"
 #include "barcode/BarcodeLayout.h"
-#include "model/data/ZpData.h"
 #include "base/LabelMapping.h"
+#include "model/data/ZpData.h"
 #include "model/objects/ZpObject.h"
 
 #include <QPaintDevice>
@@ -25,7 +25,9 @@ struct TSpan {
     int Last = 0;
 };
 
-TSpan Dots(double a, double b) { return {int(std::ceil(a - 0.5)), int(std::ceil(b - 0.5))}; }
+TSpan Dots(double a, double b) {
+    return {int(std::ceil(a - 0.5)), int(std::ceil(b - 0.5))};
+}
 
 // A paint engine that keeps the device rectangles of solid fills and draws
 // nothing else: the symbol's bars as the engine hands them to the painter.
@@ -78,18 +80,26 @@ protected:
     [[nodiscard]] int metric(PaintDeviceMetric metric) const override {
         switch (metric) {
         case PdmWidth:
-        case PdmHeight: return 1 << 24;
+        case PdmHeight:
+            return 1 << 24;
         case PdmWidthMM:
-        case PdmHeightMM: return int((1 << 24) * 25.4 / FDpi);
+        case PdmHeightMM:
+            return int((1 << 24) * 25.4 / FDpi);
         case PdmDpiX:
         case PdmDpiY:
         case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY: return FDpi;
-        case PdmDepth: return 32;
-        case PdmNumColors: return 1 << 24;
-        case PdmDevicePixelRatio: return 1;
-        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
-        default: return 0;
+        case PdmPhysicalDpiY:
+            return FDpi;
+        case PdmDepth:
+            return 32;
+        case PdmNumColors:
+            return 1 << 24;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        default:
+            return 0;
         }
     }
 
@@ -150,7 +160,8 @@ TZpBarWidths MeasureBars(TZpObject& object, int dpi, QPointF deviceOrigin) {
         widths.NarrowestBar = widths.NarrowestBar < 0 ? width : std::min(widths.NarrowestBar, width);
         if (i > 0) {
             const int space = std::max(0, spans[i].First - end);
-            widths.NarrowestSpace = widths.NarrowestSpace < 0 ? space : std::min(widths.NarrowestSpace, space);
+            widths.NarrowestSpace =
+                widths.NarrowestSpace < 0 ? space : std::min(widths.NarrowestSpace, space);
         }
         end = std::max(end, spans[i].Last);
     }

@@ -50,10 +50,14 @@ TZpScanCheck::TZpScanCheck(const TZpObjectList& objects, const TLabelProperties&
     FLabel = QRect(FMargin, FMargin, width, height);
     switch (layout.LabelShape) {
     case lsRoundRect:
-        FShape.addRoundedRect(QRectF(FLabel), FDpi * layout.EllipseWidth / 2.0, FDpi * layout.EllipseHeight / 2.0);
+        FShape.addRoundedRect(QRectF(FLabel), FDpi * layout.EllipseWidth / 2.0,
+                              FDpi * layout.EllipseHeight / 2.0);
         break;
-    case lsEllipse: FShape.addEllipse(QRectF(FLabel)); break;
-    default: break;
+    case lsEllipse:
+        FShape.addEllipse(QRectF(FLabel));
+        break;
+    default:
+        break;
     }
     FImage = QImage(width + 2 * FMargin, height + 2 * FMargin, QImage::Format_RGB32);
     const int dotsPerMeter = Round(FDpi / 0.0254);
@@ -160,7 +164,8 @@ TZpScanResult TZpScanCheck::Check(TZpObject& object, const TZpBarWidths& widths,
     }
     result.Data = Shown(expected, expected.Text, expected.Supplement);
     const bool turned = rotation && NormalRotation(rotation->GetRotation()) % 180 != 0;
-    const std::optional<TZpSymbolRead> read = ReadSymbol(FImage, area, options, !expected.Supplement.empty(), turned);
+    const std::optional<TZpSymbolRead> read =
+        ReadSymbol(FImage, area, options, !expected.Supplement.empty(), turned);
     if (!read) {
         result.Verdict = TZpScanVerdict::Failed;
         result.Note = QStringLiteral("not read");

@@ -55,18 +55,23 @@ TZpScanExpectation ExpectedScan(const TBarcodeOptions& options, std::string_view
     switch (options.Symbology) {
     case bcCode39:
     case bcCode39Ascii:
-    case bcCode93: return {true, std::string(prepared), {}};
-    case bcCode128: return {true, Code128Transmission(prepared), {}};
-    case bcUCC128: return {true, Code128Transmission(code128::UccSymbolData(prepared, options.CheckDigit)), {}};
+    case bcCode93:
+        return {true, std::string(prepared), {}};
+    case bcCode128:
+        return {true, Code128Transmission(prepared), {}};
+    case bcUCC128:
+        return {true, Code128Transmission(code128::UccSymbolData(prepared, options.CheckDigit)), {}};
     case bcUPCA:
     case bcUPCE0:
     case bcUPCE1:
     case bcEAN13:
     case bcEAN8:
-    case bcBookland: return EanUpc(options, prepared);
+    case bcBookland:
+        return EanUpc(options, prepared);
     case bcInt2of5:
         return {true, i25::SymbolDigits(prepared, options.CheckDigit, options.I25CheckDigitType), {}};
-    case bcITF14: return {true, std::string(prepared) + Mod10Weight3(prepared), {}};
+    case bcITF14:
+        return {true, std::string(prepared) + Mod10Weight3(prepared), {}};
     case bcCodabar:
     case bcCodabarCLSI: {
         std::string text(1, codabar::FrameCharacter(options.CodabarStart));
@@ -76,7 +81,8 @@ TZpScanExpectation ExpectedScan(const TBarcodeOptions& options, std::string_view
         text.push_back(codabar::FrameCharacter(options.CodabarStop));
         return {true, text, {}};
     }
-    default: return {};
+    default:
+        return {};
     }
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "print/verify/ScanRun.h"
 
-#include "data/DataConnections.h"
 #include "base/Errors.h"
+#include "data/DataConnections.h"
 #include "model/document/LabelDocument.h"
 #include "platform/dialogs/DialogServices.h"
 #include "platform/printing/Printer.h"
@@ -70,8 +70,8 @@ TZpScanReport VerifyRun(const TZpObjectList& objects, const TLabelProperties& la
 TZpScanReport VerifyDocument(TZpLabelDocument& document, int dpi) {
     if (dpi <= 0)
         dpi = ZpPrinter().DotsPerInch().X;
-    TZpScanReport report = VerifyRun(document.Objects(), document.Layout(), document.Environment().Connections(),
-                                     document.PrintInfo(), dpi);
+    TZpScanReport report = VerifyRun(document.Objects(), document.Layout(),
+                                     document.Environment().Connections(), document.PrintInfo(), dpi);
     report.LabelName = QFileInfo(document.FileName()).fileName();
     return report;
 }

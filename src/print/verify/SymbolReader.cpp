@@ -13,28 +13,38 @@ ZXing::BarcodeFormat ReaderFormat(uint8_t symbology) {
     using ZXing::BarcodeFormat;
     switch (symbology) {
     case bcCode39:
-    case bcCode39Ascii: return BarcodeFormat::Code39;
+    case bcCode39Ascii:
+        return BarcodeFormat::Code39;
     case bcCode128:
-    case bcUCC128: return BarcodeFormat::Code128;
-    case bcUPCA: return BarcodeFormat::UPCA;
+    case bcUCC128:
+        return BarcodeFormat::Code128;
+    case bcUPCA:
+        return BarcodeFormat::UPCA;
     case bcUPCE0:
-    case bcUPCE1: return BarcodeFormat::UPCE;
+    case bcUPCE1:
+        return BarcodeFormat::UPCE;
     case bcEAN13:
-    case bcBookland: return BarcodeFormat::EAN13;
-    case bcEAN8: return BarcodeFormat::EAN8;
+    case bcBookland:
+        return BarcodeFormat::EAN13;
+    case bcEAN8:
+        return BarcodeFormat::EAN8;
     case bcInt2of5:
-    case bcITF14: return BarcodeFormat::ITF;
+    case bcITF14:
+        return BarcodeFormat::ITF;
     case bcCodabar:
-    case bcCodabarCLSI: return BarcodeFormat::Codabar;
-    case bcCode93: return BarcodeFormat::Code93;
-    default: return BarcodeFormat::None;
+    case bcCodabarCLSI:
+        return BarcodeFormat::Codabar;
+    case bcCode93:
+        return BarcodeFormat::Code93;
+    default:
+        return BarcodeFormat::None;
     }
 }
 
 } // namespace
 
-std::optional<TZpSymbolRead> ReadSymbol(const QImage& image, const QRect& region, const TBarcodeOptions& options,
-                                        bool expectSupplement, bool turned) {
+std::optional<TZpSymbolRead> ReadSymbol(const QImage& image, const QRect& region,
+                                        const TBarcodeOptions& options, bool expectSupplement, bool turned) {
     const ZXing::BarcodeFormat format = ReaderFormat(options.Symbology);
     const QRect area = region.intersected(image.rect());
     if (format == ZXing::BarcodeFormat::None || area.isEmpty())
@@ -46,8 +56,9 @@ std::optional<TZpSymbolRead> ReadSymbol(const QImage& image, const QRect& region
     constexpr ZXing::ImageFormat kRgb32 =
         Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? ZXing::ImageFormat::BGRX : ZXing::ImageFormat::XRGB;
     const int pixel = gray ? 1 : 4;
-    const ZXing::ImageView view(image.constScanLine(area.top()) + area.left() * pixel, area.width(), area.height(),
-                                gray ? ZXing::ImageFormat::Lum : kRgb32, int(image.bytesPerLine()));
+    const ZXing::ImageView view(image.constScanLine(area.top()) + area.left() * pixel, area.width(),
+                                area.height(), gray ? ZXing::ImageFormat::Lum : kRgb32,
+                                int(image.bytesPerLine()));
     ZXing::DecodeHints hints;
     hints.setFormats(format)
         .setTryRotate(turned)

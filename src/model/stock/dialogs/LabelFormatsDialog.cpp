@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/stock/dialogs/LabelFormatsDialog.h"
 
-#include "data/WaitCursor.h"
 #include "base/Errors.h"
+#include "data/WaitCursor.h"
 #include "model/stock/StockCatalogue.h"
 #include "model/stock/StockFolders.h"
 #include "model/stock/StockListConversion.h"
@@ -48,7 +48,8 @@ TfrmDialogLabelFormats::TfrmDialogLabelFormats(TLabelProperties& data, QWidget* 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(btnDelete, &QPushButton::clicked, this, &TfrmDialogLabelFormats::DeleteSelected);
-    connect(cmbManufacturer, &QComboBox::currentIndexChanged, this, &TfrmDialogLabelFormats::ManufacturerChanged);
+    connect(cmbManufacturer, &QComboBox::currentIndexChanged, this,
+            &TfrmDialogLabelFormats::ManufacturerChanged);
     connect(cmbCategory, &QComboBox::currentIndexChanged, this, &TfrmDialogLabelFormats::CategoryChanged);
     connect(cmbLabelFormat, &QComboBox::currentIndexChanged, this, &TfrmDialogLabelFormats::FormatChanged);
 
@@ -67,16 +68,19 @@ bool TfrmDialogLabelFormats::Initialize() {
         return false;
     }
     if (FCatalogue.empty()) {
-        ShowMessage(TZpMsgKind::Information, QStringLiteral("No label format files (*.ldb) are currently installed."));
+        ShowMessage(TZpMsgKind::Information,
+                    QStringLiteral("No label format files (*.ldb) are currently installed."));
         return false;
     }
     FillManufacturers();
-    const int m = cmbManufacturer->findText(FData.Manufacturer, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    const int m =
+        cmbManufacturer->findText(FData.Manufacturer, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     cmbManufacturer->setCurrentIndex(m < 0 ? 0 : m);
     const int c = cmbCategory->findText(FData.Category, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (c >= 0)
         cmbCategory->setCurrentIndex(c);
-    const int f = cmbLabelFormat->findText(LabelFormatDisplayText(FData), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    const int f = cmbLabelFormat->findText(LabelFormatDisplayText(FData),
+                                           Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (f >= 0)
         cmbLabelFormat->setCurrentIndex(f);
     return true;
@@ -119,7 +123,8 @@ void TfrmDialogLabelFormats::CategoryChanged(int index) {
 }
 
 const TZpLabelFormat* TfrmDialogLabelFormats::Selected() const {
-    const int m = cmbManufacturer->currentIndex(), c = cmbCategory->currentIndex(), f = cmbLabelFormat->currentIndex();
+    const int m = cmbManufacturer->currentIndex(), c = cmbCategory->currentIndex(),
+              f = cmbLabelFormat->currentIndex();
     if (m < 0 || c < 0 || f < 0)
         return nullptr;
     return &FCatalogue[size_t(m)].Categories[size_t(c)].Formats[size_t(f)];
@@ -147,7 +152,8 @@ void TfrmDialogLabelFormats::accept() {
 void TfrmDialogLabelFormats::DeleteSelected() {
     if (!Selected() || cmbManufacturer->currentText() != QLatin1String("Custom"))
         return;
-    if (ZpDialogs().MessageBox(TZpMsgKind::Information, QStringLiteral("Are you sure you want to delete this label format?"),
+    if (ZpDialogs().MessageBox(TZpMsgKind::Information,
+                               QStringLiteral("Are you sure you want to delete this label format?"),
                                TZpButtons::YesNo, TZpAnswer::No) != TZpAnswer::Yes)
         return;
     try {
@@ -162,8 +168,8 @@ void TfrmDialogLabelFormats::DeleteSelected() {
 }
 
 void TfrmDialogLabelFormats::ConvertStockListFile() {
-    const std::optional<QString> file =
-        ZpDialogs().OpenFileName(QStringLiteral("You should not be here."), QStringLiteral("*.csv"), QStringLiteral("*.csv"));
+    const std::optional<QString> file = ZpDialogs().OpenFileName(
+        QStringLiteral("You should not be here."), QStringLiteral("*.csv"), QStringLiteral("*.csv"));
     if (!file)
         return;
     TZpStockListResult result;
@@ -180,7 +186,8 @@ void TfrmDialogLabelFormats::ConvertStockListFile() {
 
 void TfrmDialogLabelFormats::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton &&
-        (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) == (Qt::ShiftModifier | Qt::ControlModifier)) {
+        (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) ==
+            (Qt::ShiftModifier | Qt::ControlModifier)) {
         ConvertStockListFile();
         return;
     }

@@ -90,7 +90,8 @@ QSpinBox* Count(QWidget* parent) {
 
 } // namespace
 
-TfrmDialogLabelInfo::TfrmDialogLabelInfo(TLabelProperties& data, QWidget* parent) : QDialog(parent), FData(data) {
+TfrmDialogLabelInfo::TfrmDialogLabelInfo(TLabelProperties& data, QWidget* parent)
+    : QDialog(parent), FData(data) {
     setObjectName(QStringLiteral("frmDialogLabelInfo"));
     setWindowTitle(QStringLiteral("Label Properties"));
     setProperty("HelpContext", 17);
@@ -109,7 +110,8 @@ TfrmDialogLabelInfo::TfrmDialogLabelInfo(TLabelProperties& data, QWidget* parent
     spnNumberAcross = Count(this);
     spnNumberDown = Count(this);
     cmbLabelShape = new QComboBox(this);
-    cmbLabelShape->addItems({QStringLiteral("Squared"), QStringLiteral("Rounded"), QStringLiteral("Circular")});
+    cmbLabelShape->addItems(
+        {QStringLiteral("Squared"), QStringLiteral("Rounded"), QStringLiteral("Circular")});
     spnCurveHeight = Inches(this);
     spnPageWidth = Inches(this);
     spnPageHeight = Inches(this);
@@ -141,8 +143,8 @@ TfrmDialogLabelInfo::TfrmDialogLabelInfo(TLabelProperties& data, QWidget* parent
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(btnSave, &QPushButton::clicked, this, &TfrmDialogLabelInfo::SaveToCustom);
     connect(btnLabelName, &QToolButton::clicked, this, &TfrmDialogLabelInfo::ChooseFormat);
-    for (QDoubleSpinBox* s : {spnTopMargin, spnSideMargin, spnHeight, spnWidth, spnVerticalPitch, spnHorizontalPitch,
-                              spnCurveHeight})
+    for (QDoubleSpinBox* s : {spnTopMargin, spnSideMargin, spnHeight, spnWidth, spnVerticalPitch,
+                              spnHorizontalPitch, spnCurveHeight})
         connect(s, &QDoubleSpinBox::valueChanged, this, &TfrmDialogLabelInfo::Changed);
     for (QSpinBox* s : {spnNumberAcross, spnNumberDown})
         connect(s, &QSpinBox::valueChanged, this, &TfrmDialogLabelInfo::Changed);
@@ -227,7 +229,8 @@ void TfrmDialogLabelInfo::accept() {
 }
 
 void TfrmDialogLabelInfo::SaveToCustom() {
-    if (ZpDialogs().MessageBox(TZpMsgKind::Confirmation, QStringLiteral("Save current label properties to custom format list?"),
+    if (ZpDialogs().MessageBox(TZpMsgKind::Confirmation,
+                               QStringLiteral("Save current label properties to custom format list?"),
                                TZpButtons::YesNo, TZpAnswer::No) != TZpAnswer::Yes)
         return;
     const TLabelProperties fields = FieldsLayout();

@@ -25,8 +25,8 @@ public:
     /// "&Save" to the custom list (asks first).
     void SaveToCustom();
 
-    QDoubleSpinBox *spnTopMargin, *spnSideMargin, *spnHeight, *spnWidth, *spnVerticalPitch, *spnHorizontalPitch,
-        *spnCurveHeight, *spnPageWidth, *spnPageHeight;
+    QDoubleSpinBox *spnTopMargin, *spnSideMargin, *spnHeight, *spnWidth, *spnVerticalPitch,
+        *spnHorizontalPitch, *spnCurveHeight, *spnPageWidth, *spnPageHeight;
     QSpinBox *spnNumberAcross, *spnNumberDown;
     QComboBox* cmbLabelShape;
     QLineEdit* edtLabelName;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "model/stock/dialogs/NewLabelDialog.h"
 
-#include "data/WaitCursor.h"
-#include "files/LabelFile.h"
 #include "base/Errors.h"
 #include "base/LabelDpi.h"
 #include "base/Rounding.h"
+#include "data/WaitCursor.h"
+#include "files/LabelFile.h"
 #include "model/stock/StockFolders.h"
 #include "platform/dialogs/DialogServices.h"
 
@@ -89,7 +89,8 @@ void TfrmDialogNewLabel::ShowTemplate() {
         return;
     }
     memDescription->setPlainText(preview->Environment().Description);
-    const double screenDpi = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->logicalDotsPerInch() : 96;
+    const double screenDpi =
+        QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->logicalDotsPerInch() : 96;
     const QSize size(std::max(1, int(std::lround(screenDpi * preview->Layout().Width))),
                      std::max(1, int(std::lround(screenDpi * preview->Layout().Height))));
     QImage picture(size.boundedTo(QSize(4000, 4000)), QImage::Format_ARGB32_Premultiplied);
@@ -103,8 +104,9 @@ void TfrmDialogNewLabel::ShowTemplate() {
     QPixmap pixmap = QPixmap::fromImage(picture);
     const QSize box = imgPreview->size();
     if (pixmap.width() > box.width() || pixmap.height() > box.height())
-        pixmap = pixmap.width() > pixmap.height() ? pixmap.scaledToWidth(box.width(), Qt::SmoothTransformation)
-                                                  : pixmap.scaledToHeight(box.height(), Qt::SmoothTransformation);
+        pixmap = pixmap.width() > pixmap.height()
+                     ? pixmap.scaledToWidth(box.width(), Qt::SmoothTransformation)
+                     : pixmap.scaledToHeight(box.height(), Qt::SmoothTransformation);
     imgPreview->setPixmap(pixmap);
     FTemplate = std::move(preview);
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/stock/dialogs/SaveAsTemplateDialog.h"
 
-#include "files/LabelFile.h"
 #include "base/Errors.h"
+#include "files/LabelFile.h"
 #include "model/stock/StockFolders.h"
 #include "platform/dialogs/DialogServices.h"
 
@@ -48,7 +48,8 @@ void TfrmDialogSaveAsTemplate::accept() {
     }
     const QString path = UserTemplateFile(name);
     if (QFileInfo::exists(path) &&
-        !Confirm(QStringLiteral("The specified template already exists.  Do you want to overwrite it?"), false))
+        !Confirm(QStringLiteral("The specified template already exists.  Do you want to overwrite it?"),
+                 false))
         return;
     FDocument.Environment().Description = memDescription->toPlainText();
     try {
@@ -56,7 +57,8 @@ void TfrmDialogSaveAsTemplate::accept() {
             throw EZpFileError(QStringLiteral("Cannot create the folder"));
         SaveLabelFile(path, FDocument.Objects(), FDocument.Environment(), FDocument.Layout());
     } catch (const EZpError&) {
-        ZpDialogs().MessageBox(TZpMsgKind::Error, QStringLiteral("An error occured saving file \"%1\"!").arg(path),
+        ZpDialogs().MessageBox(TZpMsgKind::Error,
+                               QStringLiteral("An error occured saving file \"%1\"!").arg(path),
                                TZpButtons::Ok, TZpAnswer::Ok);
     }
     QDialog::accept();

@@ -9,16 +9,18 @@
 
 namespace zp {
 
-TfrmPassword::TfrmPassword(TMode mode, std::function<bool(const QString&, const QString&)> check, QWidget* parent)
+TfrmPassword::TfrmPassword(TMode mode, std::function<bool(const QString&, const QString&)> check,
+                           QWidget* parent)
     : QDialog(parent), FMode(mode), FCheck(std::move(check)) {
     const bool lock = mode == TMode::Lock;
     setWindowTitle(lock ? QStringLiteral("Lock Label") : QStringLiteral("Unlock Label"));
     auto* layout = new QVBoxLayout(this);
-    auto* text = new QLabel(lock ? QStringLiteral("To lock the label enter a password.  No changes can be made until "
-                                                  "the label is unlocked.")
-                                 : QStringLiteral("To unlock the label enter the password.  No changes can be made "
-                                                  "until the label is unlocked."),
-                            this);
+    auto* text =
+        new QLabel(lock ? QStringLiteral("To lock the label enter a password.  No changes can be made until "
+                                         "the label is unlocked.")
+                        : QStringLiteral("To unlock the label enter the password.  No changes can be made "
+                                         "until the label is unlocked."),
+                   this);
     text->setWordWrap(true);
     layout->addWidget(text);
     auto* form = new QFormLayout;
@@ -41,7 +43,9 @@ TfrmPassword::TfrmPassword(TMode mode, std::function<bool(const QString&, const 
     layout->addWidget(buttons);
 }
 
-QString TfrmPassword::Password() const { return edtPassword->text(); }
+QString TfrmPassword::Password() const {
+    return edtPassword->text();
+}
 
 void TfrmPassword::accept() {
     const QString confirm = edtConfirm ? edtConfirm->text() : QString();

@@ -15,49 +15,76 @@ namespace {
 
 QMessageBox::StandardButton ToStandard(TZpAnswer a) {
     switch (a) {
-    case TZpAnswer::Ok: return QMessageBox::Ok;
-    case TZpAnswer::Cancel: return QMessageBox::Cancel;
-    case TZpAnswer::Yes: return QMessageBox::Yes;
-    case TZpAnswer::No: return QMessageBox::No;
-    case TZpAnswer::Ignore: return QMessageBox::Ignore;
+    case TZpAnswer::Ok:
+        return QMessageBox::Ok;
+    case TZpAnswer::Cancel:
+        return QMessageBox::Cancel;
+    case TZpAnswer::Yes:
+        return QMessageBox::Yes;
+    case TZpAnswer::No:
+        return QMessageBox::No;
+    case TZpAnswer::Ignore:
+        return QMessageBox::Ignore;
     }
     return QMessageBox::Ok;
 }
 
 TZpAnswer FromStandard(int b) {
     switch (b) {
-    case QMessageBox::Cancel: return TZpAnswer::Cancel;
-    case QMessageBox::Yes: return TZpAnswer::Yes;
-    case QMessageBox::No: return TZpAnswer::No;
-    case QMessageBox::Ignore: return TZpAnswer::Ignore;
-    default: return TZpAnswer::Ok;
+    case QMessageBox::Cancel:
+        return TZpAnswer::Cancel;
+    case QMessageBox::Yes:
+        return TZpAnswer::Yes;
+    case QMessageBox::No:
+        return TZpAnswer::No;
+    case QMessageBox::Ignore:
+        return TZpAnswer::Ignore;
+    default:
+        return TZpAnswer::Ok;
     }
 }
 
 QMessageBox::StandardButtons ButtonSet(TZpButtons b) {
     switch (b) {
-    case TZpButtons::Ok: return QMessageBox::Ok;
-    case TZpButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case TZpButtons::OkIgnore: return QMessageBox::Ok | QMessageBox::Ignore;
-    case TZpButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case TZpButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case TZpButtons::Ok:
+        return QMessageBox::Ok;
+    case TZpButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case TZpButtons::OkIgnore:
+        return QMessageBox::Ok | QMessageBox::Ignore;
+    case TZpButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case TZpButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
 
 } // namespace
 
-QWidget* TZpWidgetDialogs::Owner() { return QApplication::activeWindow(); }
+QWidget* TZpWidgetDialogs::Owner() {
+    return QApplication::activeWindow();
+}
 
 TZpAnswer TZpWidgetDialogs::MessageBox(TZpMsgKind kind, const QString& text, TZpButtons buttons,
                                        TZpAnswer defaultAnswer) {
     QMessageBox::Icon icon = QMessageBox::Information;
     QString title = QStringLiteral("Information");
     switch (kind) {
-    case TZpMsgKind::Warning: icon = QMessageBox::Warning; title = QStringLiteral("Warning"); break;
-    case TZpMsgKind::Confirmation: icon = QMessageBox::Question; title = QStringLiteral("Confirm"); break;
-    case TZpMsgKind::Information: break;
-    case TZpMsgKind::Error: icon = QMessageBox::Critical; title = QStringLiteral("Error"); break;
+    case TZpMsgKind::Warning:
+        icon = QMessageBox::Warning;
+        title = QStringLiteral("Warning");
+        break;
+    case TZpMsgKind::Confirmation:
+        icon = QMessageBox::Question;
+        title = QStringLiteral("Confirm");
+        break;
+    case TZpMsgKind::Information:
+        break;
+    case TZpMsgKind::Error:
+        icon = QMessageBox::Critical;
+        title = QStringLiteral("Error");
+        break;
     }
     QMessageBox box(icon, title, text, ButtonSet(buttons), Owner());
     box.setDefaultButton(ToStandard(defaultAnswer));
@@ -74,14 +101,18 @@ bool TZpWidgetDialogs::Prompt(TPromptData& data) {
 }
 
 bool TZpWidgetDialogs::LockLabel(const std::function<bool(const TZpPasswordEntry&)>& check) {
-    TfrmPassword dialog(TfrmPassword::TMode::Lock,
-                        [&](const QString& pw, const QString& confirm) { return check({pw, confirm}); }, Owner());
+    TfrmPassword dialog(
+        TfrmPassword::TMode::Lock,
+        [&](const QString& pw, const QString& confirm) {
+            return check({pw, confirm});
+        },
+        Owner());
     return dialog.exec() == QDialog::Accepted;
 }
 
 bool TZpWidgetDialogs::UnlockLabel(const std::function<bool(const QString&)>& check) {
-    TfrmPassword dialog(TfrmPassword::TMode::Unlock, [&](const QString& pw, const QString&) { return check(pw); },
-                        Owner());
+    TfrmPassword dialog(
+        TfrmPassword::TMode::Unlock, [&](const QString& pw, const QString&) { return check(pw); }, Owner());
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -113,7 +144,9 @@ TZpWidgetDialogs::TProgressFactory& ProgressFactory() {
 }
 } // namespace
 
-void TZpWidgetDialogs::SetProgressFactory(TProgressFactory factory) { ProgressFactory() = std::move(factory); }
+void TZpWidgetDialogs::SetProgressFactory(TProgressFactory factory) {
+    ProgressFactory() = std::move(factory);
+}
 
 std::unique_ptr<IZpProgress> TZpWidgetDialogs::CreateProgress(TZpProgressKind kind) {
     if (ProgressFactory())

@@ -29,7 +29,7 @@ struct TExpr {
     virtual ~TExpr() = default;
     TExprKind Kind;
     int Line;
-    int Height = 1;  // of the subtree, bounded by the parser
+    int Height = 1; // of the subtree, bounded by the parser
 };
 using TExprPtr = std::unique_ptr<TExpr>;
 
@@ -50,7 +50,7 @@ enum class TNameKind : uint8_t { Unresolved, Local, Global, Proc, Builtin, Const
 /// A name, maybe with arguments: a variable, an array element, a call.
 struct TNameExpr : TExpr {
     explicit TNameExpr(int line) : TExpr(TExprKind::Name, line) {}
-    QString Name;   // as written
+    QString Name; // as written
     QString Lower;
     bool HasParens = false;
     std::vector<TExprPtr> Args;
@@ -58,11 +58,11 @@ struct TNameExpr : TExpr {
     // slot an undeclared name uses when it names no global); -1 at top level.
     int LocalSlot = -1;
     bool LocalDeclared = false;
-    bool CallTarget = false;  // the procedure of a call statement
-    bool Declares = false;    // ReDim's variable: declared by the statement itself
+    bool CallTarget = false; // the procedure of a call statement
+    bool Declares = false;   // ReDim's variable: declared by the statement itself
 
     TNameKind Resolved = TNameKind::Unresolved;
-    int Index = 0;                    // Local or Global slot
+    int Index = 0; // Local or Global slot
     TProc* Proc = nullptr;
     const TBuiltin* Builtin = nullptr;
     TVariant Constant;
@@ -115,7 +115,19 @@ struct TParenExpr : TExpr {
 };
 
 enum class TStmtKind : uint8_t {
-    Assign, Call, If, Select, For, ForEach, Do, Exit, ReDim, Erase, OnError, Const, Nop,
+    Assign,
+    Call,
+    If,
+    Select,
+    For,
+    ForEach,
+    Do,
+    Exit,
+    ReDim,
+    Erase,
+    OnError,
+    Const,
+    Nop,
 };
 
 struct TStmt {
@@ -131,7 +143,7 @@ using TBlock = std::vector<TStmtPtr>;
 struct TAssignStmt : TStmt {
     explicit TAssignStmt(int line) : TStmt(TStmtKind::Assign, line) {}
     bool IsSet = false;
-    TExprPtr Target;  // TNameExpr or TMemberExpr
+    TExprPtr Target; // TNameExpr or TMemberExpr
     TExprPtr Value;
 };
 
@@ -143,14 +155,14 @@ struct TCallStmt : TStmt {
 
 struct TIfStmt : TStmt {
     explicit TIfStmt(int line) : TStmt(TStmtKind::If, line) {}
-    std::vector<TExprPtr> Conditions;  // If, then each ElseIf
-    std::vector<TBlock> Blocks;        // one per condition
+    std::vector<TExprPtr> Conditions; // If, then each ElseIf
+    std::vector<TBlock> Blocks;       // one per condition
     TBlock Else;
 };
 
 struct TCaseClause {
     enum TKind : uint8_t { Value, Range, Is } Kind = Value;
-    TCompareOp Op = TCompareOp::Eq;  // for Is
+    TCompareOp Op = TCompareOp::Eq; // for Is
     TExprPtr A, B;
 };
 
@@ -170,7 +182,7 @@ struct TSelectStmt : TStmt {
 struct TForStmt : TStmt {
     explicit TForStmt(int line) : TStmt(TStmtKind::For, line) {}
     std::unique_ptr<TNameExpr> Var;
-    TExprPtr From, To, Step;  // Step may be null
+    TExprPtr From, To, Step; // Step may be null
     TBlock Body;
 };
 
@@ -222,7 +234,7 @@ struct TInitStmt : TStmt {
     std::unique_ptr<TNameExpr> Var;
     TExprPtr Value;
     std::vector<int32_t> Bounds;
-    bool IsArray = false;  // Dim a() or Dim a(n)
+    bool IsArray = false; // Dim a() or Dim a(n)
 };
 
 struct TParam {
@@ -241,19 +253,19 @@ struct TProc {
     int Line = 0;
     std::vector<TParam> Params;
     int SlotCount = 1;
-    std::vector<std::unique_ptr<TInitStmt>> Inits;  // consts and fixed arrays
+    std::vector<std::unique_ptr<TInitStmt>> Inits; // consts and fixed arrays
     TBlock Body;
     TModule* Module = nullptr;
 };
 
 /// One piece of code given to AddCode.
 struct TModule {
-    QStringList Lines;  // the source lines, for error messages
+    QStringList Lines; // the source lines, for error messages
     bool Explicit = false;
     std::vector<std::unique_ptr<TProc>> Procs;
-    std::vector<std::unique_ptr<TInitStmt>> Inits;  // top-level consts and fixed arrays
-    QStringList GlobalNames;                         // top-level Dim, Const, ReDim names (lower case)
-    TBlock Body;                                     // top-level statements
+    std::vector<std::unique_ptr<TInitStmt>> Inits; // top-level consts and fixed arrays
+    QStringList GlobalNames;                       // top-level Dim, Const, ReDim names (lower case)
+    TBlock Body;                                   // top-level statements
 };
 
 } // namespace zp::vbs

@@ -25,7 +25,9 @@ struct TBuiltinEntry {
 
 inline constexpr int32_t kErrInvalidUseOfNull = 94;
 
-[[nodiscard]] inline bool HasArg(const TArgs& args, size_t i) { return i < args.size() && !args[i].IsEmpty(); }
+[[nodiscard]] inline bool HasArg(const TArgs& args, size_t i) {
+    return i < args.size() && !args[i].IsEmpty();
+}
 /// A whole-number argument: Null raises "Invalid use of Null".
 [[nodiscard]] int32_t LongArg(const TVariant& v);
 /// An optional compare mode: 0 binary (the default), 1 text; others are invalid.

@@ -8,8 +8,7 @@ namespace zp::vbs {
 
 namespace {
 
-TVariant Array(IVbsRuntime&, const TArgs& a)
-{
+TVariant Array(IVbsRuntime&, const TArgs& a) {
     auto array = std::make_shared<TVarArray>();
     array->Items = a;
     array->Upper = {static_cast<int32_t>(a.size()) - 1};
@@ -17,40 +16,40 @@ TVariant Array(IVbsRuntime&, const TArgs& a)
 }
 
 // The dimension argument counts from 1; arrays here always start at 0.
-const TVarArray& ArrayArg(const TArgs& a, size_t& dimension)
-{
-    if (!a[0].IsArray()) Raise(kErrTypeMismatch);
+const TVarArray& ArrayArg(const TArgs& a, size_t& dimension) {
+    if (!a[0].IsArray())
+        Raise(kErrTypeMismatch);
     const TVarArray& array = *a[0].Arr();
     const int32_t d = HasArg(a, 1) ? LongArg(a[1]) : 1;
-    if (d < 1 || static_cast<size_t>(d) > array.Upper.size()) Raise(kErrSubscript);
+    if (d < 1 || static_cast<size_t>(d) > array.Upper.size())
+        Raise(kErrSubscript);
     dimension = static_cast<size_t>(d - 1);
     return array;
 }
 
-TVariant UBound(IVbsRuntime&, const TArgs& a)
-{
+TVariant UBound(IVbsRuntime&, const TArgs& a) {
     size_t d = 0;
     const TVarArray& array = ArrayArg(a, d);
     return TVariant::FromLong(array.Upper[d]);
 }
 
-TVariant LBound(IVbsRuntime&, const TArgs& a)
-{
+TVariant LBound(IVbsRuntime&, const TArgs& a) {
     size_t d = 0;
     (void)ArrayArg(a, d);
     return TVariant::FromLong(0);
 }
 
-TVariant Filter(IVbsRuntime&, const TArgs& a)
-{
-    if (!a[0].IsArray() || a[0].Arr()->Upper.size() != 1) Raise(kErrTypeMismatch);
+TVariant Filter(IVbsRuntime&, const TArgs& a) {
+    if (!a[0].IsArray() || a[0].Arr()->Upper.size() != 1)
+        Raise(kErrTypeMismatch);
     const QString match = TextArg(a[1]);
     const bool include = !HasArg(a, 2) || ToBool(a[2]);
     const Qt::CaseSensitivity cs = TextCompareArg(a, 3) ? Qt::CaseInsensitive : Qt::CaseSensitive;
     auto out = std::make_shared<TVarArray>();
     for (const TVariant& item : a[0].Arr()->Items) {
         const QString text = ToString(item);
-        if (text.contains(match, cs) == include) out->Items.push_back(TVariant::FromString(text));
+        if (text.contains(match, cs) == include)
+            out->Items.push_back(TVariant::FromString(text));
     }
     out->Upper = {static_cast<int32_t>(out->Items.size()) - 1};
     return TVariant::FromArray(std::move(out));
@@ -65,6 +64,8 @@ constexpr TBuiltinEntry kEntries[] = {
 
 } // namespace
 
-std::span<const TBuiltinEntry> ArrayBuiltins() { return kEntries; }
+std::span<const TBuiltinEntry> ArrayBuiltins() {
+    return kEntries;
+}
 
 } // namespace zp::vbs

@@ -11,8 +11,8 @@ namespace zp::vbs {
 // from midnight (-1.25 is 29 December 1899, 6:00), so the time part is the
 // absolute value of the fraction.
 
-inline constexpr double kMinDateSerial = -657434.0;  // 1 January 100
-inline constexpr double kMaxDateSerial = 2958465.99999999;  // 31 December 9999, 23:59:59
+inline constexpr double kMinDateSerial = -657434.0;        // 1 January 100
+inline constexpr double kMaxDateSerial = 2958465.99999999; // 31 December 9999, 23:59:59
 
 /// A serial split into its calendar parts, the time rounded to the second.
 struct TDateParts {
@@ -45,10 +45,10 @@ struct TDateParts {
 /// The general date form: "M/D/YYYY h:mm:ss AM", the date alone when the time
 /// is midnight and the time alone on day 0.
 [[nodiscard]] QString FormatGeneralDate(double serial);
-[[nodiscard]] QString FormatShortDate(const TDateParts& p);  ///< "M/D/YYYY"
-[[nodiscard]] QString FormatLongDate(const TDateParts& p);   ///< "Friday, January 1, 2021"
-[[nodiscard]] QString FormatLongTime(const TDateParts& p);   ///< "h:mm:ss AM"
-[[nodiscard]] QString FormatShortTime(const TDateParts& p);  ///< "HH:mm"
+[[nodiscard]] QString FormatShortDate(const TDateParts& p); ///< "M/D/YYYY"
+[[nodiscard]] QString FormatLongDate(const TDateParts& p);  ///< "Friday, January 1, 2021"
+[[nodiscard]] QString FormatLongTime(const TDateParts& p);  ///< "h:mm:ss AM"
+[[nodiscard]] QString FormatShortTime(const TDateParts& p); ///< "HH:mm"
 
 /// Reads a date, a time or both in the en-US forms ("1/31/2021", "2021-01-31",
 /// "31 Jan 2021", "January 31, 2021", "13:05", "1:05:09 PM" ...). A date

@@ -15,8 +15,8 @@
 namespace zp::vbs {
 
 /// How far the interpreter lets a script go before it ends it in an error.
-inline constexpr int kMaxCallDepth = 250;                 // "Out of stack space"
-inline constexpr int64_t kMaxArrayItems = 1 << 20;         // elements of one array; "Out of memory"
+inline constexpr int kMaxCallDepth = 250;          // "Out of stack space"
+inline constexpr int64_t kMaxArrayItems = 1 << 20; // elements of one array; "Out of memory"
 
 /// Runs VBScript: the code of every AddCode since the last Reset shares its
 /// global variables and procedures. Not thread-safe; one script per instance.
@@ -48,7 +48,7 @@ private:
     std::vector<std::unique_ptr<TModule>> FModules;
     QHash<QString, TProc*> FProcs;
     QHash<QString, int> FGlobalIndex;
-    std::deque<TVariant> FGlobals;  // a deque: references stay valid as globals are added
+    std::deque<TVariant> FGlobals; // a deque: references stay valid as globals are added
     TErrState FErr;
 
     std::chrono::milliseconds FLimit = kDefaultCallLimit;

@@ -10,10 +10,13 @@ namespace zp::vbs {
 
 namespace {
 
-QString Quoted(const char* word) { return QStringLiteral("Expected '%1'").arg(QLatin1String(word)); }
+QString Quoted(const char* word) {
+    return QStringLiteral("Expected '%1'").arg(QLatin1String(word));
+}
 
-template <class T>
-std::unique_ptr<T> Make(int line) { return std::make_unique<T>(line); }
+template <class T> std::unique_ptr<T> Make(int line) {
+    return std::make_unique<T>(line);
+}
 
 class TParser {
 public:
@@ -23,7 +26,8 @@ public:
         M = std::make_unique<TModule>();
         M->Lines = source.split(QRegularExpression("\r\n|\r|\n"));
         M->Body = ParseBlock(TEnd::TopLevel);
-        if (Cur().Kind != TTok::End) throw EVbsCompileError("Expected statement", Cur().Line);
+        if (Cur().Kind != TTok::End)
+            throw EVbsCompileError("Expected statement", Cur().Line);
         return std::move(M);
     }
 
@@ -38,12 +42,12 @@ private:
 
     // The procedure being parsed, its names and slots.
     TProc* Proc = nullptr;
-    QHash<QString, int> Locals;          // declared locals → slot
+    QHash<QString, int> Locals; // declared locals → slot
     QSet<QString> LocalConsts;
-    std::vector<TNameExpr*> ProcNames;   // every name node of the procedure
+    std::vector<TNameExpr*> ProcNames; // every name node of the procedure
     int ForDepth = 0, DoDepth = 0;
 
-    QSet<QString> GlobalDeclared;        // this module's top-level names
+    QSet<QString> GlobalDeclared; // this module's top-level names
     QSet<QString> GlobalConsts;
 
     const TToken& Cur() const { return T[P]; }
@@ -56,11 +60,13 @@ private:
     const TToken& Take() { return T[P < T.size() - 1 ? P++ : P]; }
     [[noreturn]] void Fail(const QString& what) const { throw EVbsCompileError(what, Cur().Line); }
     void Expect(TTok k, const char* text) {
-        if (!IsTok(k)) Fail(Quoted(text));
+        if (!IsTok(k))
+            Fail(Quoted(text));
         Take();
     }
     void ExpectKw(TKw kw, const char* text) {
-        if (!IsKw(kw)) Fail(Quoted(text));
+        if (!IsKw(kw))
+            Fail(Quoted(text));
         Take();
     }
     bool AtStatementEnd() const {
@@ -69,20 +75,22 @@ private:
 
     struct TDepthGuard {
         explicit TDepthGuard(TParser& p) : Parser(p) {
-            if (++Parser.Depth > kMaxNesting) Parser.Fail("Expression too complex");
+            if (++Parser.Depth > kMaxNesting)
+                Parser.Fail("Expression too complex");
         }
         ~TDepthGuard() { --Parser.Depth; }
         TParser& Parser;
     };
 
     QString Identifier() {
-        if (!IsTok(TTok::Ident) || Cur().Kw != TKw::None) Fail("Expected identifier");
+        if (!IsTok(TTok::Ident) || Cur().Kw != TKw::None)
+            Fail("Expected identifier");
         return Take().Text;
     }
 
-    template <class N>
-    N* Track(N* name) {
-        if (Proc) ProcNames.push_back(name);
+    template <class N> N* Track(N* name) {
+        if (Proc)
+            ProcNames.push_back(name);
         return name;
     }
 
@@ -97,24 +105,30 @@ private:
     // ---- declarations
 
     void DeclareLocal(const QString& lower, int line) {
-        if (Locals.contains(lower)) throw EVbsCompileError("Name redefined", line);
+        if (Locals.contains(lower))
+            throw EVbsCompileError("Name redefined", line);
         Locals.insert(lower, Proc->SlotCount++);
     }
 
     void DeclareGlobal(const QString& lower, int line) {
-        if (GlobalDeclared.contains(lower)) throw EVbsCompileError("Name redefined", line);
+        if (GlobalDeclared.contains(lower))
+            throw EVbsCompileError("Name redefined", line);
         GlobalDeclared.insert(lower);
         M->GlobalNames.push_back(lower);
     }
 
     void Declare(const QString& lower, int line) {
-        if (Proc) DeclareLocal(lower, line);
-        else DeclareGlobal(lower, line);
+        if (Proc)
+            DeclareLocal(lower, line);
+        else
+            DeclareGlobal(lower, line);
     }
 
     void AddInit(std::unique_ptr<TInitStmt> init) {
-        if (Proc) Proc->Inits.push_back(std::move(init));
-        else M->Inits.push_back(std::move(init));
+        if (Proc)
+            Proc->Inits.push_back(std::move(init));
+        else
+            M->Inits.push_back(std::move(init));
     }
 
     // Dim/Public/Private name[(bounds)], ...
@@ -129,9 +143,11 @@ private:
                 init->IsArray = true;
                 if (!IsTok(TTok::RParen)) {
                     while (true) {
-                        if (!IsTok(TTok::Integer)) Fail("Expected integer constant");
+                        if (!IsTok(TTok::Integer))
+                            Fail("Expected integer constant");
                         init->Bounds.push_back(int32_t(Take().Int));
-                        if (!IsTok(TTok::Comma)) break;
+                        if (!IsTok(TTok::Comma))
+                            break;
                         Take();
                     }
                 }
@@ -139,7 +155,8 @@ private:
                 init->Var = NewName(tok);
                 AddInit(std::move(init));
             }
-            if (!IsTok(TTok::Comma)) break;
+            if (!IsTok(TTok::Comma))
+                break;
             Take();
         } while (true);
     }
@@ -150,24 +167,28 @@ private:
             Identifier();
             Declare(tok.Lower, tok.Line);
             (Proc ? LocalConsts : GlobalConsts).insert(tok.Lower);
-            if (!IsTok(TTok::Eq)) Fail(Quoted("="));
+            if (!IsTok(TTok::Eq))
+                Fail(Quoted("="));
             Take();
             auto init = Make<TInitStmt>(tok.Line);
             init->Var = NewName(tok);
             init->Value = ParseExpr();
             AddInit(std::move(init));
-            if (!IsTok(TTok::Comma)) break;
+            if (!IsTok(TTok::Comma))
+                break;
             Take();
         } while (true);
     }
 
     void ParseProc(bool isFunction) {
         // Procedures stand only at the top level, outside every block.
-        if (Proc || Depth > 1) Fail("Syntax error");
+        if (Proc || Depth > 1)
+            Fail("Syntax error");
         const int line = Cur().Line;
         const TToken& nameTok = Cur();
         Identifier();
-        if (GlobalDeclared.contains(nameTok.Lower)) throw EVbsCompileError("Name redefined", nameTok.Line);
+        if (GlobalDeclared.contains(nameTok.Lower))
+            throw EVbsCompileError("Name redefined", nameTok.Line);
         GlobalDeclared.insert(nameTok.Lower);
 
         auto proc = std::make_unique<TProc>();
@@ -181,15 +202,19 @@ private:
         LocalConsts.clear();
         ProcNames.clear();
         // Slot 0 is the function's value.
-        if (isFunction) Locals.insert(proc->Lower, 0);
+        if (isFunction)
+            Locals.insert(proc->Lower, 0);
 
         if (IsTok(TTok::LParen)) {
             Take();
             if (!IsTok(TTok::RParen)) {
                 while (true) {
                     TParam param;
-                    if (IsKw(TKw::ByVal)) { Take(); param.ByVal = true; }
-                    else if (IsKw(TKw::ByRef)) Take();
+                    if (IsKw(TKw::ByVal)) {
+                        Take();
+                        param.ByVal = true;
+                    } else if (IsKw(TKw::ByRef))
+                        Take();
                     const TToken& p = Cur();
                     param.Name = Identifier();
                     param.Lower = p.Lower;
@@ -197,21 +222,26 @@ private:
                         Take();
                         Expect(TTok::RParen, ")");
                     }
-                    if (param.Lower == proc->Lower) throw EVbsCompileError("Name redefined", p.Line);
+                    if (param.Lower == proc->Lower)
+                        throw EVbsCompileError("Name redefined", p.Line);
                     DeclareLocal(param.Lower, p.Line);
                     proc->Params.push_back(std::move(param));
-                    if (!IsTok(TTok::Comma)) break;
+                    if (!IsTok(TTok::Comma))
+                        break;
                     Take();
                 }
             }
             Expect(TTok::RParen, ")");
         }
-        if (!AtStatementEnd()) Fail("Expected end of statement");
+        if (!AtStatementEnd())
+            Fail("Expected end of statement");
         proc->Body = ParseBlock(TEnd::Proc);
         // End Function / End Sub
-        if (!IsKw(TKw::End)) Fail(Quoted("End"));
+        if (!IsKw(TKw::End))
+            Fail(Quoted("End"));
         Take();
-        if (!IsKw(isFunction ? TKw::Function : TKw::Sub)) Fail(Quoted(isFunction ? "Function" : "Sub"));
+        if (!IsKw(isFunction ? TKw::Function : TKw::Sub))
+            Fail(Quoted(isFunction ? "Function" : "Sub"));
         Take();
 
         // Every name that is not declared gets a slot of its own, used when
@@ -219,13 +249,15 @@ private:
         QHash<QString, int> implicit;
         for (TNameExpr* n : ProcNames) {
             const bool ownCall = n->Lower == proc->Lower && (n->HasParens || n->CallTarget || !isFunction);
-            if (ownCall) continue;
+            if (ownCall)
+                continue;
             if (auto it = Locals.constFind(n->Lower); it != Locals.cend()) {
                 n->LocalSlot = *it;
                 n->LocalDeclared = true;
             } else {
                 auto slot = implicit.constFind(n->Lower);
-                if (slot == implicit.cend()) slot = implicit.insert(n->Lower, proc->SlotCount++);
+                if (slot == implicit.cend())
+                    slot = implicit.insert(n->Lower, proc->SlotCount++);
                 n->LocalSlot = *slot;
             }
         }
@@ -238,17 +270,26 @@ private:
 
     bool AtBlockEnd(TEnd end) const {
         const TToken& t = Cur();
-        if (t.Kind == TTok::End) return true;
-        if (t.Kind != TTok::Ident) return false;
+        if (t.Kind == TTok::End)
+            return true;
+        if (t.Kind != TTok::Ident)
+            return false;
         switch (t.Kw) {
-        case TKw::End: return end != TEnd::TopLevel;
+        case TKw::End:
+            return end != TEnd::TopLevel;
         case TKw::Else:
-        case TKw::ElseIf: return end == TEnd::If;
-        case TKw::Case: return end == TEnd::Select;
-        case TKw::Next: return end == TEnd::For;
-        case TKw::Loop: return end == TEnd::Do;
-        case TKw::Wend: return end == TEnd::While;
-        default: return false;
+        case TKw::ElseIf:
+            return end == TEnd::If;
+        case TKw::Case:
+            return end == TEnd::Select;
+        case TKw::Next:
+            return end == TEnd::For;
+        case TKw::Loop:
+            return end == TEnd::Do;
+        case TKw::Wend:
+            return end == TEnd::While;
+        default:
+            return false;
         }
     }
 
@@ -256,18 +297,27 @@ private:
         TDepthGuard guard(*this);
         TBlock block;
         while (true) {
-            while (IsTok(TTok::NewLine) || IsTok(TTok::Colon)) Take();
-            if (AtBlockEnd(end)) break;
-            if (auto s = ParseStatement()) block.push_back(std::move(s));
-            if (!IsTok(TTok::NewLine) && !IsTok(TTok::Colon) && !IsTok(TTok::End)) Fail("Expected end of statement");
+            while (IsTok(TTok::NewLine) || IsTok(TTok::Colon))
+                Take();
+            if (AtBlockEnd(end))
+                break;
+            if (auto s = ParseStatement())
+                block.push_back(std::move(s));
+            if (!IsTok(TTok::NewLine) && !IsTok(TTok::Colon) && !IsTok(TTok::End))
+                Fail("Expected end of statement");
         }
         if (IsTok(TTok::End)) {
             switch (end) {
-            case TEnd::TopLevel: break;
-            case TEnd::For: Fail(Quoted("Next"));
-            case TEnd::Do: Fail(Quoted("Loop"));
-            case TEnd::While: Fail(Quoted("Wend"));
-            default: Fail(Quoted("End"));
+            case TEnd::TopLevel:
+                break;
+            case TEnd::For:
+                Fail(Quoted("Next"));
+            case TEnd::Do:
+                Fail(Quoted("Loop"));
+            case TEnd::While:
+                Fail(Quoted("Wend"));
+            default:
+                Fail(Quoted("End"));
             }
         }
         return block;
@@ -275,10 +325,12 @@ private:
 
     TStmtPtr ParseStatement() {
         const TToken& t = Cur();
-        if (t.Kind != TTok::Ident) Fail("Expected statement");
+        if (t.Kind != TTok::Ident)
+            Fail("Expected statement");
         switch (t.Kw) {
         case TKw::None:
-            if (t.Lower == u"erase" && Peek().Kind == TTok::Ident) return ParseErase();
+            if (t.Lower == u"erase" && Peek().Kind == TTok::Ident)
+                return ParseErase();
             return ParseAssignOrCall(false);
         case TKw::Dim:
             Take();
@@ -287,8 +339,10 @@ private:
         case TKw::Public:
         case TKw::Private:
             Take();
-            if (Proc) Fail("Syntax error");
-            if (IsKw(TKw::Function) || IsKw(TKw::Sub)) return ParseStatement();
+            if (Proc)
+                Fail("Syntax error");
+            if (IsKw(TKw::Function) || IsKw(TKw::Sub))
+                return ParseStatement();
             if (IsKw(TKw::Const)) {
                 Take();
                 ParseConst();
@@ -300,13 +354,20 @@ private:
             Take();
             ParseConst();
             return nullptr;
-        case TKw::ReDim: return ParseReDim();
-        case TKw::If: return ParseIf();
-        case TKw::Select: return ParseSelect();
-        case TKw::For: return ParseFor();
-        case TKw::Do: return ParseDo();
-        case TKw::While: return ParseWhile();
-        case TKw::Exit: return ParseExit();
+        case TKw::ReDim:
+            return ParseReDim();
+        case TKw::If:
+            return ParseIf();
+        case TKw::Select:
+            return ParseSelect();
+        case TKw::For:
+            return ParseFor();
+        case TKw::Do:
+            return ParseDo();
+        case TKw::While:
+            return ParseWhile();
+        case TKw::Exit:
+            return ParseExit();
         case TKw::Call: {
             Take();
             auto s = Make<TCallStmt>(t.Line);
@@ -318,10 +379,12 @@ private:
             Take();
             return ParseAssignOrCall(true);
         }
-        case TKw::On: return ParseOnError();
+        case TKw::On:
+            return ParseOnError();
         case TKw::Option: {
             Take();
-            if (!IsWord("explicit")) Fail(Quoted("Explicit"));
+            if (!IsWord("explicit"))
+                Fail(Quoted("Explicit"));
             Take();
             M->Explicit = true;
             return nullptr;
@@ -337,20 +400,23 @@ private:
             Take();
             return nullptr;
         default:
-            Fail(t.Kw == TKw::Class || t.Kw == TKw::With || t.Kw == TKw::Property ? QString("Syntax error")
-                                                                                   : QString("Expected statement"));
+            Fail(t.Kw == TKw::Class || t.Kw == TKw::With || t.Kw == TKw::Property
+                     ? QString("Syntax error")
+                     : QString("Expected statement"));
         }
     }
 
     static void MarkCallTarget(TExpr& e) {
-        if (e.Kind == TExprKind::Name) static_cast<TNameExpr&>(e).CallTarget = true;
+        if (e.Kind == TExprKind::Name)
+            static_cast<TNameExpr&>(e).CallTarget = true;
     }
 
     TStmtPtr ParseAssignOrCall(bool isSet) {
         const size_t start = P;
         const size_t namesMark = ProcNames.size();
         const int line = Cur().Line;
-        if (!IsTok(TTok::Ident) || Cur().Kw != TKw::None) Fail(isSet ? "Expected identifier" : "Expected statement");
+        if (!IsTok(TTok::Ident) || Cur().Kw != TKw::None)
+            Fail(isSet ? "Expected identifier" : "Expected statement");
         TExprPtr target = ParseChain(false);
         if (IsTok(TTok::Eq)) {
             Take();
@@ -361,17 +427,20 @@ private:
             s->Value = ParseExpr();
             return s;
         }
-        if (isSet) Fail(Quoted("="));
+        if (isSet)
+            Fail(Quoted("="));
         auto s = Make<TCallStmt>(line);
         if (AtStatementEnd()) {
             // name(x) as a statement: the parentheses belong to the argument,
             // which is then passed by value.
             if (target->Kind == TExprKind::Name) {
                 auto& n = static_cast<TNameExpr&>(*target);
-                if (n.HasParens && n.Args.size() == 1) WrapParen(n.Args[0]);
+                if (n.HasParens && n.Args.size() == 1)
+                    WrapParen(n.Args[0]);
             } else if (target->Kind == TExprKind::Member) {
                 auto& m = static_cast<TMemberExpr&>(*target);
-                if (m.HasParens && m.Args.size() == 1) WrapParen(m.Args[0]);
+                if (m.HasParens && m.Args.size() == 1)
+                    WrapParen(m.Args[0]);
             }
             MarkCallTarget(*target);
             s->Target = std::move(target);
@@ -383,10 +452,12 @@ private:
         P = start;
         target = ParseChain(true);
         auto* args = ArgsOf(*target);
-        if (!args) Fail("Expected end of statement");
+        if (!args)
+            Fail("Expected end of statement");
         while (true) {
             args->push_back(ParseExpr());
-            if (!IsTok(TTok::Comma)) break;
+            if (!IsTok(TTok::Comma))
+                break;
             Take();
         }
         MarkCallTarget(*target);
@@ -395,7 +466,8 @@ private:
     }
 
     static void WrapParen(TExprPtr& arg) {
-        if (arg->Kind == TExprKind::Paren) return;
+        if (arg->Kind == TExprKind::Paren)
+            return;
         auto p = Make<TParenExpr>(arg->Line);
         p->Height = arg->Height + 1;
         p->Inner = std::move(arg);
@@ -415,13 +487,18 @@ private:
     }
 
     void CheckAssignable(const TExpr& target, int line) const {
-        if (target.Kind == TExprKind::Member) return;
-        if (target.Kind != TExprKind::Name) throw EVbsCompileError("Expected statement", line);
+        if (target.Kind == TExprKind::Member)
+            return;
+        if (target.Kind != TExprKind::Name)
+            throw EVbsCompileError("Expected statement", line);
         const auto& n = static_cast<const TNameExpr&>(target);
-        if (n.HasParens) return;
-        const bool isConst = Proc ? (LocalConsts.contains(n.Lower) || (!Locals.contains(n.Lower) && GlobalConsts.contains(n.Lower)))
+        if (n.HasParens)
+            return;
+        const bool isConst = Proc ? (LocalConsts.contains(n.Lower) ||
+                                     (!Locals.contains(n.Lower) && GlobalConsts.contains(n.Lower)))
                                   : GlobalConsts.contains(n.Lower);
-        if (isConst) throw EVbsCompileError(QStringLiteral("Illegal assignment: '%1'").arg(n.Name), line);
+        if (isConst)
+            throw EVbsCompileError(QStringLiteral("Illegal assignment: '%1'").arg(n.Name), line);
     }
 
     TStmtPtr ParseErase() {
@@ -444,16 +521,19 @@ private:
             TReDimStmt::TItem item;
             item.Var = NewName(tok);
             item.Var->Declares = true;
-            if (!Proc && !GlobalDeclared.contains(tok.Lower)) DeclareGlobal(tok.Lower, tok.Line);
+            if (!Proc && !GlobalDeclared.contains(tok.Lower))
+                DeclareGlobal(tok.Lower, tok.Line);
             Expect(TTok::LParen, "(");
             while (true) {
                 item.Bounds.push_back(ParseExpr());
-                if (!IsTok(TTok::Comma)) break;
+                if (!IsTok(TTok::Comma))
+                    break;
                 Take();
             }
             Expect(TTok::RParen, ")");
             s->Items.push_back(std::move(item));
-            if (!IsTok(TTok::Comma)) break;
+            if (!IsTok(TTok::Comma))
+                break;
             Take();
         } while (true);
         return s;
@@ -461,16 +541,19 @@ private:
 
     TStmtPtr ParseOnError() {
         auto s = Make<TOnErrorStmt>(Take().Line);
-        if (!IsWord("error")) Fail("Syntax error");
+        if (!IsWord("error"))
+            Fail("Syntax error");
         Take();
         if (IsWord("resume")) {
             Take();
-            if (!IsKw(TKw::Next)) Fail(Quoted("Next"));
+            if (!IsKw(TKw::Next))
+                Fail(Quoted("Next"));
             Take();
             s->ResumeNext = true;
         } else if (IsWord("goto")) {
             Take();
-            if (!IsTok(TTok::Integer) || Cur().Int != 0) Fail("Syntax error");
+            if (!IsTok(TTok::Integer) || Cur().Int != 0)
+                Fail("Syntax error");
             Take();
         } else {
             Fail("Syntax error");
@@ -482,12 +565,22 @@ private:
         const int line = Take().Line;
         auto s = Make<TExitStmt>(line);
         bool valid = false;
-        if (IsKw(TKw::Do)) { s->What = TExitKind::Do; valid = DoDepth > 0; }
-        else if (IsKw(TKw::For)) { s->What = TExitKind::For; valid = ForDepth > 0; }
-        else if (IsKw(TKw::Function)) { s->What = TExitKind::Function; valid = Proc && Proc->IsFunction; }
-        else if (IsKw(TKw::Sub)) { s->What = TExitKind::Sub; valid = Proc && !Proc->IsFunction; }
-        else Fail("Syntax error");
-        if (!valid) Fail("Invalid 'exit' statement");
+        if (IsKw(TKw::Do)) {
+            s->What = TExitKind::Do;
+            valid = DoDepth > 0;
+        } else if (IsKw(TKw::For)) {
+            s->What = TExitKind::For;
+            valid = ForDepth > 0;
+        } else if (IsKw(TKw::Function)) {
+            s->What = TExitKind::Function;
+            valid = Proc && Proc->IsFunction;
+        } else if (IsKw(TKw::Sub)) {
+            s->What = TExitKind::Sub;
+            valid = Proc && !Proc->IsFunction;
+        } else
+            Fail("Syntax error");
+        if (!valid)
+            Fail("Invalid 'exit' statement");
         Take();
         return s;
     }
@@ -516,7 +609,8 @@ private:
         if (IsKw(TKw::Else)) {
             Take();
             s->Else = ParseBlock(TEnd::If);
-            if (IsKw(TKw::Else) || IsKw(TKw::ElseIf)) Fail(Quoted("End"));
+            if (IsKw(TKw::Else) || IsKw(TKw::ElseIf))
+                Fail(Quoted("End"));
         }
         ExpectKw(TKw::End, "End");
         ExpectKw(TKw::If, "If");
@@ -531,8 +625,10 @@ private:
                 Take();
                 continue;
             }
-            if (IsTok(TTok::NewLine) || IsTok(TTok::End) || IsKw(TKw::Else)) break;
-            if (auto st = ParseStatement()) block.push_back(std::move(st));
+            if (IsTok(TTok::NewLine) || IsTok(TTok::End) || IsKw(TKw::Else))
+                break;
+            if (auto st = ParseStatement())
+                block.push_back(std::move(st));
             if (!IsTok(TTok::Colon) && !IsTok(TTok::NewLine) && !IsTok(TTok::End) && !IsKw(TKw::Else))
                 Fail("Expected end of statement");
         }
@@ -544,10 +640,13 @@ private:
         auto s = Make<TSelectStmt>(Take().Line);
         ExpectKw(TKw::Case, "Case");
         s->Subject = ParseExpr();
-        if (!AtStatementEnd()) Fail("Expected end of statement");
-        while (IsTok(TTok::NewLine) || IsTok(TTok::Colon)) Take();
+        if (!AtStatementEnd())
+            Fail("Expected end of statement");
+        while (IsTok(TTok::NewLine) || IsTok(TTok::Colon))
+            Take();
         while (IsKw(TKw::Case)) {
-            if (s->HasElse) Fail(Quoted("End"));
+            if (s->HasElse)
+                Fail(Quoted("End"));
             Take();
             if (IsKw(TKw::Else)) {
                 Take();
@@ -562,13 +661,26 @@ private:
                     Take();
                     clause.Kind = TCaseClause::Is;
                     switch (Cur().Kind) {
-                    case TTok::Eq: clause.Op = TCompareOp::Eq; break;
-                    case TTok::Ne: clause.Op = TCompareOp::Ne; break;
-                    case TTok::Lt: clause.Op = TCompareOp::Lt; break;
-                    case TTok::Le: clause.Op = TCompareOp::Le; break;
-                    case TTok::Gt: clause.Op = TCompareOp::Gt; break;
-                    case TTok::Ge: clause.Op = TCompareOp::Ge; break;
-                    default: Fail("Syntax error");
+                    case TTok::Eq:
+                        clause.Op = TCompareOp::Eq;
+                        break;
+                    case TTok::Ne:
+                        clause.Op = TCompareOp::Ne;
+                        break;
+                    case TTok::Lt:
+                        clause.Op = TCompareOp::Lt;
+                        break;
+                    case TTok::Le:
+                        clause.Op = TCompareOp::Le;
+                        break;
+                    case TTok::Gt:
+                        clause.Op = TCompareOp::Gt;
+                        break;
+                    case TTok::Ge:
+                        clause.Op = TCompareOp::Ge;
+                        break;
+                    default:
+                        Fail("Syntax error");
                     }
                     Take();
                     clause.A = ParseConcat();
@@ -581,7 +693,8 @@ private:
                     }
                 }
                 c.Clauses.push_back(std::move(clause));
-                if (!IsTok(TTok::Comma)) break;
+                if (!IsTok(TTok::Comma))
+                    break;
                 Take();
             }
             c.Body = ParseBlock(TEnd::Select);
@@ -607,7 +720,8 @@ private:
             Take();
             auto s = Make<TForEachStmt>(line);
             s->Var = LoopVariable();
-            if (!IsWord("in")) Fail(Quoted("In"));
+            if (!IsWord("in"))
+                Fail(Quoted("In"));
             Take();
             s->Group = ParseExpr();
             body = &s->Body;
@@ -615,10 +729,12 @@ private:
         } else {
             auto s = Make<TForStmt>(line);
             s->Var = LoopVariable();
-            if (!IsTok(TTok::Eq)) Fail(Quoted("="));
+            if (!IsTok(TTok::Eq))
+                Fail(Quoted("="));
             Take();
             s->From = ParseExpr();
-            if (!IsWord("to")) Fail(Quoted("To"));
+            if (!IsWord("to"))
+                Fail(Quoted("To"));
             Take();
             s->To = ParseExpr();
             if (IsWord("step")) {
@@ -628,13 +744,15 @@ private:
             body = &s->Body;
             result = std::move(s);
         }
-        if (!AtStatementEnd()) Fail("Expected end of statement");
+        if (!AtStatementEnd())
+            Fail("Expected end of statement");
         ++ForDepth;
         *body = ParseBlock(TEnd::For);
         --ForDepth;
         ExpectKw(TKw::Next, "Next");
         // "Next i" names the loop variable; it is not checked.
-        if (IsTok(TTok::Ident) && Cur().Kw == TKw::None) Take();
+        if (IsTok(TTok::Ident) && Cur().Kw == TKw::None)
+            Take();
         return result;
     }
 
@@ -646,13 +764,15 @@ private:
             Take();
             s->Condition = ParseExpr();
         }
-        if (!AtStatementEnd()) Fail("Expected end of statement");
+        if (!AtStatementEnd())
+            Fail("Expected end of statement");
         ++DoDepth;
         s->Body = ParseBlock(TEnd::Do);
         --DoDepth;
         ExpectKw(TKw::Loop, "Loop");
         if (IsKw(TKw::While) || IsKw(TKw::Until)) {
-            if (s->Test != TDoStmt::None) Fail("Expected end of statement");
+            if (s->Test != TDoStmt::None)
+                Fail("Expected end of statement");
             s->Test = IsKw(TKw::While) ? TDoStmt::PostWhile : TDoStmt::PostUntil;
             Take();
             s->Condition = ParseExpr();
@@ -665,7 +785,8 @@ private:
         auto s = Make<TDoStmt>(Take().Line);
         s->Test = TDoStmt::PreWhile;
         s->Condition = ParseExpr();
-        if (!AtStatementEnd()) Fail("Expected end of statement");
+        if (!AtStatementEnd())
+            Fail("Expected end of statement");
         s->Body = ParseBlock(TEnd::While);
         ExpectKw(TKw::Wend, "Wend");
         return s;
@@ -680,7 +801,8 @@ private:
     TExprPtr Binary(TBinOp op, TExprPtr left, TExprPtr right, int line) {
         auto e = Make<TBinaryExpr>(line);
         e->Height = HeightOf(left, right);
-        if (e->Height > kMaxExprHeight) throw EVbsCompileError("Expression too complex", line);
+        if (e->Height > kMaxExprHeight)
+            throw EVbsCompileError("Expression too complex", line);
         e->Op = op;
         e->Left = std::move(left);
         e->Right = std::move(right);
@@ -748,19 +870,32 @@ private:
         while (true) {
             TCompareOp op;
             switch (Cur().Kind) {
-            case TTok::Eq: op = TCompareOp::Eq; break;
-            case TTok::Ne: op = TCompareOp::Ne; break;
-            case TTok::Lt: op = TCompareOp::Lt; break;
-            case TTok::Le: op = TCompareOp::Le; break;
-            case TTok::Gt: op = TCompareOp::Gt; break;
-            case TTok::Ge: op = TCompareOp::Ge; break;
+            case TTok::Eq:
+                op = TCompareOp::Eq;
+                break;
+            case TTok::Ne:
+                op = TCompareOp::Ne;
+                break;
+            case TTok::Lt:
+                op = TCompareOp::Lt;
+                break;
+            case TTok::Le:
+                op = TCompareOp::Le;
+                break;
+            case TTok::Gt:
+                op = TCompareOp::Gt;
+                break;
+            case TTok::Ge:
+                op = TCompareOp::Ge;
+                break;
             default:
                 if (IsKw(TKw::Is)) {
                     const int line = Take().Line;
                     auto e = Make<TIsExpr>(line);
                     e->Right = ParseConcat();
                     e->Height = HeightOf(left, e->Right);
-                    if (e->Height > kMaxExprHeight) Fail("Expression too complex");
+                    if (e->Height > kMaxExprHeight)
+                        Fail("Expression too complex");
                     e->Left = std::move(left);
                     left = std::move(e);
                     continue;
@@ -772,7 +907,8 @@ private:
             e->Op = op;
             e->Right = ParseConcat();
             e->Height = HeightOf(left, e->Right);
-            if (e->Height > kMaxExprHeight) Fail("Expression too complex");
+            if (e->Height > kMaxExprHeight)
+                Fail("Expression too complex");
             e->Left = std::move(left);
             left = std::move(e);
         }
@@ -895,38 +1031,47 @@ private:
         }
         case TTok::Ident:
             switch (t.Kw) {
-            case TKw::None: return ParseChain(false);
+            case TKw::None:
+                return ParseChain(false);
             case TKw::True: {
                 auto e = Literal(TLitKind::Bool);
                 static_cast<TLiteralExpr&>(*e).Int = 1;
                 return e;
             }
-            case TKw::False: return Literal(TLitKind::Bool);
-            case TKw::Empty: return Literal(TLitKind::Empty);
-            case TKw::Null: return Literal(TLitKind::Null);
-            case TKw::Nothing: return Literal(TLitKind::Nothing);
-            case TKw::Not: return ParseNot();
+            case TKw::False:
+                return Literal(TLitKind::Bool);
+            case TKw::Empty:
+                return Literal(TLitKind::Empty);
+            case TKw::Null:
+                return Literal(TLitKind::Null);
+            case TKw::Nothing:
+                return Literal(TLitKind::Nothing);
+            case TKw::Not:
+                return ParseNot();
             case TKw::New: {
                 auto e = Make<TNewExpr>(Take().Line);
                 e->ClassName = Identifier();
                 return e;
             }
-            default: break;
+            default:
+                break;
             }
             break;
-        default: break;
+        default:
+            break;
         }
         Fail("Expected expression");
     }
 
     void ParseArgs(std::vector<TExprPtr>& args, int& height) {
         TDepthGuard guard(*this);
-        Take();  // (
+        Take(); // (
         if (!IsTok(TTok::RParen)) {
             while (true) {
                 args.push_back(ParseExpr());
                 height = std::max(height, args.back()->Height + 1);
-                if (!IsTok(TTok::Comma)) break;
+                if (!IsTok(TTok::Comma))
+                    break;
                 Take();
             }
         }
@@ -937,9 +1082,12 @@ private:
     bool ParensThenDot() const {
         int level = 0;
         for (size_t i = P; i < T.size(); ++i) {
-            if (T[i].Kind == TTok::LParen) ++level;
-            else if (T[i].Kind == TTok::RParen && --level == 0) return i + 1 < T.size() && T[i + 1].Kind == TTok::Dot;
-            else if (T[i].Kind == TTok::NewLine || T[i].Kind == TTok::End) return false;
+            if (T[i].Kind == TTok::LParen)
+                ++level;
+            else if (T[i].Kind == TTok::RParen && --level == 0)
+                return i + 1 < T.size() && T[i + 1].Kind == TTok::Dot;
+            else if (T[i].Kind == TTok::NewLine || T[i].Kind == TTok::End)
+                return false;
         }
         return false;
     }
@@ -948,7 +1096,8 @@ private:
     // parentheses is left for the argument list of a call without them.
     TExprPtr ParseChain(bool bareCall) {
         const TToken& tok = Cur();
-        if (!IsTok(TTok::Ident) || tok.Kw != TKw::None) Fail("Expected identifier");
+        if (!IsTok(TTok::Ident) || tok.Kw != TKw::None)
+            Fail("Expected identifier");
         auto name = NewName(tok);
         Take();
         if (IsTok(TTok::LParen) && (!bareCall || ParensThenDot())) {
@@ -958,7 +1107,8 @@ private:
         TExprPtr e = std::move(name);
         while (IsTok(TTok::Dot)) {
             Take();
-            if (!IsTok(TTok::Ident)) Fail("Expected identifier");
+            if (!IsTok(TTok::Ident))
+                Fail("Expected identifier");
             auto m = Make<TMemberExpr>(Cur().Line);
             m->Name = Cur().Text;
             m->Lower = Cur().Lower;
@@ -971,7 +1121,8 @@ private:
             m->Object = std::move(e);
             e = std::move(m);
         }
-        if (e->Height > kMaxExprHeight) Fail("Expression too complex");
+        if (e->Height > kMaxExprHeight)
+            Fail("Expression too complex");
         return e;
     }
 };

@@ -13,14 +13,14 @@ namespace zp::vbs {
 enum class TVarType : int {
     Empty = 0,
     Null = 1,
-    Integer = 2,  ///< 16-bit
-    Long = 3,     ///< 32-bit
+    Integer = 2, ///< 16-bit
+    Long = 3,    ///< 32-bit
     Single = 4,
     Double = 5,
     Currency = 6, ///< 64-bit, scaled by 10,000
     Date = 7,     ///< days since 30 December 1899, time as the fraction
     String = 8,
-    Object = 9,   ///< only Nothing exists: scripts get no objects
+    Object = 9, ///< only Nothing exists: scripts get no objects
     Boolean = 11,
     Byte = 17,
     Array = 8204, ///< vbArray + vbVariant: arrays always hold Variants
@@ -31,14 +31,14 @@ class TVariant;
 /// An array's storage, shared by the Variants that hold it until one of them
 /// writes (arrays are values: assignment copies).
 struct TVarArray {
-    std::vector<int32_t> Upper;   ///< upper bound per dimension; lower bounds are 0
-    std::vector<TVariant> Items;  ///< row-major: the last index runs fastest
+    std::vector<int32_t> Upper;  ///< upper bound per dimension; lower bounds are 0
+    std::vector<TVariant> Items; ///< row-major: the last index runs fastest
 };
 
 /// A VBScript value.
 class TVariant {
 public:
-    TVariant() = default;  // Empty
+    TVariant() = default; // Empty
     static TVariant Null();
     static TVariant Nothing();
     static TVariant FromBool(bool v);
@@ -56,12 +56,12 @@ public:
     [[nodiscard]] bool IsEmpty() const { return FType == TVarType::Empty; }
     [[nodiscard]] bool IsNull() const { return FType == TVarType::Null; }
     [[nodiscard]] bool IsArray() const { return FType == TVarType::Array; }
-    [[nodiscard]] bool IsNumeric() const;  ///< a numeric kind, Boolean or Empty (not String)
+    [[nodiscard]] bool IsNumeric() const; ///< a numeric kind, Boolean or Empty (not String)
 
     // The raw payload; valid only for the matching Type().
     [[nodiscard]] bool Bool() const { return FInt != 0; }
-    [[nodiscard]] int64_t Int() const { return FInt; }       ///< Integer, Long, Byte, Boolean, Currency
-    [[nodiscard]] double Real() const { return FReal; }      ///< Single, Double, Date
+    [[nodiscard]] int64_t Int() const { return FInt; }  ///< Integer, Long, Byte, Boolean, Currency
+    [[nodiscard]] double Real() const { return FReal; } ///< Single, Double, Date
     [[nodiscard]] const QString& Str() const { return FStr; }
     [[nodiscard]] const std::shared_ptr<TVarArray>& Arr() const { return FArr; }
     /// The array for writing: copied first when another Variant shares it.
@@ -89,29 +89,29 @@ private:
 };
 
 // The common error numbers.
-inline constexpr int32_t kErrInvalidCall = 5;          // "Invalid procedure call or argument"
-inline constexpr int32_t kErrOverflow = 6;             // "Overflow"
-inline constexpr int32_t kErrOutOfMemory = 7;          // "Out of memory"
-inline constexpr int32_t kErrSubscript = 9;            // "Subscript out of range"
-inline constexpr int32_t kErrDivisionByZero = 11;      // "Division by zero"
-inline constexpr int32_t kErrTypeMismatch = 13;        // "Type mismatch"
-inline constexpr int32_t kErrActiveX = 429;            // "ActiveX component can't create object"
-inline constexpr int32_t kErrObjectRequired = 424;     // "Object required"
-inline constexpr int32_t kErrWrongArgs = 450;          // "Wrong number of arguments or invalid property assignment"
-inline constexpr int32_t kErrUndefined = 500;          // "Variable is undefined"
-inline constexpr int32_t kErrNotArray = 13;            // indexing a non-array is a type mismatch
+inline constexpr int32_t kErrInvalidCall = 5;      // "Invalid procedure call or argument"
+inline constexpr int32_t kErrOverflow = 6;         // "Overflow"
+inline constexpr int32_t kErrOutOfMemory = 7;      // "Out of memory"
+inline constexpr int32_t kErrSubscript = 9;        // "Subscript out of range"
+inline constexpr int32_t kErrDivisionByZero = 11;  // "Division by zero"
+inline constexpr int32_t kErrTypeMismatch = 13;    // "Type mismatch"
+inline constexpr int32_t kErrActiveX = 429;        // "ActiveX component can't create object"
+inline constexpr int32_t kErrObjectRequired = 424; // "Object required"
+inline constexpr int32_t kErrWrongArgs = 450; // "Wrong number of arguments or invalid property assignment"
+inline constexpr int32_t kErrUndefined = 500; // "Variable is undefined"
+inline constexpr int32_t kErrNotArray = 13;   // indexing a non-array is a type mismatch
 
 /// Raises the error with its usual description.
 [[noreturn]] void Raise(int32_t number);
 
 // Coercions, as the language defines them; each raises "Type mismatch" or
 // "Overflow" where the language does.
-[[nodiscard]] QString ToString(const TVariant& v);    ///< CStr; Null raises "Invalid use of Null"
-[[nodiscard]] double ToDouble(const TVariant& v);     ///< CDbl
-[[nodiscard]] int32_t ToLong(const TVariant& v);      ///< CLng, banker's rounding
-[[nodiscard]] int16_t ToInteger(const TVariant& v);   ///< CInt, banker's rounding
-[[nodiscard]] bool ToBool(const TVariant& v);         ///< CBool
-[[nodiscard]] double ToDate(const TVariant& v);       ///< CDate, as a serial
+[[nodiscard]] QString ToString(const TVariant& v);  ///< CStr; Null raises "Invalid use of Null"
+[[nodiscard]] double ToDouble(const TVariant& v);   ///< CDbl
+[[nodiscard]] int32_t ToLong(const TVariant& v);    ///< CLng, banker's rounding
+[[nodiscard]] int16_t ToInteger(const TVariant& v); ///< CInt, banker's rounding
+[[nodiscard]] bool ToBool(const TVariant& v);       ///< CBool
+[[nodiscard]] double ToDate(const TVariant& v);     ///< CDate, as a serial
 /// Whether text reads as a number in the invariant way the language accepts
 /// (leading/trailing blanks, sign, decimals, exponent, &H/&O).
 [[nodiscard]] bool ParseNumber(const QString& text, double& value);

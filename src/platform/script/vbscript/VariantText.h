@@ -12,7 +12,7 @@ namespace zp::vbs {
 
 /// The largest text or array a built-in makes; more raises "Out of memory".
 inline constexpr int64_t kMaxResultBytes = int64_t{64} * 1024 * 1024;
-inline constexpr int64_t kMaxResultChars = kMaxResultBytes / 2;  // UTF-16
+inline constexpr int64_t kMaxResultChars = kMaxResultBytes / 2; // UTF-16
 
 /// Rounds a half to the even neighbour, as CInt, CLng and Round do.
 [[nodiscard]] double RoundHalfEven(double v);
@@ -28,7 +28,7 @@ inline constexpr int64_t kMaxResultChars = kMaxResultBytes / 2;  // UTF-16
 
 [[nodiscard]] float ToSingle(const TVariant& v);
 [[nodiscard]] uint8_t ToByte(const TVariant& v);
-[[nodiscard]] int64_t ToCurrency(const TVariant& v);  ///< scaled by 10,000
+[[nodiscard]] int64_t ToCurrency(const TVariant& v); ///< scaled by 10,000
 /// A double as Currency, banker's rounding at the fourth decimal; Overflow
 /// outside its range.
 [[nodiscard]] int64_t CurrencyFromDouble(double v);
