@@ -10,6 +10,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 
 namespace zp {
 
@@ -94,6 +95,17 @@ QString TZpTableGridModel::OrderByClause() const {
              FSortDescending ? QStringLiteral("DESC") : QStringLiteral("ASC"));
 }
 
+QString TZpTableGridModel::PageOrder(bool reversed) const {
+    if (FSortColumn < 0 || FSortColumn >= FColumns.size()) {
+        return reversed ? QStringLiteral("ORDER BY rowid DESC") : QStringLiteral("ORDER BY rowid");
+    }
+    // Reversing ASC and DESC also reverses where nulls go.
+    const bool descending = FSortDescending != reversed;
+    return QStringLiteral("ORDER BY %1 %2, rowid %3")
+        .arg(Bracketed(FColumns[FSortColumn]), descending ? QStringLiteral("DESC") : QStringLiteral("ASC"),
+             reversed ? QStringLiteral("DESC") : QStringLiteral("ASC"));
+}
+
 void TZpTableGridModel::SortBy(int column, bool descending) {
     if (FState != TState::Browse) {
         Post();
@@ -117,12 +129,18 @@ const TZpTableGridModel::TPage& TZpTableGridModel::Page(int number) const {
         }
     }
     TPage page{number, {}, {}};
+    // A page nearer the end is read from the end in the reverse order, so
+    // that reaching the last records does not step over all the others.
+    const qint64 first = static_cast<qint64>(number) * kPageSize;
+    const qint64 limit = std::min<qint64>(kPageSize, FCount - first);
+    const qint64 after = FCount - first - limit;
+    const bool reversed = after < first;
     QSqlQuery q(FDb);
     q.setForwardOnly(true);
-    if (q.exec(QStringLiteral("SELECT rowid, * FROM %1 %2 LIMIT %3 OFFSET %4")
-                   .arg(Bracketed(FTable), OrderByClause())
-                   .arg(kPageSize)
-                   .arg(static_cast<qint64>(number) * kPageSize))) {
+    if (limit > 0 && q.exec(QStringLiteral("SELECT rowid, * FROM %1 %2 LIMIT %3 OFFSET %4")
+                                .arg(Bracketed(FTable), PageOrder(reversed))
+                                .arg(limit)
+                                .arg(reversed ? after : first))) {
         const int n = static_cast<int>(FColumns.size());
         while (q.next()) {
             page.RowIds << q.value(0).toLongLong();
@@ -132,6 +150,10 @@ const TZpTableGridModel::TPage& TZpTableGridModel::Page(int number) const {
                 row << q.value(i + 1);
             }
             page.Rows << row;
+        }
+        if (reversed) {
+            std::reverse(page.RowIds.begin(), page.RowIds.end());
+            std::reverse(page.Rows.begin(), page.Rows.end());
         }
     }
     ++FPagesRead;

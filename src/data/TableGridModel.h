@@ -71,6 +71,7 @@ private:
     const TPage& Page(int number) const;
     [[nodiscard]] qint64 RowId(int row) const;
     [[nodiscard]] bool IsAutoNumber(int column) const;
+    [[nodiscard]] QString PageOrder(bool reversed) const;
     void Reload();
 
     QSqlDatabase FDb;

@@ -48,6 +48,8 @@ TEST_F(TableGridModelTest, ReadsOnlyThePagesInSight) {
 
     Model.SortBy(1, true);
     EXPECT_EQ(Cell(0, 1), QStringLiteral("row 9999"));
+    EXPECT_EQ(Cell(9999, 1), QStringLiteral("row 1")); // read from the end
+    EXPECT_EQ(Cell(9998, 1), QStringLiteral("row 10"));
     EXPECT_EQ(Model.OrderByClause(), QStringLiteral("ORDER BY [Name] DESC, rowid"));
 }
 
