@@ -100,6 +100,7 @@ public:
         BuildDonePage();
         if (editing.isEmpty()) {
             ShowPage(0);
+            FName->setFocus();
         } else {
             FName->setEditText(editing);
             const TZpConnectionSettings s =
@@ -115,8 +116,8 @@ protected:
     int NextPage(int page) override {
         if (page == 0) {
             const QString name = FName->currentText().trimmed();
-            if (FName->currentIndex() >= 0 && FName->itemText(FName->currentIndex()) == name &&
-                !name.isEmpty()) {
+            // A name of the stored list means its stored string.
+            if (!name.isEmpty() && ZpStore().ReadSection(kStored).contains(name)) {
                 return TryConnect(ZpStore().ReadString(kStored, name, QString())) ? 2 : -1;
             }
             if (name.isEmpty()) {
@@ -170,6 +171,7 @@ private:
         auto* row = new QHBoxLayout;
         FName = new QComboBox(page);
         FName->setEditable(true);
+        FName->setInsertPolicy(QComboBox::NoInsert);
         FName->addItems(ZpStore().ReadSection(kStored));
         FName->setCurrentIndex(-1);
         FName->setAccessibleName(QStringLiteral("Connection name"));
@@ -214,6 +216,7 @@ private:
         layout->addLayout(left, 1);
         auto* right = new QVBoxLayout;
         FPanels = new QStackedWidget(page);
+        FPanels->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
         right->addWidget(FPanels);
         FNote = new QLabel(page);
         FNote->setWordWrap(true);
@@ -246,7 +249,6 @@ private:
                 FDirectory->setText(d);
             }
         });
-        connect(FDirectory, &QLineEdit::returnPressed, this, [this] { ShowPageAfterEnter(); });
         FPanels->addWidget(dir);
 
         // File panel
@@ -272,7 +274,6 @@ private:
                 FFile->setText(f);
             }
         });
-        connect(FFile, &QLineEdit::returnPressed, this, [this] { ShowPageAfterEnter(); });
         FPanels->addWidget(file);
 
         // Server panel
@@ -338,13 +339,6 @@ private:
         layout->addWidget(FSave);
         layout->addStretch();
         AddPage(page, QStringLiteral("Process Complete!"), QString());
-    }
-
-    void ShowPageAfterEnter() {
-        const int next = NextPage(CurrentPage());
-        if (next >= 0) {
-            ShowPage(next);
-        }
     }
 
     void LoadSettings(const TZpConnectionSettings& s) {

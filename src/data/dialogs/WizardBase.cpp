@@ -73,7 +73,7 @@ TZpWizard::TZpWizard(QWidget* parent, const QString& caption) : QDialog(parent) 
     connect(FBack, &QPushButton::clicked, this, [this] { Back(); });
     connect(FNext, &QPushButton::clicked, this, [this] { Next(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    resize(560, 420);
+    resize(660, 480);
 }
 
 int TZpWizard::AddPage(QWidget* page, const QString& title, const QString& task) {
