@@ -8,11 +8,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QVariant>
 #include <cmath>
 
 namespace zp {
 
 namespace {
+constexpr const char* kUnitProperty = "zpUnitLabel";
+
 QString Plain(QString caption) {
     caption.remove(QLatin1Char('&'));
     while (caption.endsWith(QLatin1Char(':')) || caption.endsWith(QLatin1Char(' ')))
@@ -163,9 +166,20 @@ QLabel* AddRow(QGridLayout& grid, const QString& caption, QWidget* field, const 
         NameFor(field, caption);
     grid.addWidget(label, row, 0);
     grid.addWidget(field, row, 1);
-    if (!unit.isEmpty())
-        grid.addWidget(new QLabel(unit), row, 2);
+    if (!unit.isEmpty()) {
+        auto* unitLabel = new QLabel(unit);
+        grid.addWidget(unitLabel, row, 2);
+        label->setProperty(kUnitProperty, QVariant::fromValue<QObject*>(unitLabel));
+    }
     return label;
+}
+
+void ShowRow(QLabel* caption, bool visible) {
+    caption->setVisible(visible);
+    if (QWidget* field = caption->buddy())
+        field->setVisible(visible);
+    if (auto* unit = qobject_cast<QWidget*>(caption->property(kUnitProperty).value<QObject*>()))
+        unit->setVisible(visible);
 }
 
 QCheckBox* AddCheck(QGridLayout& grid, const QString& caption) {

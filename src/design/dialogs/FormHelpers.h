@@ -88,6 +88,8 @@ private:
 /// accelerator works), field and an optional unit text after it. Returns
 /// the caption label.
 QLabel* AddRow(QGridLayout& grid, const QString& caption, QWidget* field, const QString& unit = {});
+/// Shows or hides a row made by AddRow: caption, field and unit.
+void ShowRow(QLabel* caption, bool visible);
 /// A check box spanning the row.
 QCheckBox* AddCheck(QGridLayout& grid, const QString& caption);
 /// A list of fixed texts; the item data are their indexes.

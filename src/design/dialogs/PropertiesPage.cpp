@@ -133,12 +133,9 @@ public:
         auto* fill = Supports<IZpFillStyle>(copy);
         auto* line = Supports<IZpLineStyle>(copy);
 
-        FSizingLabel->setVisible(!linear && !barcode);
-        FSizing->setVisible(!linear && !barcode);
-        FRotationLabel->setVisible(rotation);
-        FRotation->setVisible(rotation);
-        FEllipseLabel->setVisible(ellipse);
-        FEllipse->setVisible(ellipse);
+        ShowRow(FSizingLabel, !linear && !barcode);
+        ShowRow(FRotationLabel, rotation);
+        ShowRow(FEllipseLabel, ellipse);
         FFillBox->setVisible(fill);
         FLineBox->setVisible(line);
 
