@@ -347,6 +347,23 @@ TEST_F(SheetTest, FieldsAreLoadedFromTheObject) {
     EXPECT_EQ(dialog->Page(QStringLiteral("Font")), nullptr);
     EXPECT_EQ(dialog->Page(QStringLiteral("Data")), nullptr);
 
+    // Two faces in one text: no face chosen, bold grey, italic as it is.
+    auto text = std::make_shared<TZpTextObject>();
+    TZpTextStyle plain = text->FontStyle();
+    TZpTextStyle other = plain;
+    other.FontName = QStringLiteral("DejaVu Serif");
+    other.Style = fsBold | fsItalic;
+    plain.Style = fsItalic;
+    text->Font().SetStyle(fsItalic);
+    text->RVData().SetTextStyles({plain, other});
+    text->RVData().SetParagraphs({TZpParagraph{0, {TZpRun{QStringLiteral("a"), 0}, TZpRun{QStringLiteral("b"), 1}}}});
+    auto td = Open(*text);
+    QWidget* f = td->Page(QStringLiteral("Font"));
+    EXPECT_EQ(Find<QComboBox>(f, QStringLiteral("Font name"))->currentIndex(), -1);
+    EXPECT_EQ(Find<QCheckBox>(f, QStringLiteral("Bold"))->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(Find<QCheckBox>(f, QStringLiteral("Italic"))->checkState(), Qt::Checked);
+    EXPECT_EQ(Find<QLineEdit>(f, QStringLiteral("Size"))->text(), QStringLiteral("10"));
+
     auto barcode = std::make_shared<TZpBarcodeObject>();
     barcode->SetSymbology(bcInt2of5);
     barcode->SetCheckDigit(true);
