@@ -6,10 +6,13 @@
 #include "design/dialogs/DataPage.h"
 #include "model/script/ZpScript.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDate>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSlider>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace zp::test {
@@ -41,6 +44,11 @@ TZpObjectPtr SerialText() {
 }
 TZpObjectPtr Barcode() {
     return std::make_shared<TZpBarcodeObject>();
+}
+TZpObjectPtr UpcData() {
+    auto b = std::make_shared<TZpBarcodeObject>();
+    b->Data().SetText(QStringLiteral("01234567890"));
+    return b;
 }
 TZpObjectPtr Rect() {
     return std::make_shared<TZpRectangleObject>();
@@ -203,6 +211,44 @@ const TFieldCase kCases[] = {
          EXPECT_TRUE(b->GetShowCheckDigit());
          EXPECT_FLOAT_EQ(b->GetWideToNarrow(), 2.0f);
      }},
+    {"UpcATakesItsFaceAndDensity", UpcData, "Bar Code",
+     [](auto&, QWidget* p) {
+         Choose(Find<QComboBox>(p, QStringLiteral("Symbology")), QStringLiteral("UPC-A"));
+     },
+     [](TZpObject& o) {
+         EXPECT_EQ(Supports<IZpBarcode>(o)->GetSymbology(), bcUPCA);
+         EXPECT_EQ(Supports<IZpBarcode>(o)->GetDensity(), 4); // 0.013 inch at 300
+         EXPECT_EQ(Supports<IZpFont>(o)->GetName(), QStringLiteral("OCR-B - Zentaprint"));
+     }},
+    {"PostnetHasNoCommonSettings", Barcode, "Bar Code",
+     [](auto&, QWidget* p) {
+         Type(Find<QLineEdit>(p, QStringLiteral("Height")), QStringLiteral("2"));
+         Choose(Find<QComboBox>(p, QStringLiteral("Symbology")), QStringLiteral("Postnet"));
+         EXPECT_FALSE(Find<QLineEdit>(p, QStringLiteral("Height"))->isVisibleTo(p));
+     },
+     [](TZpObject& o) {
+         EXPECT_EQ(Supports<IZpBarcode>(o)->GetSymbology(), bcPostnet);
+         EXPECT_EQ(Supports<IZpBarcode>(o)->GetHeight(), 150);
+     }},
+    {"AdjustmentsFromAdvanced", Barcode, "Bar Code",
+     [](auto&, QWidget* p) {
+         QTimer::singleShot(0, [] {
+             auto* adjust = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+             ASSERT_NE(adjust, nullptr);
+             EXPECT_EQ(adjust->windowTitle(), QStringLiteral("Bar Code Adjustments"));
+             auto sliders = adjust->findChildren<QSlider*>();
+             ASSERT_EQ(sliders.size(), 2);
+             EXPECT_EQ(sliders[0]->minimum(), 1 - 3); // 1 - density
+             sliders[0]->setValue(2);
+             sliders[1]->setValue(-1);
+             adjust->accept();
+         });
+         Find<QPushButton>(p, QStringLiteral("Advanced"))->click();
+     },
+     [](TZpObject& o) {
+         EXPECT_EQ(Supports<IZpBarcode>(o)->GetBarAdjust(), 2);
+         EXPECT_EQ(Supports<IZpBarcode>(o)->GetSpaceAdjust(), -1);
+     }},
     {"PrefixAndSuffix", Barcode, "Bar Code",
      [](auto&, QWidget* p) {
          Type(Find<QLineEdit>(p, QStringLiteral("Prefix")), QStringLiteral("9"));
@@ -356,7 +402,8 @@ TEST_F(SheetTest, FieldsAreLoadedFromTheObject) {
     plain.Style = fsItalic;
     text->Font().SetStyle(fsItalic);
     text->RVData().SetTextStyles({plain, other});
-    text->RVData().SetParagraphs({TZpParagraph{0, {TZpRun{QStringLiteral("a"), 0}, TZpRun{QStringLiteral("b"), 1}}}});
+    text->RVData().SetParagraphs(
+        {TZpParagraph{0, {TZpRun{QStringLiteral("a"), 0}, TZpRun{QStringLiteral("b"), 1}}}});
     auto td = Open(*text);
     QWidget* f = td->Page(QStringLiteral("Font"));
     EXPECT_EQ(Find<QComboBox>(f, QStringLiteral("Font name"))->currentIndex(), -1);
