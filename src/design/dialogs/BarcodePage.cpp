@@ -195,10 +195,8 @@ public:
         return ValidateBarcodeData(options, PrepareBarcodeData(BarcodeBytes(data->GetText()), options), true);
     }
 
-    /// Called once after the dialog has loaded: the page is written into
-    /// the copy so that the copy agrees with what the page shows.
-    void Shown() override {}
-
+    /// Writes the page into the copy once loading is done, so that the copy
+    /// agrees with what the page shows.
     void StoreOnce() { Store(); }
 
 private:

@@ -49,5 +49,7 @@ private:
 [[nodiscard]] TZpPropertyPage* MakeDataPage(TZpSheetContext& context);
 [[nodiscard]] TZpPropertyPage* MakePicturePage(TZpSheetContext& context);
 [[nodiscard]] TZpPropertyPage* MakeScriptPage(TZpSheetContext& context);
+/// After loading, the bar code page is written into the copy once.
+void StoreBarcodePageOnce(TZpPropertyPage* page);
 
 } // namespace zp

@@ -17,8 +17,6 @@
 
 namespace zp {
 
-void StoreBarcodePageOnce(TZpPropertyPage* page); // BarcodePage.cpp
-
 TZpPropertyPage::TZpPropertyPage(TZpSheetContext& context, const QString& title, QWidget* parent)
     : QWidget(parent), FContext(context), FTitle(title) {
     setObjectName(title);
