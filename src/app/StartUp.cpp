@@ -5,6 +5,7 @@
 #include "app/automation/AutomationServer.h"
 #include "base/Errors.h"
 #include "base/LabelDpi.h"
+#include "design/dialogs/PropertySheet.h"
 #include "legacy/LegacyImport.h"
 #include "model/objects/ObjectCursors.h"
 #include "platform/automation/Registration.h"
@@ -150,6 +151,7 @@ int RunApplication(int argc, char** argv) {
     QApplication app(argc, argv);
     if (HasDisplay()) {
         TZpWidgetDialogs::SetProgressFactory(&CreateProgressWindow);
+        InstallPropertyDialogs();
         SetPreviewWindow(&ShowPreviewWindow);
         SetZpDialogs(std::make_unique<TZpWidgetDialogs>());
     } else
