@@ -51,6 +51,11 @@ bool HasDisplay() {
 
 void InitializeModules() {
     AppOptions().LoadFromRegistry(ZpStore());
+    if (!ZpStore().LoadedCleanly())
+        ShowMessage(TZpMsgKind::Warning,
+                    QStringLiteral("The settings file \"%1\" could not be read. Zentaprint starts with the "
+                                   "default settings and will not change that file.")
+                        .arg(ZpStore().FileName()));
     ZpPrinter().SetBackend(MakeSystemPrinterBackend());
     SelectStartUpPrinter(ZpPrinter(), AppOptions().PrinterMode, ZpStore());
     // After the choice: choosing another printer loads its driver's defaults,
