@@ -75,7 +75,6 @@ private:
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), FDocument(std::make_unique<TZpLabelDocument>()) {
     InitZentaprintResources();
     setObjectName(QStringLiteral("frmMain"));
-    setAccessibleName(QStringLiteral("Zentaprint"));
     setAcceptDrops(true);
     FAutosave = std::make_unique<TZpAutosave>(*FDocument, this);
     FScanner = std::make_unique<TZpScanner>();
@@ -399,7 +398,8 @@ void TfrmMain::BuildStatusBar() {
         auto* panel = new QLabel(this);
         panel->setObjectName(QStringLiteral("sbPanel%1").arg(i));
         panel->setMinimumWidth(widths[i]);
-        panel->setAccessibleName(QString::fromLatin1(names[i]));
+        // The panel reads out its text; what it shows is its description.
+        panel->setAccessibleDescription(QString::fromLatin1(names[i]));
         panel->setFrameShape(QFrame::StyledPanel);
         statusBar()->addWidget(panel, i == 3 ? 1 : 0);
         FPanels[size_t(i)] = panel;
