@@ -142,6 +142,9 @@ int RunStartUp(const QStringList& arguments, bool runLoop, TZpStartUpReport* rep
         }
         mainWindow->show();
         r.MainWindowShown = true;
+        // A label left unsaved by a run that ended abruptly is offered back.
+        if (commandLine.isEmpty() && runLoop)
+            mainWindow->OfferAutosaveRestore();
     }
 
     // 7. The message loop.
