@@ -7,6 +7,7 @@
 #include "base/LabelDpi.h"
 #include "model/layout/LabelRoutines.h"
 #include "platform/dialogs/DialogServices.h"
+#include "platform/install/DataFolders.h"
 #include "platform/printing/Printer.h"
 #include "print/PrinterStartUp.h"
 #include "print/verify/ScanRun.h"
@@ -116,8 +117,13 @@ void ShowHelpTopic(int context) {
         std::fputs(CommandLineUsage().toUtf8().constData(), stderr);
         return;
     }
-    // The pages are part of the program; the browser is given a copy.
     const QString page = QStringLiteral("help-%1.html").arg(context);
+    // The installed pages first; the program's own copy when none is installed.
+    if (const QString installed = SharedDataFile(QStringLiteral("help/") + page); !installed.isEmpty()) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(installed));
+        return;
+    }
+    // The browser is given a copy of the built-in page.
     const QString folder =
         QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/help");
     QDir().mkpath(folder);

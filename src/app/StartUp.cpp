@@ -5,6 +5,7 @@
 #include "app/automation/AutomationServer.h"
 #include "base/Errors.h"
 #include "base/LabelDpi.h"
+#include "design/dialogs/PropertySheet.h"
 #include "legacy/LegacyImport.h"
 #include "model/objects/ObjectCursors.h"
 #include "platform/automation/Registration.h"
@@ -50,6 +51,11 @@ bool HasDisplay() {
 
 void InitializeModules() {
     AppOptions().LoadFromRegistry(ZpStore());
+    if (!ZpStore().LoadedCleanly())
+        ShowMessage(TZpMsgKind::Warning,
+                    QStringLiteral("The settings file \"%1\" could not be read. Zentaprint starts with the "
+                                   "default settings and will not change that file.")
+                        .arg(ZpStore().FileName()));
     ZpPrinter().SetBackend(MakeSystemPrinterBackend());
     SelectStartUpPrinter(ZpPrinter(), AppOptions().PrinterMode, ZpStore());
     // After the choice: choosing another printer loads its driver's defaults,
@@ -136,6 +142,9 @@ int RunStartUp(const QStringList& arguments, bool runLoop, TZpStartUpReport* rep
         }
         mainWindow->show();
         r.MainWindowShown = true;
+        // A label left unsaved by a run that ended abruptly is offered back.
+        if (commandLine.isEmpty() && runLoop)
+            mainWindow->OfferAutosaveRestore();
     }
 
     // 7. The message loop.
@@ -150,6 +159,7 @@ int RunApplication(int argc, char** argv) {
     QApplication app(argc, argv);
     if (HasDisplay()) {
         TZpWidgetDialogs::SetProgressFactory(&CreateProgressWindow);
+        InstallPropertyDialogs();
         SetPreviewWindow(&ShowPreviewWindow);
         SetZpDialogs(std::make_unique<TZpWidgetDialogs>());
     } else

@@ -71,14 +71,15 @@ void CopyRecords(const TZpRecordSet& records, const QString& table, TZpConnectio
         return;
     // One transaction and a few hundred records a statement keep a large
     // table from costing a disk flush per record.
-    constexpr size_t kBatch = 200;
+    constexpr int kBatch = 200;
     const QString insert = QStringLiteral("INSERT INTO %1 VALUES ").arg(Bracketed(table));
     target.Execute(QStringLiteral("BEGIN"));
-    for (size_t first = 0; first < records.Rows.size(); first += kBatch) {
+    const int count = records.Count();
+    for (int first = 0; first < count; first += kBatch) {
         QStringList rows;
-        for (size_t r = first; r < std::min(records.Rows.size(), first + kBatch); ++r) {
+        for (int r = first; r < std::min(count, first + kBatch); ++r) {
             QStringList values;
-            const QStringList& row = records.Rows[r];
+            const QStringList row = records.Row(r);
             for (qsizetype f = 0; f < records.Fields.size(); ++f)
                 values.append(Literal(row.value(f)));
             rows.append(QLatin1Char('(') + values.join(u',') + QLatin1Char(')'));

@@ -72,6 +72,15 @@ void TZpAppOptions::SaveToStream(TZpWriter& writer) const {
     writer.WriteBool(OldStyleEditing);
 }
 
+int ReadUndoLevels(const TZpSettingsStore& store) {
+    const int levels = store.ReadInteger(kSection, QStringLiteral("Undo Levels"), kDefaultUndoLevels);
+    return levels >= kMinUndoLevels && levels <= kMaxUndoLevels ? levels : kDefaultUndoLevels;
+}
+
+void WriteUndoLevels(TZpSettingsStore& store, int levels) {
+    store.WriteInteger(kSection, QStringLiteral("Undo Levels"), levels);
+}
+
 TZpAppOptions& AppOptions() {
     static TZpAppOptions options;
     return options;

@@ -45,6 +45,15 @@ public:
 /// The caption of ReadBackBarCodes in the options.
 inline constexpr const char* kReadBackBarCodesCaption = "Verify bar codes by reading them back";
 
+/// "Application Options"/"Undo Levels": the depth of an undo stack, read
+/// when the stack is created. The options dialog offers 1 to 999; a missing,
+/// unreadable or out-of-range value reads as 100.
+inline constexpr int kDefaultUndoLevels = 100;
+inline constexpr int kMinUndoLevels = 1;
+inline constexpr int kMaxUndoLevels = 999;
+[[nodiscard]] int ReadUndoLevels(const TZpSettingsStore& store);
+void WriteUndoLevels(TZpSettingsStore& store, int levels);
+
 /// The process-wide options, created with their defaults on first use.
 [[nodiscard]] TZpAppOptions& AppOptions();
 

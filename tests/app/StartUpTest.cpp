@@ -92,7 +92,7 @@ TEST(StartUpTest, MainWindowOpensCentredAt640By480OnAnEmptyStore) {
     test::ClearStore();
     TfrmMain main;
     EXPECT_EQ(main.size(), QSize(640, 480));
-    EXPECT_EQ(main.windowTitle(), QStringLiteral("Zentaprint"));
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("New Label - Zentaprint"));
     EXPECT_TRUE(main.Document().Objects().empty());
     // The default label format of an empty store: 2 x 5 rounded 4 x 2 inch labels on US Letter.
     const TLabelProperties& layout = main.Document().Layout();

@@ -294,6 +294,87 @@ TEST(DbfTest, CharacterFieldsKeepLeadingBlanks) {
     EXPECT_EQ(query.Value(QStringLiteral("Code")), QStringLiteral("5012345678900"));
 }
 
+// Text files are read in pieces of 4 MiB. A record with a quoted line break,
+// a doubled quote, multi-byte characters and CR LF reads whole wherever a
+// piece ends inside it, and the last record needs no line break.
+TEST(TextTableTest, RecordsReadWholeAcrossTheReadPieces) {
+    constexpr qsizetype kPiece = qsizetype{4} << 20;
+    const QByteArray tricky = "\"a\"\"b\nc\",\xC3\xA9\xE2\x82\xAC,end\r\n";
+    QTemporaryDir dir;
+    const QString folder = dir.path();
+    // Where the piece ends: before the record, after its opening quote, between the doubled
+    // quotes, after the quoted line break, after the closing quote, inside each multi-byte
+    // character, between CR and LF, after the record.
+    for (const qsizetype cut : {0, 1, 3, 6, 8, 10, 12, 13, 19, 20}) {
+        // Header and filler so that the tricky record starts cut bytes before the piece ends.
+        QByteArray text = "A,B,C\n";
+        const QByteArray filler = QByteArray(1000, 'f') + ",g,h\n";
+        int fillers = 0;
+        while (text.size() + filler.size() <= kPiece - cut - 10) {
+            text += filler;
+            ++fillers;
+        }
+        text += QByteArray(kPiece - cut - text.size() - 5, 'x') + ",y,z\n";
+        ASSERT_EQ(text.size(), kPiece - cut);
+        text += tricky + "last,1,2";
+        QFile file(QDir(folder).filePath(QStringLiteral("t.csv")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+
+        TZpConnection connection(
+            QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=Text")
+                .arg(folder));
+        connection.Open();
+        TZpQuery query(&connection, QStringLiteral("[t#csv]"));
+        query.Open();
+        ASSERT_EQ(query.RecordCount(), fillers + 3) << cut;
+        for (int i = 0; i < fillers + 1; ++i)
+            query.Next();
+        EXPECT_EQ(query.Value(0), QStringLiteral("a\"b\nc")) << cut;
+        EXPECT_EQ(query.Value(1), QStringLiteral("\u00E9\u20AC")) << cut;
+        EXPECT_EQ(query.Value(2), QStringLiteral("end")) << cut;
+        query.Next();
+        EXPECT_EQ(query.Value(QStringLiteral("C")), QStringLiteral("2")) << cut;
+    }
+}
+
+// The copy of a file source lives in a temporary file: gone once the
+// connection is closed and no record set read from it is left, which may
+// outlive the connection.
+TEST(TextTableTest, TheCopyGoesWithTheConnectionAndItsRecords) {
+    QTemporaryDir temp;
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(temp.path()));
+    QTemporaryDir dir;
+    QFile file(QDir(dir.path()).filePath(QStringLiteral("t.csv")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Name,Qty\nann,1\nbob,2\n");
+    file.close();
+    const auto copies = [&] { return QDir(temp.path()).entryList(QDir::Files).size(); };
+    {
+        TZpConnection connection(
+            QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=Text")
+                .arg(dir.path()));
+        connection.Open();
+        std::unique_ptr<TZpRecordSet> records = connection.Select(QStringLiteral("SELECT * FROM [t#csv]"));
+        EXPECT_EQ(copies(), 1);
+        connection.Close();
+        ASSERT_EQ(records->Count(), 2);
+        EXPECT_EQ(records->Row(1), (QStringList{QStringLiteral("bob"), QStringLiteral("2")}));
+        records.reset();
+        EXPECT_EQ(copies(), 0);
+        connection.Open();
+        EXPECT_EQ(connection.Select(QStringLiteral("SELECT Name FROM [t#csv] WHERE Qty > 1"))->Row(0),
+                  QStringList{QStringLiteral("bob")});
+    }
+    EXPECT_EQ(copies(), 0);
+    if (oldTemp.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", oldTemp);
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, EngineTest, ::testing::ValuesIn(kEngines),
                          [](const auto& info) { return std::string(info.param.Name); });
 

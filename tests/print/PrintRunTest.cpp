@@ -41,7 +41,7 @@ TEST_F(PrintRun, LabelsRecordsCopiesAndSerialsFollowTheMode) {
             i.Copies = copies;
         };
     };
-    const auto marked = [](std::initializer_list<int> records) {
+    const auto marked = [](std::vector<int> records) { // a copy: the cases outlive their braces
         return [=](TZpPrintInfo& i, TZpDataConnections& d) {
             i.MarkedOnly = true;
             for (int r : records) {

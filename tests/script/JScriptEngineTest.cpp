@@ -154,6 +154,18 @@ TEST(JScriptEngineTest, TimeLimitEndsRunawayCode) {
     EXPECT_EQ(Call(*engine, QStringLiteral("Fine"), QStringLiteral("y")), QStringLiteral("fine y"));
 }
 
+// Code that takes memory without end is stopped like code that takes time
+// without end, and the engine gives the memory back and works on.
+TEST(JScriptEngineTest, MemoryLimitEndsRunawayCode) {
+    auto engine = JScript(QStringLiteral(R"(
+        function Hoard(d) { var a = []; while (true) a.push("xy".repeat(1 << 22)); }
+        function Fine(d) { return "fine " + d; })"));
+    // Time enough for any machine to reach the memory limit first.
+    engine->SetTimeLimit(120s);
+    EXPECT_EQ(Call(*engine, QStringLiteral("Hoard")), QStringLiteral("ERROR: Out of memory"));
+    EXPECT_EQ(Call(*engine, QStringLiteral("Fine"), QStringLiteral("x")), QStringLiteral("fine x"));
+}
+
 // Each recipe once crashed the engine through native recursion; now each
 // ends in an error and the engine works on.
 TEST(JScriptEngineTest, DeepRecursionEndsInAnError) {

@@ -353,6 +353,22 @@ TEST_P(VbsLimit, EndsInAnError) {
 INSTANTIATE_TEST_SUITE_P(Vbs, VbsLimit, testing::ValuesIn(kLimitCases),
                          [](const auto& info) { return std::string(info.param.Name); });
 
+// No single text may pass 64 MiB, but many may: the memory limit ends the
+// call, and no error handler of the script can keep it going.
+TEST(VbsEngine, MemoryLimitEndsAHoardingCall) {
+    auto engine = CreateVBScriptEngine();
+    engine->SetTimeLimit(120s);
+    ASSERT_TRUE(engine->AddCode("Function Hoard(Data)\n  On Error Resume Next\n  Dim a(1000)\n"
+                                "  For i = 0 To 1000\n    a(i) = Space(30000000)\n  Next\nEnd Function\n"
+                                "Function Fine(Data)\n  Fine = \"fine \" & Data\nEnd Function"));
+    QString result;
+    EXPECT_FALSE(engine->Run("Hoard", {"1"}, result));
+    EXPECT_EQ(engine->Error().Description, "Out of memory");
+    EXPECT_EQ(engine->Error().Line, 5);
+    ASSERT_TRUE(engine->Run("Fine", {"x"}, result));
+    EXPECT_EQ(result, "fine x");
+}
+
 TEST(VbsEngine, TopLevelRunawayEndsAddCode) {
     auto engine = CreateVBScriptEngine();
     engine->SetTimeLimit(100ms);

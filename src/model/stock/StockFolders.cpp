@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/stock/StockFolders.h"
 
+#include "platform/install/DataFolders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -47,9 +49,9 @@ QStringList ShippedStockFolders() {
     if (!ShippedOverride().isEmpty())
         return ShippedOverride();
     // bin/../share/zentaprint both installed and in the build tree, where the
-    // program and the test programs sit one folder below the build folder.
-    const QString dir = QCoreApplication::applicationDirPath();
-    return {WithSeparator(QDir::cleanPath(dir + QStringLiteral("/../share/zentaprint")))};
+    // program and the test programs sit one folder below the build folder;
+    // else the system's data folders.
+    return {WithSeparator(SharedDataFolder())};
 }
 
 void SetShippedStockFolders(const QStringList& folders) {

@@ -6,6 +6,7 @@
 #include "platform/dataaccess/FileEngines.h"
 #include "platform/dataaccess/OdbcEngine.h"
 #include "platform/dataaccess/SqlEngine.h"
+#include "platform/dataaccess/WorkbookEngine.h"
 
 #include <QDir>
 #include <QFile>
@@ -122,6 +123,9 @@ std::unique_ptr<TZpDbEngine> CreateDbEngine(const TZpConnectionString& cs, bool 
         }
         if (StartsWith(extended, "dBase")) {
             return CreateDbfEngine(source);
+        }
+        if ((StartsWith(extended, "Excel") || StartsWith(extended, "OpenDocument")) && IsZipFile(source)) {
+            return CreateWorkbookEngine(source, extended);
         }
         if (StartsWith(extended, "Excel")) {
             return CreateXlsEngine(source, extended);

@@ -81,7 +81,7 @@ bool TZpQuery::Eof() const {
 }
 
 int TZpQuery::RecordCount() const {
-    return FRecords ? static_cast<int>(FRecords->Rows.size()) : 0;
+    return FRecords ? FRecords->Count() : 0;
 }
 
 int TZpQuery::FieldCount() const {
@@ -108,7 +108,7 @@ QString TZpQuery::Value(int index) const {
     if (!FRecords || FPosition >= RecordCount() || index < 0) {
         return {};
     }
-    const QStringList& row = FRecords->Rows[static_cast<size_t>(FPosition)];
+    const QStringList row = FRecords->Row(FPosition);
     return index < row.size() ? row[index] : QString();
 }
 

@@ -7,15 +7,30 @@
 #include <QSqlDatabase>
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace zp {
 
+class TZpCopyFile;
+
+/// Receives a table's records one by one as a source reads them.
+class IZpRecordSink {
+public:
+    virtual ~IZpRecordSink() = default;
+    /// Once, before the first record.
+    virtual void SetFields(const QList<TZpFieldInfo>& fields) = 0;
+    virtual void Add(const QStringList& row) = 0;
+};
+
 /// Base of the file engines (text, dBase, Excel, Access): each table is
-/// read in full when a query first needs it. "SELECT * FROM [table]" is
-/// answered from the table itself; any other SELECT runs in an in-memory
-/// SQLite database into which the tables it names are copied, so that the
+/// read when a query first needs it and copied into a temporary SQLite file
+/// of the connection (removed when the connection closes and no record set
+/// read from it is left), so that a table of a million records does not sit
+/// in memory. "SELECT * FROM [table]" reads the records back from that copy
+/// as the cursor comes to them; any other SELECT runs in the same file, into
+/// which the tables it names are copied with their field types, so that the
 /// texts the wizards compose (bracketed names, WHERE, LIKE, ORDER BY) run
-/// unchanged. The files are never written.
+/// unchanged. The source files are never written.
 class TZpTableEngine : public TZpDbEngine {
 public:
     struct TTable {
@@ -23,6 +38,9 @@ public:
         QStringList Aliases; ///< other names a query may use ("addresses.csv")
         bool System = false; ///< listed only with the system tables
         std::function<TZpRecordSet()> Load;
+        /// Instead of Load, for sources that may be too large to hold: hands
+        /// the records over one by one as it reads them.
+        std::function<void(IZpRecordSink&)> Stream = {};
     };
 
     explicit TZpTableEngine(QString what) : FWhat(std::move(what)) {}
@@ -42,14 +60,15 @@ protected:
 private:
     [[nodiscard]] int FindTable(const QString& name) const;
     [[nodiscard]] const TZpRecordSet& Records(int table);
-    /// The in-memory database the queries run in, made on first use.
-    [[nodiscard]] QSqlDatabase MemoryDatabase();
+    /// The connection to the copy the queries run in, made on first use.
+    [[nodiscard]] QSqlDatabase CopyDatabase();
     void CopyToSQLite(int table, const QString& sqlName);
     QString FWhat;
     bool FOpen = false;
     QList<TTable> FTables;
-    std::map<int, TZpRecordSet> FLoaded;
-    QString FMemoryName;          // the in-memory database, once one is needed
+    std::map<int, TZpRecordSet> FLoaded; // the fields, the records in the copy
+    std::shared_ptr<TZpCopyFile> FCopy;
+    QString FCopyName;            // the connection to it, once one is needed
     QHash<QString, bool> FCopied; // names already created in it (lower case)
 };
 

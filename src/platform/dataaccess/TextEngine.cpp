@@ -11,6 +11,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringDecoder>
+#include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace zp {
@@ -25,88 +28,214 @@ struct TFormat {
     bool Header = true;
 };
 
-// Splits the text into records of fields: fields in double quotes may hold
-// delimiters, line breaks and doubled quotes. lines receives the line on
-// which each record starts, for messages.
-std::vector<QStringList> ParseDelimited(const QString& text, QChar delimiter, const QString& file,
-                                        std::vector<int>& lines) {
-    std::vector<QStringList> rows;
-    const QChar* p = text.constData();
-    const QChar* const end = p + text.size();
-    int line = 1;
-    while (p < end) {
-        const QChar* recordStart = p;
-        const int recordLine = line;
-        QStringList fields;
-        QString field;
-        bool endOfRecord = false;
-        while (!endOfRecord) {
-            field.clear();
-            if (p < end && *p == u'"') {
-                const int quoteLine = line;
-                ++p;
-                for (;;) {
-                    if (p >= end) {
-                        throw EZpError(QStringLiteral("Line %1 of \"%2\": a quoted field is not closed.")
-                                           .arg(quoteLine)
-                                           .arg(file));
-                    }
-                    if (*p == u'"') {
-                        if (p + 1 < end && p[1] == u'"') {
-                            field += u'"';
-                            p += 2;
-                            continue;
+// Reads the file in pieces of this many bytes: a large file is never held whole.
+constexpr qint64 kReadBlock = qint64{4} << 20;
+
+// Splits text into records of fields: fields in double quotes may hold
+// delimiters, line breaks and doubled quotes. The text comes in pieces;
+// Parse takes the records that are complete in what it is given and leaves
+// the rest for the next piece.
+class TDelimitedParser {
+public:
+    TDelimitedParser(QChar delimiter, QString file) : FDelimiter(delimiter), FFile(std::move(file)) {}
+
+    // Hands each complete record at the start of text to record, with the
+    // line it starts on; returns how many characters those records took.
+    // With last, the text runs to the end of the file and every record in it
+    // is complete.
+    qsizetype Parse(const QString& text, bool last, const std::function<void(QStringList&, int)>& record) {
+        const QChar delimiter = FDelimiter;
+        const QChar* const begin = text.constData();
+        const QChar* p = begin;
+        const QChar* const end = p + text.size();
+        while (p < end) {
+            const QChar* recordStart = p;
+            const int recordLine = FLine;
+            QStringList fields;
+            QString field;
+            bool endOfRecord = false;
+            bool cut = false; // the record runs on into the next piece
+            while (!endOfRecord && !cut) {
+                field.clear();
+                if (p < end && *p == u'"') {
+                    const int quoteLine = FLine;
+                    ++p;
+                    for (;;) {
+                        if (p >= end) {
+                            if (!last) {
+                                cut = true;
+                                break;
+                            }
+                            throw EZpError(QStringLiteral("Line %1 of \"%2\": a quoted field is not closed.")
+                                               .arg(quoteLine)
+                                               .arg(FFile));
                         }
+                        if (*p == u'"') {
+                            if (p + 1 < end && p[1] == u'"') {
+                                field += u'"';
+                                p += 2;
+                                continue;
+                            }
+                            if (p + 1 >= end && !last) {
+                                cut = true; // a doubled quote may go on in the next piece
+                                break;
+                            }
+                            ++p;
+                            break;
+                        }
+                        if (*p == u'\n') {
+                            ++FLine;
+                        }
+                        field += *p++;
+                        if (p - recordStart > kMaxRecordLength) {
+                            break;
+                        }
+                    }
+                    // Text between the closing quote and the delimiter is kept, as written.
+                    while (!cut && p < end && *p != delimiter && *p != u'\n' && *p != u'\r') {
+                        field += *p++;
+                    }
+                } else {
+                    const QChar* start = p;
+                    while (p < end && *p != delimiter && *p != u'\n' && *p != u'\r') {
                         ++p;
-                        break;
                     }
-                    if (*p == u'\n') {
-                        ++line;
-                    }
-                    field += *p++;
-                    if (p - recordStart > kMaxRecordLength) {
+                    field = QString(start, p - start);
+                }
+                if (p - recordStart > kMaxRecordLength) {
+                    throw EZpError(QStringLiteral("Line %1 of \"%2\" is longer than %3 characters.")
+                                       .arg(recordLine)
+                                       .arg(FFile)
+                                       .arg(kMaxRecordLength));
+                }
+                if (cut) {
+                    break;
+                }
+                fields.append(field);
+                if (p < end && *p == delimiter) {
+                    ++p;
+                    continue;
+                }
+                // The record ends at a line break, or with the file; a CR at the
+                // end of a piece may have its LF in the next.
+                if (p >= end || (*p == u'\r' && p + 1 >= end)) {
+                    if (!last) {
+                        cut = true;
                         break;
                     }
                 }
-                // Text between the closing quote and the delimiter is kept, as written.
-                while (p < end && *p != delimiter && *p != u'\n' && *p != u'\r') {
-                    field += *p++;
-                }
-            } else {
-                const QChar* start = p;
-                while (p < end && *p != delimiter && *p != u'\n' && *p != u'\r') {
+                if (p < end && *p == u'\r') {
                     ++p;
                 }
-                field = QString(start, p - start);
+                if (p < end && *p == u'\n') {
+                    ++p;
+                }
+                ++FLine;
+                endOfRecord = true;
             }
-            if (p - recordStart > kMaxRecordLength) {
-                throw EZpError(QStringLiteral("Line %1 of \"%2\" is longer than %3 characters.")
-                                   .arg(recordLine)
-                                   .arg(file)
-                                   .arg(kMaxRecordLength));
+            if (cut) {
+                FLine = recordLine;
+                return recordStart - begin;
             }
-            fields.append(field);
-            if (p < end && *p == delimiter) {
-                ++p;
-                continue;
+            // Blank lines are no records.
+            if (!(fields.size() == 1 && fields[0].isEmpty())) {
+                record(fields, recordLine);
             }
-            if (p < end && *p == u'\r') {
-                ++p;
-            }
-            if (p < end && *p == u'\n') {
-                ++p;
-            }
-            ++line;
-            endOfRecord = true;
         }
-        // Blank lines are no records.
-        if (!(fields.size() == 1 && fields[0].isEmpty())) {
-            rows.push_back(std::move(fields));
-            lines.push_back(recordLine);
+        return p - begin;
+    }
+
+private:
+    QChar FDelimiter;
+    QString FFile;
+    int FLine = 1;
+};
+
+// How the file's bytes are turned into text: decided for the whole file
+// (ASCII, else UTF-8 where all of it is valid UTF-8, else Windows-1252),
+// as for the texts of the label file.
+class TFileText {
+public:
+    explicit TFileText(const QString& path) : FFile(path) {
+        if (!FFile.open(QIODevice::ReadOnly)) {
+            throw EZpError(
+                QStringLiteral("The file \"%1\" could not be read: %2").arg(path, FFile.errorString()));
+        }
+        if (FFile.peek(3) == "\xEF\xBB\xBF") {
+            FStart = 3;
+        }
+        bool ascii = true;
+        bool utf8 = true;
+        QStringDecoder check(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        QByteArray tail;
+        for (Rewind(); !FFile.atEnd();) {
+            const QByteArray block = FFile.read(kReadBlock);
+            if (block.isEmpty()) {
+                break;
+            }
+            tail = (tail + block.right(4)).right(4);
+            if (ascii) {
+                ascii = std::all_of(block.begin(), block.end(),
+                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+            }
+            if (!ascii) {
+                (void)check.decode(block);
+                if (check.hasError()) {
+                    utf8 = false;
+                    break;
+                }
+            }
+        }
+        FKind = ascii ? TKind::Ascii : utf8 && !EndsInsideSequence(tail) ? TKind::Utf8 : TKind::Ansi;
+        Rewind();
+    }
+
+    // The next piece of text; empty at the end of the file.
+    QString Next() {
+        const QByteArray block = FFile.read(kReadBlock);
+        switch (FKind) {
+        case TKind::Ascii:
+            return QString::fromLatin1(block);
+        case TKind::Utf8:
+            return FUtf8.decode(block);
+        default:
+            return DecodeWindows1252(block);
         }
     }
-    return rows;
-}
+
+    [[nodiscard]] bool AtEnd() const { return FFile.atEnd(); }
+
+private:
+    enum class TKind { Ascii, Utf8, Ansi };
+    // Whether the bytes end before the end of a UTF-8 sequence: the checking
+    // decoder waits for the rest then, where the file has none.
+    static bool EndsInsideSequence(const QByteArray& bytes) {
+        int continuations = 0;
+        qsizetype i = bytes.size() - 1;
+        while (i >= 0 && continuations < 3 && (static_cast<unsigned char>(bytes[i]) & 0xC0) == 0x80) {
+            --i;
+            ++continuations;
+        }
+        if (i < 0) {
+            return false;
+        }
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        return length > continuations + 1;
+    }
+    void Rewind() {
+        if (!FFile.seek(FStart)) {
+            throw EZpError(QStringLiteral("The file \"%1\" could not be read: %2")
+                               .arg(FFile.fileName(), FFile.errorString()));
+        }
+    }
+
+    QFile FFile;
+    qint64 FStart = 0;
+    TKind FKind = TKind::Ascii;
+    // A leading U+FEFF (after the mark dropped above) is text like any other.
+    QStringDecoder FUtf8{QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom};
+};
 
 TZpFieldType SchemaType(const QString& word, int& size) {
     const QString type = word.toLower();
@@ -157,17 +286,13 @@ TZpFieldInfo SchemaColumn(const QString& definition) {
     return info;
 }
 
-TZpRecordSet LoadTextTable(const QString& path, const TZpSchemaFile& schema, bool headerDefault) {
+// Reads a text table record by record into sink: the fields from the
+// header row (or numbered) and SCHEMA.INI, then every record, each checked
+// to have as many fields.
+void StreamTextTable(const QString& path, const TZpSchemaFile& schema, bool headerDefault,
+                     IZpRecordSink& sink) {
     const QString fileName = QFileInfo(path).fileName();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw EZpError(QStringLiteral("The file \"%1\" could not be read: %2").arg(path, file.errorString()));
-    }
-    QByteArray bytes = file.readAll();
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        bytes.remove(0, 3);
-    }
-    const QString text = DecodeFileString(bytes);
+    TFileText file(path);
 
     TFormat format;
     format.Header = headerDefault;
@@ -186,38 +311,51 @@ TZpRecordSet LoadTextTable(const QString& path, const TZpSchemaFile& schema, boo
         }
     }
 
-    std::vector<int> lines;
-    std::vector<QStringList> rows = ParseDelimited(text, format.Delimiter, path, lines);
-    TZpRecordSet records;
-    int width = rows.empty() ? 0 : static_cast<int>(rows.front().size());
     const QList<QString> columns = schema.Columns(fileName);
-    for (int i = 0; i < width; ++i) {
-        TZpFieldInfo info;
-        info.Size = 255;
-        if (format.Header) {
-            info.Name = rows.front()[i].trimmed();
+    bool first = true;
+    qsizetype width = 0;
+    const auto record = [&](QStringList& fields, int line) {
+        if (first) {
+            first = false;
+            width = fields.size();
+            QList<TZpFieldInfo> infos;
+            for (qsizetype i = 0; i < width; ++i) {
+                TZpFieldInfo info;
+                info.Size = 255;
+                if (format.Header) {
+                    info.Name = fields[i].trimmed();
+                }
+                if (i < columns.size()) {
+                    info = SchemaColumn(columns[i]);
+                }
+                infos.append(info);
+            }
+            MakeFieldNamesUnique(infos);
+            sink.SetFields(infos);
+            if (format.Header) {
+                return;
+            }
         }
-        if (i < columns.size()) {
-            info = SchemaColumn(columns[i]);
-        }
-        records.Fields.append(info);
-    }
-    MakeFieldNamesUnique(records.Fields);
-    const size_t first = format.Header && !rows.empty() ? 1 : 0;
-    for (size_t r = first; r < rows.size(); ++r) {
-        if (rows[r].size() != width) {
+        if (fields.size() != width) {
             throw EZpError(QStringLiteral("Line %1 of \"%2\" has %3 fields where %4 were expected.")
-                               .arg(lines[r])
+                               .arg(line)
                                .arg(path)
-                               .arg(rows[r].size())
+                               .arg(fields.size())
                                .arg(width));
         }
+        sink.Add(fields);
+    };
+    TDelimitedParser parser(format.Delimiter, path);
+    QString text;
+    bool last = false;
+    while (!last) {
+        text += file.Next();
+        last = file.AtEnd();
+        text.remove(0, parser.Parse(text, last, record));
     }
-    if (first == 1) {
-        rows.erase(rows.begin());
+    if (first) {
+        sink.SetFields({});
     }
-    records.Rows = std::move(rows);
-    return records;
 }
 
 class TTextEngine : public TZpTableEngine {
@@ -241,9 +379,11 @@ protected:
             listed.replace(u'.', u'#');
             const QString path = dir.filePath(file);
             const bool header = FHeader;
-            tables.append(TTable{listed, {file}, false, [path, schema, header] {
-                                     return LoadTextTable(path, *schema, header);
-                                 }});
+            TTable table{listed, {file}, false, {}};
+            table.Stream = [path, schema, header](IZpRecordSink& sink) {
+                StreamTextTable(path, *schema, header, sink);
+            };
+            tables.append(std::move(table));
         }
         return tables;
     }

@@ -12,10 +12,13 @@ QStringList TZpScriptedDialogs::Messages() const {
 }
 
 std::optional<TZpScriptedDialogs::TReply> TZpScriptedDialogs::Next() {
-    if (FReplies.empty())
-        return std::nullopt;
-    TReply reply = std::move(FReplies.front());
-    FReplies.pop_front();
+    // Built in place: moving the reply through a local of its own made the
+    // optimiser think parts of the variant might be read uninitialised.
+    std::optional<TReply> reply;
+    if (!FReplies.empty()) {
+        reply.emplace(std::move(FReplies.front()));
+        FReplies.pop_front();
+    }
     return reply;
 }
 

@@ -95,8 +95,10 @@ bool TZpJScriptEngine::EnsureEngine() {
     return FReady;
 }
 
-void TZpJScriptEngine::Interrupt(void* self) {
+void TZpJScriptEngine::Interrupt(void* self, TZpScriptStop why) {
     auto* engine = static_cast<TZpJScriptEngine*>(self);
+    if (why == TZpScriptStop::OutOfMemory)
+        engine->FOutOfMemory = true;
     engine->FTimedOut = true;
     engine->FEngine->setInterrupted(true);
 }
@@ -118,6 +120,7 @@ bool TZpJScriptEngine::AddCode(const QString& source) {
     FSources.push_back(source);
     const QString fileName = QString::number(FSources.size());
     FTimedOut = false;
+    FOutOfMemory = false;
     FEngine->setInterrupted(false);
     bool ok = true;
     {
@@ -139,7 +142,7 @@ bool TZpJScriptEngine::AddCode(const QString& source) {
         }
     }
     if (FTimedOut) {
-        SetTimeLimitError();
+        SetStoppedError();
         return false;
     }
     return ok;
@@ -157,6 +160,7 @@ bool TZpJScriptEngine::Run(const QString& function, const QStringList& arguments
     for (const QString& a : arguments)
         args.append(QJSValue(a));
     FTimedOut = false;
+    FOutOfMemory = false;
     FEngine->setInterrupted(false);
     bool ok = false;
     {
@@ -176,14 +180,22 @@ bool TZpJScriptEngine::Run(const QString& function, const QStringList& arguments
         }
     }
     if (FTimedOut) {
-        SetTimeLimitError();
+        SetStoppedError();
         return false;
     }
     return ok;
 }
 
-void TZpJScriptEngine::SetTimeLimitError() {
+void TZpJScriptEngine::SetStoppedError() {
     FError = {};
+    if (FOutOfMemory) {
+        FError.Description = QStringLiteral("Out of memory");
+        // What the code built is garbage now; the engine would keep it until
+        // it next felt short of memory.
+        FEngine->setInterrupted(false);
+        FEngine->collectGarbage();
+        return;
+    }
     FError.Description = QStringLiteral("The script ran longer than %1 seconds and was stopped")
                              .arg(double(FLimit.count()) / 1000.0);
 }

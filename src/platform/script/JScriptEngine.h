@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/script/ScriptEngine.h"
+#include "platform/script/Watchdog.h"
 
 #include <QJSValue>
 #include <atomic>
@@ -31,10 +32,11 @@ public:
     void SetTimeLimit(std::chrono::milliseconds limit) override { FLimit = limit; }
 
 private:
-    static void Interrupt(void* self);
+    static void Interrupt(void* self, TZpScriptStop why);
     bool EnsureEngine();
     void ClearValues();
-    void SetTimeLimitError();
+    /// After the watchdog stopped the code: its error, and the memory the code took given back.
+    void SetStoppedError();
     // The error thrown by code: description, and line and line text where
     // the thrown value carries them.
     void SetThrownError(const QJSValue& thrown);
@@ -49,6 +51,7 @@ private:
     TZpScriptError FError;
     std::chrono::milliseconds FLimit = kDefaultCallLimit;
     std::atomic<bool> FTimedOut = false;
+    std::atomic<bool> FOutOfMemory = false;
     bool FReady = false; // the global object was locked down
 };
 

@@ -8,12 +8,30 @@
 
 namespace zp {
 
+namespace {
+// A store whose file could not be read keeps its values for the session
+// only: writing it would replace settings the user may still want back.
+QSettings::Format SessionOnlyFormat() {
+    static const QSettings::Format format = QSettings::registerFormat(
+        QStringLiteral("ini"), [](QIODevice&, QSettings::SettingsMap&) { return true; },
+        [](QIODevice&, const QSettings::SettingsMap&) { return false; });
+    return format;
+}
+} // namespace
+
 TZpSettingsStore::TZpSettingsStore()
-    : FSettings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            QStringLiteral("Orvelle"), QStringLiteral("Zentaprint 3.0"))) {}
+    : TZpSettingsStore(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                   QStringLiteral("Orvelle"),
+                                                   QStringLiteral("Zentaprint 3.0"))) {}
 
 TZpSettingsStore::TZpSettingsStore(const QString& iniFile)
-    : FSettings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
+    : TZpSettingsStore(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
+
+TZpSettingsStore::TZpSettingsStore(std::unique_ptr<QSettings> settings)
+    : FSettings(std::move(settings)), FLoadedCleanly(FSettings->status() == QSettings::NoError) {
+    if (!FLoadedCleanly)
+        FSettings = std::make_unique<QSettings>(FSettings->fileName(), SessionOnlyFormat());
+}
 
 TZpSettingsStore::~TZpSettingsStore() = default;
 
@@ -150,8 +168,9 @@ void TZpSettingsStore::DeleteValue(const QString& section, const QString& name) 
     FSettings->remove(Key(section, name));
 }
 
-void TZpSettingsStore::Flush() {
+bool TZpSettingsStore::Flush() {
     FSettings->sync();
+    return FSettings->status() == QSettings::NoError;
 }
 
 QString TZpSettingsStore::FileName() const {

@@ -45,13 +45,21 @@ public:
     void EraseSection(const QString& section);
     void DeleteValue(const QString& section, const QString& name);
 
-    /// Writes pending changes to disk.
-    void Flush();
+    /// Writes pending changes to disk; false when they could not be stored
+    /// (a read-only folder). Unstored changes stay readable in this store
+    /// for the rest of the session.
+    bool Flush();
+    /// False when the file existed but could not be read at start: the
+    /// store then starts empty (every reader takes its default), keeps what
+    /// is written for the session, and never overwrites the file.
+    [[nodiscard]] bool LoadedCleanly() const { return FLoadedCleanly; }
     [[nodiscard]] QString FileName() const;
 
 private:
+    explicit TZpSettingsStore(std::unique_ptr<QSettings> settings);
     [[nodiscard]] QString Key(const QString& section, const QString& name) const;
     std::unique_ptr<QSettings> FSettings;
+    bool FLoadedCleanly = true;
 };
 
 /// The process-wide store of the running user; created on first use.

@@ -132,9 +132,19 @@ std::optional<QString> TZpWidgetDialogs::OpenFileName(const QString& caption, co
     return name;
 }
 
-bool TZpWidgetDialogs::EditObjectProperties(TZpObject&) {
-    // The object property dialog joins with the design surface.
-    return false;
+namespace {
+TZpWidgetDialogs::TPropertiesEditor& PropertiesEditor() {
+    static TZpWidgetDialogs::TPropertiesEditor editor;
+    return editor;
+}
+} // namespace
+
+void TZpWidgetDialogs::SetObjectPropertiesEditor(TPropertiesEditor editor) {
+    PropertiesEditor() = std::move(editor);
+}
+
+bool TZpWidgetDialogs::EditObjectProperties(TZpObject& object) {
+    return PropertiesEditor() && PropertiesEditor()(object);
 }
 
 namespace {

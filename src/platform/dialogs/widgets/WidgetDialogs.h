@@ -31,6 +31,10 @@ public:
     /// installs their maker at start-up.
     using TProgressFactory = std::function<std::unique_ptr<IZpProgress>(TZpProgressKind)>;
     static void SetProgressFactory(TProgressFactory factory);
+    /// "Object Properties" lives with the design surface's dialogs; the
+    /// program installs it at start-up. Without it nothing is edited.
+    using TPropertiesEditor = std::function<bool(TZpObject&)>;
+    static void SetObjectPropertiesEditor(TPropertiesEditor editor);
 
 private:
     [[nodiscard]] static QWidget* Owner();

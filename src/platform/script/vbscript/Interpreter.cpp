@@ -15,6 +15,8 @@ namespace {
 /// A run that passed its time limit; not a language error, so On Error
 /// Resume Next cannot swallow it.
 struct EVbsTimeout {};
+// Past the memory limit: like the time limit, no On Error handler can catch it.
+struct EVbsOutOfMemory {};
 
 /// An error about a name: the message shown names it, Err.Description does not.
 class EVbsNameError : public EVbsError {
@@ -98,13 +100,22 @@ void TInterpreter::Reset() {
 void TInterpreter::Start() {
     FDeadline = std::chrono::steady_clock::now() + FLimit;
     FTicks = 0;
+    FOutOfMemory.store(false, std::memory_order_relaxed);
     FDepth = 0;
     char here;
     FStackBase = &here;
     FCurLine = 0;
 }
 
+void TInterpreter::StopForMemory(void* self, TZpScriptStop why) {
+    // The interpreter keeps its own time; the watchdog is here for memory.
+    if (why == TZpScriptStop::OutOfMemory)
+        static_cast<TInterpreter*>(self)->FOutOfMemory.store(true, std::memory_order_relaxed);
+}
+
 void TInterpreter::Tick() {
+    if (FOutOfMemory.load(std::memory_order_relaxed))
+        throw EVbsOutOfMemory{};
     if ((++FTicks & 15) != 0)
         return;
     if (std::chrono::steady_clock::now() > FDeadline)
@@ -175,6 +186,7 @@ bool TInterpreter::AddCode(const QString& source, TZpScriptError& error) {
     TFrame top;
     top.Module = m;
     FCurModule = m;
+    TZpWatchdogScope watchdog(FLimit, &StopForMemory, this);
     try {
         RunInits(m->Inits, top);
         ExecBlock(m->Body, top);
@@ -206,6 +218,7 @@ bool TInterpreter::Run(const QString& name, const QStringList& arguments, QStrin
     Start();
     FCurModule = proc->Module;
     FCurLine = proc->Line;
+    TZpWatchdogScope watchdog(FLimit, &StopForMemory, this);
     try {
         TFrame frame;
         frame.Own.resize(proc->SlotCount);
@@ -238,6 +251,8 @@ void TInterpreter::Report(TZpScriptError& error) {
         Fill(error, e.Description(), FCurLine, FCurModule);
     } catch (const EVbsTimeout&) {
         Fill(error, QStringLiteral("Script timed out"), FCurLine, FCurModule);
+    } catch (const EVbsOutOfMemory&) {
+        Fill(error, StandardDescription(kErrOutOfMemory), FCurLine, FCurModule);
     } catch (const std::bad_alloc&) {
         Fill(error, StandardDescription(kErrOutOfMemory), FCurLine, FCurModule);
     } catch (const std::length_error&) {

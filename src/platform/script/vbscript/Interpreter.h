@@ -2,10 +2,12 @@
 #pragma once
 
 #include "platform/script/ScriptEngine.h"
+#include "platform/script/Watchdog.h"
 #include "platform/script/vbscript/Ast.h"
 #include "platform/script/vbscript/Variant.h"
 
 #include <QHash>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <deque>
@@ -54,6 +56,7 @@ private:
     std::chrono::milliseconds FLimit = kDefaultCallLimit;
     std::chrono::steady_clock::time_point FDeadline;
     uint32_t FTicks = 0;
+    std::atomic<bool> FOutOfMemory = false; // set by the watchdog's thread
     int FDepth = 0;
     const char* FStackBase = nullptr;
     int FCurLine = 0;
@@ -65,6 +68,7 @@ private:
     TProc* FLastRunProc = nullptr;
 
     void Start();
+    static void StopForMemory(void* self, TZpScriptStop why);
     void Tick();
     void CheckStack();
     void Fill(TZpScriptError& error, const QString& description, int line, const TModule* module) const;
