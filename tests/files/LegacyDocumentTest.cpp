@@ -221,6 +221,39 @@ TEST_F(LegacyDocumentTest, SavingWritesANativeLabelBesideTheOldOne) {
     EXPECT_EQ(Supports<IZpData>(saved.Objects()[10])->GetSerialStart(), 8);
 }
 
+TEST_F(LegacyDocumentTest, StrikeOutIsKeptThroughImportAndSave) {
+    // Bold, italic, underline and strike-out in the font of a plain text and
+    // of a rich one whose line turns strike-out off and on again.
+    QByteArray plain = TextRecord(1, "Plain", 0);
+    B::Put(plain, 55, B::B(1) + B::B(1) + B::B(1));
+    QByteArray rich = TextRecord(2, "Rich", 0);
+    B::Put(rich, 55, B::B(1) + B::B(1) + B::B(1));
+    B::Put(rich, 250, B::B(0));
+    B f;
+    f.Records = plain + Trailer() + rich + Formatted({{QByteArray("a\x01tb\x01Tc", 7), 240}});
+    Open(f.Bytes());
+    SaveLabelDocument(FDoc, Path(QStringLiteral("label.zp3")));
+    TZpLabelDocument saved;
+    LoadLabelDocument(saved, Path(QStringLiteral("label.zp3")), false);
+    ASSERT_EQ(saved.Objects().size(), 2u);
+    const auto runStyles = [](const TZpObjectPtr& obj) {
+        auto* text = dynamic_cast<TZpTextObject*>(obj.get());
+        std::vector<int> styles;
+        if (!text)
+            return styles;
+        for (const TZpParagraph& p : text->RVData().Paragraphs())
+            for (const TZpRun& run : p.Runs)
+                styles.push_back(text->RVData().TextStyles().at(size_t(run.Style)).Style);
+        return styles;
+    };
+    constexpr int kAll = fsBold | fsItalic | fsUnderline | fsStrikeOut;
+    auto* first = dynamic_cast<TZpTextObject*>(saved.Objects()[0].get());
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->RVData().TextStyles().front().Style, kAll);
+    EXPECT_EQ(runStyles(saved.Objects()[0]), std::vector<int>{kAll});
+    EXPECT_EQ(runStyles(saved.Objects()[1]), (std::vector<int>{kAll, kAll & ~fsStrikeOut, kAll}));
+}
+
 struct TTextMergeCase {
     const char* Name;
     int16_t Type;
