@@ -125,6 +125,36 @@ TEST_F(LegacyDocumentTest, DBaseTableIsCopiedIntoANewDatabase) {
     EXPECT_EQ(records->Rows[1], QStringList({"5012345678900", "Blue mug", "", "12.25", "", "False"}));
 }
 
+TEST_F(LegacyDocumentTest, TheCopyIsMadeAgainOnlyWhenTheTableChanged) {
+    const QString dbf = CopyStock();
+    const auto convert = [&dbf] {
+        QString path = dbf;
+        ConvertDBaseToAccess(path);
+        return path;
+    };
+    // Opening the label twice uses one copy.
+    Open(test::EveryKindLabel(dbf));
+    Open(test::EveryKindLabel(dbf));
+    EXPECT_EQ(FDoc.Connections().ConnectionString(0),
+              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1")
+                  .arg(Path(QStringLiteral("STOCK.mdb"))));
+    EXPECT_FALSE(QFile::exists(Path(QStringLiteral("STOCK_1.mdb"))));
+    // A table changed since (its time, then its size) gets a copy of its own,
+    // which then serves in turn.
+    QFile table(dbf);
+    ASSERT_TRUE(table.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(table.setFileTime(table.fileTime(QFileDevice::FileModificationTime).addSecs(-60),
+                                  QFileDevice::FileModificationTime));
+    EXPECT_EQ(convert(), Path(QStringLiteral("STOCK_1.mdb")));
+    EXPECT_EQ(convert(), Path(QStringLiteral("STOCK_1.mdb")));
+    const QDateTime time = table.fileTime(QFileDevice::FileModificationTime);
+    ASSERT_TRUE(table.seek(table.size()));
+    table.write("\x1a");
+    table.flush();
+    ASSERT_TRUE(table.setFileTime(time, QFileDevice::FileModificationTime));
+    EXPECT_EQ(convert(), Path(QStringLiteral("STOCK_2.mdb")));
+}
+
 TEST_F(LegacyDocumentTest, DBaseThatCannotBeReadLeavesNoDatabase) {
     QString path = Path(QStringLiteral("BROKEN.DBF"));
     WriteFile(QStringLiteral("BROKEN.DBF"), QByteArray("\x03\x7c", 2));
