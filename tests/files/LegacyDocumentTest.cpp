@@ -8,7 +8,7 @@
 #include "data/DatabaseCopy.h"
 #include "files/FileTestSupport.h"
 #include "files/LabelFile.h"
-#include "legacy/LegacyBuilder.h"
+#include "files/LegacyBuilder.h"
 #include "legacy/LegacyImport.h"
 #include "model/ModelTestSupport.h"
 #include "model/data/ZpData.h"

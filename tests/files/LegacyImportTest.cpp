@@ -9,7 +9,7 @@
 #include "base/Rounding.h"
 #include "files/FileTestSupport.h"
 #include "files/LabelFile.h"
-#include "legacy/LegacyBuilder.h"
+#include "files/LegacyBuilder.h"
 #include "model/ModelTestSupport.h"
 #include "model/data/ZpData.h"
 #include "model/layout/IDEProperties.h"

@@ -4,7 +4,7 @@
 // the fuzz target check the last).
 #include "base/Errors.h"
 #include "files/LabelFile.h"
-#include "legacy/LegacyBuilder.h"
+#include "files/LegacyBuilder.h"
 #include "legacy/LegacyImport.h"
 #include "model/ModelTestSupport.h"
 #include "model/layout/IDEProperties.h"
