@@ -31,6 +31,13 @@ void PrintError(const QString& message) {
     std::fprintf(stderr, "zentaprint: %s\n", message.toUtf8().constData());
 }
 
+// A command line that cannot be run: the message and where to look, not the
+// whole usage text.
+void PrintUsageError(const QString& message) {
+    PrintError(message);
+    std::fputs("Try 'zentaprint --help' for more information.\n", stderr);
+}
+
 // The main window's operations, for the classic command line.
 class TMainWindowHost : public IZpCommandLineHost {
 public:
@@ -138,7 +145,7 @@ std::optional<int> RunCommandLine(TfrmMain& mainWindow, const QStringList& argum
     try {
         options = ExtractRunOptions(arguments);
     } catch (const EZpError& e) {
-        PrintError(e.Message());
+        PrintUsageError(e.Message());
         return 1;
     }
     if (options.Help) {
@@ -157,13 +164,12 @@ std::optional<int> RunCommandLine(TfrmMain& mainWindow, const QStringList& argum
         ZpPrinter().SetOutputFileName(QFileInfo(options.OutputFile).absoluteFilePath());
 
     if (options.Verify && options.Classic.isEmpty()) {
-        PrintError(QStringLiteral("--verify needs a label file"));
+        PrintUsageError(QStringLiteral("--verify needs a label file"));
         return 1;
     }
     // Nobody could read a help page here: a batch job that names no label fails.
     if (!options.Classic.isEmpty() && !QFileInfo(options.Classic.first()).isFile() && !HasDisplay()) {
-        ShowHelpTopic(kCommandLineHelpContext);
-        PrintError(QStringLiteral("\"%1\" is not a label file").arg(options.Classic.first()));
+        PrintUsageError(QStringLiteral("\"%1\" is not a label file").arg(options.Classic.first()));
         return 1;
     }
     TMainWindowHost host(mainWindow, options);

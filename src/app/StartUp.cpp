@@ -23,7 +23,10 @@
 #include "ui/SplashWindow.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
 
@@ -35,6 +38,22 @@ void SelectPlatformForThisRun() {
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// Without a runtime folder (cron, a service, CI) Qt warns on every start;
+// the process then gets a private one, removed when it ends.
+std::unique_ptr<QTemporaryDir> PrivateRuntimeFolder() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return nullptr;
+    auto folder =
+        std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/zentaprint-runtime-XXXXXX"));
+    if (!folder->isValid())
+        return nullptr;
+    // Qt takes a runtime folder only when nobody else may enter it.
+    QFile::setPermissions(folder->path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder->path()));
+    return folder;
 }
 
 void ReportError(const QString& message) {
@@ -156,6 +175,7 @@ int RunStartUp(const QStringList& arguments, bool runLoop, TZpStartUpReport* rep
 
 int RunApplication(int argc, char** argv) {
     SelectPlatformForThisRun();
+    const std::unique_ptr<QTemporaryDir> runtime = PrivateRuntimeFolder();
     QApplication app(argc, argv);
     if (HasDisplay()) {
         TZpWidgetDialogs::SetProgressFactory(&CreateProgressWindow);

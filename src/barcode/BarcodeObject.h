@@ -61,6 +61,10 @@ public:
 
     /// The symbol's width for the data source's current text.
     [[nodiscard]] int32_t SymbolWidth() const;
+    /// Puts the bounds where drawing on a canvas of LabelDPI would leave
+    /// them, for settings assigned directly (a rescaled label), so that
+    /// nothing reads a stale rectangle before the first drawing.
+    void FitBoundsToSymbol();
 
     // IZpBarcode. Symbology also shows the text below the bars; Density,
     // BarAdjust and SpaceAdjust move the far end along the symbol; Height

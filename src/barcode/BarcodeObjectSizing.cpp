@@ -8,7 +8,10 @@
 #include "base/Rounding.h"
 #include "settings/AppOptions.h"
 
+#include <QImage>
+#include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 
@@ -43,6 +46,19 @@ struct TAxes {
 
 int32_t TZpBarcodeObject::SymbolWidth() const {
     return BarcodeWidth(BarcodeBytes(FData.GetText()), GetOptions());
+}
+
+void TZpBarcodeObject::FitBoundsToSymbol() {
+    // The text is measured as on a printer of the label's resolution; the
+    // picture is only there to be drawn on.
+    QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
+    const int dotsPerMeter = static_cast<int>(std::lround(LabelDPI() / 0.0254));
+    scratch.setDotsPerMeterX(dotsPerMeter);
+    scratch.setDotsPerMeterY(dotsPerMeter);
+    QPainter painter(&scratch);
+    TRect r = FBounds;
+    DrawBarcode(painter, BarcodeBytes(FData.GetText()), r, GetOptions(), Rotation);
+    FBounds = r;
 }
 
 void TZpBarcodeObject::FitAlongToSymbol() {

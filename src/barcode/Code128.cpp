@@ -35,7 +35,8 @@ constexpr bool IsDigit(uint8_t c) {
     return c >= '0' && c <= '9';
 }
 
-// Characters with no value in any set are left out of the symbol.
+// Characters with no value in any set (which validation refuses) are left
+// out of the symbol.
 constexpr bool HasValue(uint8_t c) {
     return c <= 127 || (c >= 201 && c <= 207) || (c >= 251 && c <= 254);
 }
@@ -288,7 +289,16 @@ std::string UccHumanReadable(std::string_view data, bool checkDigit, bool uccFor
 } // namespace code128
 
 const char* ValidateCode128(std::string_view data) {
-    return data.size() > 60 ? "Data must be 60 characters or less" : nullptr;
+    if (data.size() > 60)
+        return "Data must be 60 characters or less";
+    // Only the escapes make 251..254; typed, they would print as functions.
+    for (const char ch : data) {
+        const auto c = static_cast<uint8_t>(ch);
+        if (c > 127 && (c < 201 || c > 207))
+            return "Code 128 bar codes can only include ASCII characters (codes 0 to 127) and the function "
+                   "characters 201 to 207";
+    }
+    return nullptr;
 }
 
 const char* ValidateUcc128(std::string_view data, bool checkDigit) {

@@ -47,7 +47,9 @@ inline constexpr int kStop = 106;
 
 } // namespace code128
 
-/// "Data must be 60 characters or less" when the data is too long, else nullptr.
+/// The length rule, then the character set: ASCII and the function
+/// characters 201..207 (the escapes \F1..\F4 are ASCII until encoding).
+/// nullptr for valid data.
 [[nodiscard]] const char* ValidateCode128(std::string_view data);
 /// The UCC Code 128 length rule; digits are checked by the caller.
 [[nodiscard]] const char* ValidateUcc128(std::string_view data, bool checkDigit);

@@ -53,7 +53,7 @@ constexpr std::array<std::string_view, 128> kFullAscii = {
 static_assert(kFullAscii.size() == 128);
 
 /// Full ASCII text of 8-bit data. Characters above 127 have no Code 39 form
-/// and are left out, as Code 93 leaves them out.
+/// (validation refuses them).
 std::string TranslateFullAscii(std::string_view data) {
     std::string out;
     out.reserve(data.size() * 2);
@@ -100,6 +100,11 @@ TBarcodeValidation ValidateCode39(std::string_view prepared, const TBarcodeOptio
 TBarcodeValidation ValidateCode39Ascii(std::string_view prepared, const TBarcodeOptions&) {
     if (prepared.size() > 60)
         return {false, MsgDataTooLong()};
+    // A character without a translation would be left out of the symbol.
+    for (char c : prepared)
+        if (static_cast<unsigned char>(c) >= kFullAscii.size())
+            return {false, QStringLiteral("Code 39 (Full Ascii) bar codes can only include ASCII characters "
+                                          "(codes 0 to 127)")};
     return {};
 }
 

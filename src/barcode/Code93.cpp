@@ -77,7 +77,7 @@ void Translate(uint8_t c, std::vector<uint8_t>& out) {
         pair(kShiftPlus, static_cast<char>(c - 'a' + 'A'));
     else if (c >= 123 && c <= 127)
         pair(kShiftPercent, static_cast<char>('P' + c - 123));
-    // 128..255: no Code 93 value, dropped
+    // 128..255: no Code 93 value (validation refuses them)
 }
 
 int WeightedSum(const std::vector<uint8_t>& values, int maxWeight) {
@@ -121,7 +121,12 @@ std::string HumanReadable(std::string_view data) {
 } // namespace code93
 
 const char* ValidateCode93(std::string_view data) {
-    return data.size() > 60 ? "Data must be 60 characters or less" : nullptr;
+    if (data.size() > 60)
+        return "Data must be 60 characters or less";
+    for (const char ch : data)
+        if (static_cast<uint8_t>(ch) > 127)
+            return "Code 93 bar codes can only include ASCII characters (codes 0 to 127)";
+    return nullptr;
 }
 
 std::string EncodeCode93(std::string_view data) {

@@ -31,6 +31,7 @@ void AppendCheckValues(std::vector<uint8_t>& values);
 
 } // namespace code93
 
+/// The length rule, then the character set (ASCII); nullptr for valid data.
 [[nodiscard]] const char* ValidateCode93(std::string_view data);
 [[nodiscard]] std::string EncodeCode93(std::string_view data);
 

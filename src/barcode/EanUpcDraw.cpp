@@ -126,10 +126,12 @@ bool DrawEanUpc(TBarcodeDrawContext& context) {
     const int64_t x0 = geometry.LeftMargin > 0 ? geometry.LeftMargin : overhang;
     const int64_t along = x0 + walk + geometry.RightMargin + overhang;
 
-    // Bar extents across the symbol. Supplement bars leave room for their
-    // digits above them; at small heights they may reach below the rest of
-    // the symbol, and the rectangle then grows to hold them. They never
-    // shrink below half the bar height, so no supplement is ever lost.
+    // Bar extents across the symbol. Supplement bars move down by the text
+    // height to leave room for their digits and may then reach below the
+    // rest of the symbol; the rectangle grows to hold every bar drawn. Where
+    // that leaves a supplement bar no height at all (a bar height at most
+    // the cut below), it keeps half the bar height, so that a supplement is
+    // not lost.
     const int64_t top = isbn ? th : 0;
     struct TSpan {
         int64_t Top, Bottom;
@@ -141,9 +143,11 @@ bool DrawEanUpc(TBarcodeDrawContext& context) {
         if (descenders) {
             if (bars[i].Index >= symbol.MainModules) {
                 span.Top += th;
-                span.Bottom =
-                    std::max(span.Top + h / 2, span.Bottom + th - (options.ExtendSupplement ? th / 2 : th));
-                bottom = std::max(bottom, span.Bottom);
+                span.Bottom += th - (options.ExtendSupplement ? th / 2 : th);
+                if (span.Bottom <= span.Top)
+                    span.Bottom = span.Top + h / 2;
+                if (span.Bottom > span.Top && bars[i].Width > 0) // only a bar that is drawn
+                    bottom = std::max(bottom, span.Bottom);
             } else if (!InDescender(ranges, bars[i].Index + 1)) {
                 span.Bottom -= th / 2;
             }

@@ -6,6 +6,7 @@
 #include "platform/dataaccess/Connection.h"
 #include "platform/dataaccess/RecordSet.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -53,13 +54,46 @@ QString Literal(const QString& value) {
     return QLatin1Char('\'') + text + QLatin1Char('\'');
 }
 
-QString FreeDatabaseName(const QFileInfo& table) {
+// A copy records which dBase table it was made from, and that table's size
+// and time of change then, in a system table of its own.
+const QString kSourceTable = QStringLiteral("MSysDBaseSource");
+
+QStringList SourceRow(const QFileInfo& table) {
+    return {table.fileName(), QString::number(table.size()),
+            QString::number(table.lastModified().toMSecsSinceEpoch())};
+}
+
+bool IsCopyOf(const QString& database, const QStringList& source) {
+    try {
+        TZpConnection db(kJet.arg(database));
+        db.ReadOnly = true;
+        db.Open();
+        if (!db.TableNames(true).contains(kSourceTable, Qt::CaseInsensitive))
+            return false;
+        const std::unique_ptr<TZpRecordSet> rows =
+            db.Select(QStringLiteral("SELECT * FROM %1").arg(Bracketed(kSourceTable)));
+        return rows->Rows.size() == 1 && rows->Rows.front() == source;
+    } catch (const EZpError&) {
+        return false; // the user's own file, or one that cannot be read
+    }
+}
+
+// The names a copy of the table takes in turn: <name>.mdb, <name>_1.mdb, ...
+QString DatabaseName(const QFileInfo& table, int n) {
     const QDir folder = table.absoluteDir();
     const QString base = table.completeBaseName();
-    QString name = folder.filePath(base + QStringLiteral(".mdb"));
-    for (int n = 1; QFileInfo::exists(name); ++n)
-        name = folder.filePath(QStringLiteral("%1_%2.mdb").arg(base).arg(n));
-    return name;
+    return folder.filePath(n == 0 ? base + QStringLiteral(".mdb")
+                                  : QStringLiteral("%1_%2.mdb").arg(base).arg(n));
+}
+
+void RecordSource(const QStringList& source, TZpConnection& target) {
+    target.Execute(QStringLiteral("CREATE TABLE %1 ([Name] TEXT, [Size] TEXT, [Modified] TEXT)")
+                       .arg(Bracketed(kSourceTable)));
+    QStringList values;
+    for (const QString& value : source)
+        values.append(Literal(value));
+    target.Execute(
+        QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(Bracketed(kSourceTable), values.join(u',')));
 }
 
 void CopyRecords(const TZpRecordSet& records, const QString& table, TZpConnection& target) {
@@ -101,6 +135,16 @@ void CreateAccessDatabase(const QString& path) {
 void ConvertDBaseToAccess(QString& path) {
     TZpWaitCursor wait;
     const QFileInfo info(path);
+    // The copy made before serves again while the table is unchanged; a new
+    // one takes the first free name.
+    const QStringList sourceRow = SourceRow(info);
+    int n = 0;
+    for (; QFileInfo::exists(DatabaseName(info, n)); ++n)
+        if (IsCopyOf(DatabaseName(info, n), sourceRow)) {
+            path = DatabaseName(info, n);
+            return;
+        }
+    const QString database = DatabaseName(info, n);
     TZpConnection source(
         QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=dBase IV")
             .arg(info.absolutePath()));
@@ -110,12 +154,12 @@ void ConvertDBaseToAccess(QString& path) {
         source.Select(QStringLiteral("SELECT * FROM %1").arg(Bracketed(info.fileName())));
     source.Close();
 
-    const QString database = FreeDatabaseName(info);
     CreateAccessDatabase(database);
     try {
         TZpConnection target(kJet.arg(database));
         target.Open();
         CopyRecords(*records, info.completeBaseName(), target);
+        RecordSource(sourceRow, target);
         target.Close();
     } catch (const EZpError&) {
         QFile::remove(database);

@@ -5,6 +5,7 @@
 #include "print/PdfInfo.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -45,6 +46,7 @@ protected:
         FLabel = FDir.filePath(QStringLiteral("one.zp3"));
         test::SaveOneLabelSheet(FLabel);
         FPdf = FDir.filePath(QStringLiteral("out.pdf"));
+        ASSERT_TRUE(QDir().mkpath(TempFolder()));
     }
 
     int Run(const QStringList& arguments, QString* errors = nullptr) {
@@ -55,6 +57,9 @@ protected:
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        // As under cron: no runtime folder.
+        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        env.insert(QStringLiteral("TMPDIR"), TempFolder());
         program.setProcessEnvironment(env);
         program.setWorkingDirectory(FDir.path());
         program.start(QStringLiteral(ZP_EXECUTABLE), arguments + QStringList{QStringLiteral("-O=") + FPdf});
@@ -63,6 +68,8 @@ protected:
             *errors = QString::fromUtf8(program.readAllStandardError());
         return program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
     }
+
+    [[nodiscard]] QString TempFolder() const { return FDir.filePath(QStringLiteral("tmp")); }
 
     QTemporaryDir FDir;
     QString FLabel;
@@ -91,6 +98,34 @@ TEST_F(CommandLineProgramTest, OnlyUEquals1WritesTheLabelBack) {
     EXPECT_EQ(QFileInfo(FLabel).lastModified(), before);
     EXPECT_EQ(Run({FLabel, QStringLiteral("-u=1"), QStringLiteral("-P")}), 0);
     EXPECT_GT(QFileInfo(FLabel).lastModified(), before);
+}
+
+// A batch run without a runtime folder gets no warning about it and leaves
+// no folder behind; a command line that cannot run is told in one line and
+// where to read more.
+TEST_F(CommandLineProgramTest, BatchOutputIsQuiet) {
+    const struct {
+        QStringList Arguments;
+        QString Message;
+    } cases[] = {
+        {{QStringLiteral("missing.zp3"), QStringLiteral("-P")},
+         QStringLiteral("\"missing.zp3\" is not a label file")},
+        {{FLabel, QStringLiteral("--verify-dpi=10")},
+         QStringLiteral("The switch --verify-dpi=10 needs a resolution from 50 to 4800 dpi.")},
+    };
+    for (const auto& c : cases) {
+        QString errors;
+        EXPECT_EQ(Run(c.Arguments, &errors), 1);
+        EXPECT_EQ(errors.toStdString(),
+                  QStringLiteral("zentaprint: %1\nTry 'zentaprint --help' for more information.\n")
+                      .arg(c.Message)
+                      .toStdString());
+    }
+    QString errors;
+    EXPECT_EQ(Run({FLabel, QStringLiteral("-P")}, &errors), 0);
+    EXPECT_FALSE(errors.contains(QStringLiteral("XDG_RUNTIME_DIR"))) << errors.toStdString();
+    EXPECT_FALSE(errors.contains(QStringLiteral("Try '"))) << errors.toStdString();
+    EXPECT_EQ(QDir(TempFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 TEST_F(CommandLineProgramTest, ALabelThatDoesNotLoadEndsWithItsMessage) {

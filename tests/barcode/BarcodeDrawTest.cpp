@@ -245,24 +245,53 @@ QRect DarkExtent(const QImage& image, const QRect& region) {
     return extent;
 }
 
-// At the minimum height with the text hidden the supplement bars start th
-// below the top; the rectangle grows to hold them, and they keep at least
-// half the bar height, extended or not.
-TEST(BarcodeDraw, SupplementOfAShortSymbolIsKeptInsideAGrownRectangle) {
-    test::TLabelDpiGuard dpi(300);
-    TBarcodeOptions o = BarcodeOptions(bcUPCE0, 4);
-    o.Height = 45;
-    o.Descenders = true;
-    for (bool extend : {true, false}) {
-        o.ExtendSupplement = extend;
+// Supplement bars start th below the top (th: the digits' text height) and
+// end th (th div 2 extended) below the bar height; the rectangle grows to
+// hold the bars drawn, and only those. Where that leaves a supplement no
+// height at all, its bars keep half the bar height.
+TEST(BarcodeDraw, SupplementBarsAndTheRectangleAroundThem) {
+    const struct {
+        const char* Name;
+        int Dpi;
+        uint8_t Symbology;
+        const char *Preamble, *Data, *Postamble;
+        int32_t Density, Height;
+        bool Extend;
+        int Column; ///< of the supplement's first bar
+    } cases[] = {
+        {"Ean13", 203, bcEAN13, "4", "726340889058", "79", 8, 150, false, (7 + 95 + 7) * 8 + 1},
+        {"Ean13Extended", 203, bcEAN13, "4", "726340889058", "79", 8, 150, true, (7 + 95 + 7) * 8 + 1},
+        {"UpcEShort", 300, bcUPCE0, "", "12345612", "", 4, 45, false, (51 + 9) * 4 + 1},
+        {"UpcAOnePixel", 300, bcUPCA, "", "0360002914512", "", 3, 1, false, (95 + 9) * 3 + 1},
+        {"UpcAOnePixelExtended", 300, bcUPCA, "", "0360002914512", "", 3, 1, true, (95 + 9) * 3 + 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        test::TLabelDpiGuard dpi(c.Dpi);
+        TBarcodeOptions o = BarcodeOptions(c.Symbology, c.Density);
+        o.Preamble = c.Preamble;
+        o.Postamble = c.Postamble;
+        o.Height = c.Height;
+        o.Descenders = true;
+        o.ExtendSupplement = c.Extend;
         TRect r{0, 0, 1, 1};
-        const QImage image = test::DrawToImage("12345612", r, o, 0, 500, 300);
-        const int supplement = (51 + 9) * 4 + 1; // first bar of "1011", after the gap of 9 modules
-        const auto span = DarkSpan(image, supplement, 0, 300);
-        EXPECT_GT(span.first, 0) << "extend " << extend;
-        EXPECT_GE(span.second - span.first, o.Height / 2) << "extend " << extend;
-        EXPECT_EQ(span.second, r.Bottom) << "extend " << extend;
-        EXPECT_GT(r.Bottom, o.Height) << "extend " << extend;
+        const QImage image = test::DrawToImage(c.Data, r, o, 0, 1400, 400);
+        const auto span = DarkSpan(image, c.Column, 0, 400);
+        if (c.Height == 1) {
+            // Cut to nothing and half of one pixel is nothing: no bar, no growth.
+            EXPECT_EQ(span, std::make_pair(-1, -1));
+            EXPECT_EQ(r.Bottom, 1);
+            continue;
+        }
+        const int th = span.first;
+        ASSERT_GT(th, 0);
+        const int end = c.Height + th - (c.Extend ? th / 2 : th);
+        if (end > th) {
+            EXPECT_EQ(span.second, end);
+        } else {
+            EXPECT_EQ(span.second, th + c.Height / 2);
+        }
+        EXPECT_EQ(r.Bottom, std::max(c.Height, span.second));
     }
 }
 

@@ -71,6 +71,10 @@ struct TValidationCase {
 const QString kCode39Message = QStringLiteral(
     "Code39 bar codes can only include uppercase letters, numbers, or the following: \"-. $/+%\"");
 
+const QString kCode128Message =
+    QStringLiteral("Code 128 bar codes can only include ASCII characters (codes 0 to 127) and the function "
+                   "characters 201 to 207");
+
 const TValidationCase kValidation[] = {
     {"EmptyIsSilentlyInvalid", bcCode39, "", false, ""},
     {"EmptyEanIsSilentlyInvalid", bcEAN13, "", false, ""},
@@ -80,7 +84,20 @@ const TValidationCase kValidation[] = {
     {"Code39SixtyOne", bcCode39, std::string(61, 'A'), false, "Data must be 60 characters or less"},
     // The character test comes first.
     {"Code39LongAndBad", bcCode39, std::string(61, 'a'), false, "code39"},
-    {"Code39AsciiTakesAnything", bcCode39Ascii, "a\x01\xff", true, ""},
+    {"Code39AsciiTakesAscii", bcCode39Ascii, "a\x01\x7f", true, ""},
+    // Characters without a pattern would be left out of the symbol.
+    {"Code39AsciiRefusesAccents", bcCode39Ascii, "caf\xe9", false,
+     "Code 39 (Full Ascii) bar codes can only include ASCII characters (codes 0 to 127)"},
+    {"Code93RefusesAccents", bcCode93, "caf\xe9", false,
+     "Code 93 bar codes can only include ASCII characters (codes 0 to 127)"},
+    {"Code128FunctionCharacters", bcCode128,
+     "\xc9\xca\xcb\xcc\xcd\xce\xcf"
+     "A\\F1",
+     true, ""},
+    {"Code128RefusesAccents", bcCode128, "caf\xe9", false, "code128"},
+    // Only the escape makes a function of 251..254.
+    {"Code128RefusesTypedFunctionCodes", bcCode128, "\xfb", false, "code128"},
+    {"Code128RefusesCharactersOutsideTheSets", bcCode128, "\xd3", false, "code128"},
     {"Code39AsciiSixtyOne", bcCode39Ascii, std::string(61, 'a'), false, "Data must be 60 characters or less"},
     {"UpcANotNumeric", bcUPCA, "0360002914A", false,
      "Only numeric values are allowed by the selected bar code"},
@@ -110,7 +127,10 @@ TEST_P(ValidationCases, RuleAndMessage) {
     EXPECT_EQ(ValidateBarcodeData(o, c.Data, false), c.Valid);
     EXPECT_TRUE(dialogs->Questions().empty());
     EXPECT_EQ(ValidateBarcodeData(o, c.Data, true), c.Valid); // no queued answer: OK
-    const QString expected = QString::fromLatin1(c.Message) == "code39" ? kCode39Message : c.Message;
+    const QString message = QString::fromLatin1(c.Message);
+    const QString expected = message == "code39"    ? kCode39Message
+                             : message == "code128" ? kCode128Message
+                                                    : message;
     if (expected.isEmpty()) {
         EXPECT_TRUE(dialogs->Questions().empty());
     } else {

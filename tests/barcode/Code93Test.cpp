@@ -86,7 +86,9 @@ TEST(Code93Test, TextAndValidation) {
     EXPECT_EQ(HumanReadable("ab\x09"
                             "c"),
               "abc");
-    EXPECT_EQ(ValidateCode93(std::string(60, '\xff')), nullptr);
+    EXPECT_EQ(ValidateCode93(std::string(60, '\x7f')), nullptr);
+    EXPECT_STREQ(ValidateCode93("A\xff"),
+                 "Code 93 bar codes can only include ASCII characters (codes 0 to 127)");
     EXPECT_STREQ(ValidateCode93(std::string(61, 'A')), "Data must be 60 characters or less");
     EXPECT_EQ(EncodeCode93(std::string(65536, 'z')).size(), (65536 * 2 + 4) * 9 + 1);
 }

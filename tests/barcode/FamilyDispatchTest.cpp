@@ -29,7 +29,7 @@ const char* const kNumeric = "Only numeric values are allowed by the selected ba
 
 const MessageCase kMessages[] = {
     {"Code128TooLong", bcCode128, std::string(61, 'a'), false, "Data must be 60 characters or less"},
-    {"Code128AnyBytes", bcCode128, "\x01\xff\x80", false, nullptr},
+    {"Code128ControlAndFunctionCharacters", bcCode128, "\x01\xc9\xcf", false, nullptr},
     {"Ucc128Letters", bcUCC128, "1234567A", false, kNumeric},
     {"Ucc128Length", bcUCC128, "123456789", false,
      "UCC Code 128 bar codes must be 8,19 (if Zentaprint supplies check digit) or 20 characters long (if "

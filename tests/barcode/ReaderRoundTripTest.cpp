@@ -87,7 +87,7 @@ const TReaderCase kCases[] = {
          o.ShowHumanReadable = false;
          o.ExtendSupplement = true;
      }},
-    {"UpcASupplementMinimumHeightNotExtended",
+    {"UpcASupplementMinimumHeightExtended",
      bcUPCA,
      "0360002914512345",
      "036000291452",
@@ -97,7 +97,7 @@ const TReaderCase kCases[] = {
      {},
      [](TBarcodeOptions& o) {
          o.Height = 45;
-         o.ExtendSupplement = false;
+         o.ExtendSupplement = true;
      }},
     {"Ean13", bcEAN13, "400638133393", "4006381333931"},
     {"Ean13Supplement", bcEAN13, "40063813339312", "4006381333931", "12"},

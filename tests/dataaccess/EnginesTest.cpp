@@ -9,15 +9,12 @@
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace zp {
 namespace {
-
-using test::kProducts;
 
 // Makes the products source in a folder; returns its connection string and
 // sets the name the engine lists the table under, or returns empty text and
@@ -33,15 +30,7 @@ QString MakeSQLite(const QString& dir, QString& table, QString&) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("make"));
         db.setDatabaseName(path);
         db.open();
-        QSqlQuery q(db);
-        q.exec(QStringLiteral("CREATE TABLE products (Code TEXT, Name TEXT, Qty INTEGER)"));
-        for (const auto& p : kProducts) {
-            q.prepare(QStringLiteral("INSERT INTO products VALUES (?,?,?)"));
-            q.addBindValue(QString::fromUtf8(p.Code));
-            q.addBindValue(QString::fromUtf8(p.Name));
-            q.addBindValue(p.Qty);
-            q.exec();
-        }
+        test::FillProducts(db, QStringLiteral("CREATE TABLE products (Code TEXT, Name TEXT, Qty INTEGER)"));
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("make"));
@@ -87,19 +76,9 @@ QString MakePostgreSQL(const QString&, QString& table, QString& why) {
         db.setDatabaseName(QStringLiteral("postgres"));
         db.setUserName(QLatin1String(test::TPrivatePgServer::kUser));
         db.setPassword(QLatin1String(test::TPrivatePgServer::kPassword));
-        if (db.open()) {
-            QSqlQuery q(db);
-            // The query ends with the block, before its connection closes.
-            q.exec(QStringLiteral("DROP TABLE IF EXISTS products"));
-            q.exec(QStringLiteral("CREATE TABLE products (\"Code\" text, \"Name\" text, \"Qty\" integer)"));
-            for (const auto& p : kProducts) {
-                q.prepare(QStringLiteral("INSERT INTO products VALUES (?,?,?)"));
-                q.addBindValue(QString::fromUtf8(p.Code));
-                q.addBindValue(QString::fromUtf8(p.Name));
-                q.addBindValue(p.Qty);
-                q.exec();
-            }
-        }
+        if (db.open())
+            test::FillProducts(
+                db, QStringLiteral("CREATE TABLE products (\"Code\" text, \"Name\" text, \"Qty\" integer)"));
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("make"));

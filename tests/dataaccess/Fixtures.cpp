@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QtEndian>
 
 namespace zp::test {
@@ -20,6 +21,19 @@ void Descriptor(QByteArray& out, const char* name, char type, int size) {
     out += d;
 }
 } // namespace
+
+void FillProducts(QSqlDatabase& db, const QString& createTable) {
+    QSqlQuery q(db);
+    q.exec(QStringLiteral("DROP TABLE IF EXISTS products"));
+    q.exec(createTable);
+    for (const TProduct& p : kProducts) {
+        q.prepare(QStringLiteral("INSERT INTO products VALUES (?,?,?)"));
+        q.addBindValue(QString::fromUtf8(p.Code));
+        q.addBindValue(QString::fromUtf8(p.Name));
+        q.addBindValue(p.Qty);
+        q.exec();
+    }
+}
 
 QByteArray ProductsDbf() {
     const int recordLength = 1 + 13 + 20 + 4;

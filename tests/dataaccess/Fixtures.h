@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -19,6 +20,10 @@ inline const std::vector<TProduct> kProducts = {
     {"5012345678900", "Blue mug", 5},
     {"0012345678905", "Red Mug", 0},
 };
+
+/// Creates the products table in an open database with the given statement
+/// (column names and types as the server spells them) and fills it.
+void FillProducts(QSqlDatabase& db, const QString& createTable);
 
 /// A dBase III table of the products (Code C(13), Name C(20), Qty N(4,0)).
 [[nodiscard]] QByteArray ProductsDbf();

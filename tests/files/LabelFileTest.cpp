@@ -14,8 +14,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <bit>
+#include <cmath>
 
 namespace zp {
 namespace {
@@ -626,6 +629,37 @@ TEST_F(LabelFileTest, RescaleTakesBarCodeLengthsAlong) {
     EXPECT_EQ(bc->Density, 30);
     EXPECT_EQ(bc->Height, 150);
     EXPECT_EQ(bc->HRSpacing, 10);
+}
+
+// A rescaled bar code is at once as large as its symbol at the new
+// resolution, before anything draws it (hit tests, alignment, the checks).
+TEST_F(LabelFileTest, RescaledBarCodeBoundsAreTheDrawnOnes) {
+    const auto drawnBounds = [](TZpBarcodeObject& bc) {
+        QImage canvas(1, 1, QImage::Format_RGB32);
+        const int dotsPerMeter = int(std::lround(LabelDPI() / 0.0254));
+        canvas.setDotsPerMeterX(dotsPerMeter);
+        canvas.setDotsPerMeterY(dotsPerMeter);
+        QPainter painter(&canvas);
+        bc.Draw(painter);
+        return bc.GetBounds();
+    };
+    for (const int32_t rotation : {0, 90}) {
+        SetLabelDPI(1440);
+        TZpIDEProperties ide;
+        ide.SetDPIExact(1440);
+        auto bc = std::make_shared<TZpBarcodeObject>();
+        bc->Font().SetName(QStringLiteral("Liberation Sans"));
+        bc->SetRotationExact(rotation);
+        bc->SetBoundsExact({1440, 1440, 1441, 1441});
+        bc->Density = 14;
+        bc->Height = 720;
+        bc->HRSpacing = 30;
+        (void)drawnBounds(*bc);
+        RescaleLabel(300, ide, {bc});
+        const TRect rescaled = bc->GetBounds();
+        EXPECT_EQ(rescaled, drawnBounds(*bc)) << rotation;
+        EXPECT_EQ(rescaled.Left, 300) << rotation;
+    }
 }
 
 } // namespace

@@ -125,6 +125,36 @@ TEST_F(LegacyDocumentTest, DBaseTableIsCopiedIntoANewDatabase) {
     EXPECT_EQ(records->Rows[1], QStringList({"5012345678900", "Blue mug", "", "12.25", "", "False"}));
 }
 
+TEST_F(LegacyDocumentTest, TheCopyIsMadeAgainOnlyWhenTheTableChanged) {
+    const QString dbf = CopyStock();
+    const auto convert = [&dbf] {
+        QString path = dbf;
+        ConvertDBaseToAccess(path);
+        return path;
+    };
+    // Opening the label twice uses one copy.
+    Open(test::EveryKindLabel(dbf));
+    Open(test::EveryKindLabel(dbf));
+    EXPECT_EQ(FDoc.Connections().ConnectionString(0),
+              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1")
+                  .arg(Path(QStringLiteral("STOCK.mdb"))));
+    EXPECT_FALSE(QFile::exists(Path(QStringLiteral("STOCK_1.mdb"))));
+    // A table changed since (its time, then its size) gets a copy of its own,
+    // which then serves in turn.
+    QFile table(dbf);
+    ASSERT_TRUE(table.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(table.setFileTime(table.fileTime(QFileDevice::FileModificationTime).addSecs(-60),
+                                  QFileDevice::FileModificationTime));
+    EXPECT_EQ(convert(), Path(QStringLiteral("STOCK_1.mdb")));
+    EXPECT_EQ(convert(), Path(QStringLiteral("STOCK_1.mdb")));
+    const QDateTime time = table.fileTime(QFileDevice::FileModificationTime);
+    ASSERT_TRUE(table.seek(table.size()));
+    table.write("\x1a");
+    table.flush();
+    ASSERT_TRUE(table.setFileTime(time, QFileDevice::FileModificationTime));
+    EXPECT_EQ(convert(), Path(QStringLiteral("STOCK_2.mdb")));
+}
+
 TEST_F(LegacyDocumentTest, DBaseThatCannotBeReadLeavesNoDatabase) {
     QString path = Path(QStringLiteral("BROKEN.DBF"));
     WriteFile(QStringLiteral("BROKEN.DBF"), QByteArray("\x03\x7c", 2));
@@ -219,6 +249,39 @@ TEST_F(LegacyDocumentTest, SavingWritesANativeLabelBesideTheOldOne) {
     EXPECT_FALSE(saved.Modified());
     ASSERT_EQ(saved.Objects().size(), 18u);
     EXPECT_EQ(Supports<IZpData>(saved.Objects()[10])->GetSerialStart(), 8);
+}
+
+TEST_F(LegacyDocumentTest, StrikeOutIsKeptThroughImportAndSave) {
+    // Bold, italic, underline and strike-out in the font of a plain text and
+    // of a rich one whose line turns strike-out off and on again.
+    QByteArray plain = TextRecord(1, "Plain", 0);
+    B::Put(plain, 55, B::B(1) + B::B(1) + B::B(1));
+    QByteArray rich = TextRecord(2, "Rich", 0);
+    B::Put(rich, 55, B::B(1) + B::B(1) + B::B(1));
+    B::Put(rich, 250, B::B(0));
+    B f;
+    f.Records = plain + Trailer() + rich + Formatted({{QByteArray("a\x01tb\x01Tc", 7), 240}});
+    Open(f.Bytes());
+    SaveLabelDocument(FDoc, Path(QStringLiteral("label.zp3")));
+    TZpLabelDocument saved;
+    LoadLabelDocument(saved, Path(QStringLiteral("label.zp3")), false);
+    ASSERT_EQ(saved.Objects().size(), 2u);
+    const auto runStyles = [](const TZpObjectPtr& obj) {
+        auto* text = dynamic_cast<TZpTextObject*>(obj.get());
+        std::vector<int> styles;
+        if (!text)
+            return styles;
+        for (const TZpParagraph& p : text->RVData().Paragraphs())
+            for (const TZpRun& run : p.Runs)
+                styles.push_back(text->RVData().TextStyles().at(size_t(run.Style)).Style);
+        return styles;
+    };
+    constexpr int kAll = fsBold | fsItalic | fsUnderline | fsStrikeOut;
+    auto* first = dynamic_cast<TZpTextObject*>(saved.Objects()[0].get());
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->RVData().TextStyles().front().Style, kAll);
+    EXPECT_EQ(runStyles(saved.Objects()[0]), std::vector<int>{kAll});
+    EXPECT_EQ(runStyles(saved.Objects()[1]), (std::vector<int>{kAll, kAll & ~fsStrikeOut, kAll}));
 }
 
 struct TTextMergeCase {

@@ -2,6 +2,7 @@
 #include "base/ValueStream.h"
 
 #include "base/Errors.h"
+#include "files/FileTestSupport.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>
@@ -12,14 +13,7 @@
 namespace zp {
 namespace {
 
-QByteArray Written(const std::function<void(TZpWriter&)>& write) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    TZpWriter writer(buffer);
-    write(writer);
-    return bytes;
-}
+using test::Written;
 
 struct WriteCase {
     const char* name;

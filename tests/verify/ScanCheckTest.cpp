@@ -142,15 +142,19 @@ TEST_F(VerifyFixture, InvalidDataPrintedThroughIgnoreFails) {
     EXPECT_TRUE(r.Decoded.isEmpty());
 }
 
-// Characters that the symbology has no form for are left out of the symbol,
-// so what a scanner reads is not what the user gave.
-TEST_F(VerifyFixture, CharactersLeftOutOfTheSymbolFail) {
-    AddBarcode(bcCode39Ascii, QStringLiteral("Caf\u00e9"), 3);
-    TZpScanCheck check(Objects, Layout, 300);
-    const TZpScanResult r = check.CheckLabel(1, 0).front();
-    EXPECT_EQ(r.Verdict, TZpScanVerdict::Failed);
-    EXPECT_EQ(r.Decoded, QStringLiteral("Caf"));
-    EXPECT_EQ(r.Note, QStringLiteral("read as other data"));
+// A character that the symbology has no form for is invalid data, never
+// left out of the symbol.
+TEST_F(VerifyFixture, CharactersWithoutAPatternAreInvalidData) {
+    for (const uint8_t symbology : {bcCode39Ascii, bcCode93, bcCode128}) {
+        Objects.clear();
+        AddBarcode(symbology, QStringLiteral("Caf\u00e9"), 3);
+        TZpScanCheck check(Objects, Layout, 300);
+        const TZpScanResult r = check.CheckLabel(1, 0).front();
+        EXPECT_EQ(r.Verdict, TZpScanVerdict::Failed) << int(symbology);
+        EXPECT_FALSE(r.ValidData) << int(symbology);
+        EXPECT_EQ(r.Note, QStringLiteral("invalid data for the symbology"));
+        EXPECT_TRUE(r.Decoded.isEmpty());
+    }
 }
 
 TEST_F(VerifyFixture, AnObjectOverPrintingTheBarsFails) {

@@ -35,6 +35,11 @@ void RescaleLabel(int32_t newDpi, TZpIDEProperties& ide, const TZpObjectList& ob
         }
     }
     SetLabelDPI(newDpi);
+    // The text band and the rounded density change the symbol's extent; the
+    // bounds follow now, not at the first drawing.
+    for (const TZpObjectPtr& obj : objects)
+        if (auto* barcode = dynamic_cast<TZpBarcodeObject*>(obj.get()))
+            barcode->FitBoundsToSymbol();
 }
 
 void DrawLabelThumbnail(const TZpObjectList& objects, const TZpIDEProperties&, const TLabelProperties& layout,

@@ -21,14 +21,17 @@ bool Underline(const TZpTextStyle& a, const TZpTextStyle& b) {
 
 namespace {
 
+// The whole style set of a font, strike-out included: a rebuilt text takes
+// all of it.
+constexpr uint8_t kFontStyleBits = fsBold | fsItalic | fsUnderline | fsStrikeOut;
+
 TZpTextStyle Changed(TZpTextStyle style, TZpStyleChange change, const TZpTextStyle& value) {
     switch (change) {
     case TZpStyleChange::Font:
         style.FontName = value.FontName;
         style.Size = value.Size;
         style.Color = value.Color;
-        style.Style = uint8_t((style.Style & ~(fsBold | fsItalic | fsUnderline)) |
-                              (value.Style & (fsBold | fsItalic | fsUnderline)));
+        style.Style = uint8_t((style.Style & ~kFontStyleBits) | (value.Style & kFontStyleBits));
         break;
     case TZpStyleChange::Face:
         style.FontName = value.FontName;

@@ -64,7 +64,7 @@ void* TZpTextObject::QueryInterface(const std::type_info& iid) {
 
 TZpTextStyle TZpTextObject::FontStyle() const {
     return TZpTextStyle{FFont.GetColor(), FFont.GetName(), FFont.GetSize(), 0,
-                        uint8_t(FFont.GetStyle() & (fsBold | fsItalic | fsUnderline))};
+                        uint8_t(FFont.GetStyle() & (fsBold | fsItalic | fsUnderline | fsStrikeOut))};
 }
 
 void TZpTextObject::LoadFromStream(TZpReader& reader) {

@@ -122,9 +122,11 @@ QStringList TZpSqlEngine::TableNames(bool systemTables) {
     QStringList system = db.tables(QSql::SystemTables);
     if (FDriver == QLatin1String("QSQLITE")) {
         // SQLite's own bookkeeping tables (sqlite_sequence, sqlite_stat1...) come
-        // back as ordinary tables; they are system tables to the user.
+        // back as ordinary tables; they are system tables to the user, and so
+        // are ours under the desktop database's MSys names.
         for (qsizetype i = names.size() - 1; i >= 0; --i) {
-            if (names[i].startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive)) {
+            if (names[i].startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive) ||
+                names[i].startsWith(QLatin1String("MSys"), Qt::CaseInsensitive)) {
                 system.prepend(names.takeAt(i));
             }
         }
