@@ -18,16 +18,20 @@ TZpBarcodeObject::TZpBarcodeObject() {
     const TZpSettingsStore& s = ZpStore();
     auto flag = [&](const char* name, bool def) { return s.ReadBool(section, QLatin1String(name), def); };
     auto number = [&](const char* name, int def) { return s.ReadInteger(section, QLatin1String(name), def); };
+    // A damaged settings file gives the default, never an impossible setting.
+    auto ranged = [&](const char* name, int def, int lo, int hi) {
+        return s.ReadIntegerIn(section, QLatin1String(name), def, lo, hi);
+    };
     auto inches = [&](const char* name, double def) {
         return Round(s.ReadFloat(section, QLatin1String(name), def) * LabelDPI());
     };
-    Symbology = uint8_t(number("Type", 1));
+    Symbology = uint8_t(ranged("Type", 1, 0, kBarcodeTypeCount - 1));
     Density = inches("Density", 0.01);
     Height = inches("Height", 0.5);
     HRSpacing = inches("Human Readable Spacing", 0);
     BarAdjust = number("Bar Adjust", 0);
     SpaceAdjust = number("Space Adjust", 0);
-    WideToNarrow = float(number("Wide to Narrow", 30)) / 10.0f;
+    WideToNarrow = float(ranged("Wide to Narrow", 30, 20, 30)) / 10.0f;
     CheckDigit = flag("Check Digit", false);
     ShowHumanReadable = flag("Show Human Readable", true);
     ShowStartStop = flag("Show Start Stop", false);
@@ -40,10 +44,10 @@ TZpBarcodeObject::TZpBarcodeObject() {
     ShowISBN = flag("Show ISBN", false);
     AppendGreaterThan = flag("Append Greater Than", false);
     FirstCheckMod11 = flag("First Check Mod 11", false);
-    HRPosition = uint8_t(number("Human Readable Position", 1));
-    I25CheckDigitType = uint8_t(number("Int 2 of 5 Check Digit Type", 1));
-    CodabarStart = uint8_t(number("Codabar Start", 0));
-    CodabarStop = uint8_t(number("Codabar Stop", 0));
+    HRPosition = uint8_t(ranged("Human Readable Position", 1, 0, 1));
+    I25CheckDigitType = uint8_t(ranged("Int 2 of 5 Check Digit Type", 1, 0, 1));
+    CodabarStart = uint8_t(ranged("Codabar Start", 0, 0, 3));
+    CodabarStop = uint8_t(ranged("Codabar Stop", 0, 0, 3));
     GuardBars = flag("Guard Bars", false);
     Preamble = s.ReadString(section, QStringLiteral("Preamble"), QString());
     Postamble = s.ReadString(section, QStringLiteral("Postamble"), QString());
@@ -55,7 +59,7 @@ TZpBarcodeObject::TZpBarcodeObject() {
     FFont.SetBold(flag("Font Bold", false));
     FFont.SetItalic(flag("Font Italic", false));
     FFont.SetUnderline(flag("Font Underline", false));
-    FFont.SetSize(number("Font Size", 10));
+    FFont.SetSize(ranged("Font Size", 10, 1, 999));
     FFont.SetColor(TColor(number("Font Color", 0)));
 
     // Sized to the symbol; the text band is the font's size until the first drawing measures it.

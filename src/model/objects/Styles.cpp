@@ -32,7 +32,8 @@ TZpFillStyle::TZpFillStyle(IZpUnknown* owner) : TZpOwnedPart(owner) {
     const QString section = QStringLiteral("Fill Style Settings");
     const TZpSettingsStore& store = ZpStore();
     FColor = TColor(store.ReadInteger(section, QStringLiteral("Fill Color"), int(clWhite)));
-    FStyle = uint8_t(store.ReadInteger(section, QStringLiteral("Fill Style"), bsClear));
+    FStyle =
+        uint8_t(store.ReadIntegerIn(section, QStringLiteral("Fill Style"), bsClear, bsSolid, bsDiagCross));
     FTransparent = store.ReadBool(section, QStringLiteral("Fill Transparent"), true);
 }
 
@@ -58,9 +59,10 @@ TZpLineStyle::TZpLineStyle(IZpUnknown* owner) : TZpOwnedPart(owner) {
     const QString section = QStringLiteral("Line Style Settings");
     const TZpSettingsStore& store = ZpStore();
     FColor = TColor(store.ReadInteger(section, QStringLiteral("Line Color"), int(clBlack)));
-    FStyle = uint8_t(store.ReadInteger(section, QStringLiteral("Line Style"), psSolid));
+    FStyle =
+        uint8_t(store.ReadIntegerIn(section, QStringLiteral("Line Style"), psSolid, psSolid, psInsideFrame));
     // Stored in hundredths of a point.
-    const int hundredths = store.ReadInteger(section, QStringLiteral("Line Width"), 100);
+    const int hundredths = store.ReadIntegerIn(section, QStringLiteral("Line Width"), 100, 1, 9999900);
     FWidth = Round(hundredths / 100.0 / 72.0 * LabelDPI());
 }
 

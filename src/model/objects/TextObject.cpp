@@ -27,12 +27,13 @@ TZpTextObject::TZpTextObject() {
     FFont.SetBold(store.ReadBool(section, QStringLiteral("Font Bold"), false));
     FFont.SetItalic(store.ReadBool(section, QStringLiteral("Font Italic"), false));
     FFont.SetUnderline(store.ReadBool(section, QStringLiteral("Font Underline"), false));
-    FFont.SetSize(store.ReadInteger(section, QStringLiteral("Font Size"), 10));
+    FFont.SetSize(store.ReadIntegerIn(section, QStringLiteral("Font Size"), 10, 1, 999));
     FFont.SetColor(TColor(store.ReadInteger(section, QStringLiteral("Font Color"), 0)));
     FFont.SetAlignment(taLeft);
     FRVData.SkipFirstLeading = store.ReadBool(section, QStringLiteral("Remove First Leading"), true);
     FRVData.CustomLeading = store.ReadBool(section, QStringLiteral("Use Custom Leading"), false);
-    FRVData.CustomLeadingSize = store.ReadInteger(section, QStringLiteral("Custom Leading Size"), 100);
+    FRVData.CustomLeadingSize =
+        store.ReadIntegerIn(section, QStringLiteral("Custom Leading Size"), 100, 1, 990);
     // Style 0 is the one text rebuilt from the data starts in: the object's font.
     FRVData.SetTextStyles({FontStyle()});
     Rebuild();

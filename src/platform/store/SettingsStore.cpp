@@ -103,6 +103,12 @@ int TZpSettingsStore::ReadInteger(const QString& section, const QString& name, i
     return def;
 }
 
+int TZpSettingsStore::ReadIntegerIn(const QString& section, const QString& name, int def, int lo,
+                                    int hi) const {
+    const int value = ReadInteger(section, name, def);
+    return value >= lo && value <= hi ? value : def;
+}
+
 bool TZpSettingsStore::ReadBool(const QString& section, const QString& name, bool def) const {
     return ReadInteger(section, name, def ? 1 : 0) != 0;
 }

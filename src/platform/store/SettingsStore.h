@@ -26,6 +26,9 @@ public:
     [[nodiscard]] QString ReadString(const QString& section, const QString& name, const QString& def) const;
     /// The default when missing or not a decimal integer.
     [[nodiscard]] int ReadInteger(const QString& section, const QString& name, int def) const;
+    /// ReadInteger, with a value outside lo..hi read as the default too.
+    [[nodiscard]] int ReadIntegerIn(const QString& section, const QString& name, int def, int lo,
+                                    int hi) const;
     /// True for any non-zero integer; the default when missing or not a number.
     [[nodiscard]] bool ReadBool(const QString& section, const QString& name, bool def) const;
     /// A fraction in the locale's format; the default when missing or unreadable.

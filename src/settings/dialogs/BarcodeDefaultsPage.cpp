@@ -117,7 +117,9 @@ void TZpBarcodeDefaultsPage::Build() {
     auto* densityRow = new QHBoxLayout;
     densityRow->addWidget(spnDensity);
     densityRow->addWidget(edtDensityInfo, 1);
-    common->addRow(QStringLiteral("&Density:"), densityRow);
+    auto* densityLabel = new QLabel(QStringLiteral("&Density:"));
+    densityLabel->setBuddy(spnDensity);
+    common->addRow(densityLabel, densityRow);
     chkShowHumanReadable = Check("chkShowHumanReadable", QStringLiteral("Sh&ow human-readable text"));
     cmbHRPosition = Named(new QComboBox, "cmbHRPosition");
     cmbHRPosition->addItems({QStringLiteral("Top"), QStringLiteral("Bottom")});

@@ -304,8 +304,14 @@ QWidget* TfrmProgramOptions::BuildGraphicsPage() {
     btnFillColor->setAccessibleName(QStringLiteral("Fill colour"));
     cmbFillStyle = Named(new QComboBox, "cmbFillStyle");
     cmbFillStyle->setIconSize(kSampleSize);
-    for (int style = 0; style <= 7; ++style)
+    // The lists show drawn samples; their names are for screen readers.
+    const char* const fillNames[] = {"Solid",    "(Clear)",          "Horizontal",
+                                     "Vertical", "Forward diagonal", "Backward diagonal",
+                                     "Cross",    "Diagonal cross"};
+    for (const char* name : fillNames) {
         cmbFillStyle->addItem(QString());
+        cmbFillStyle->setItemData(cmbFillStyle->count() - 1, QLatin1String(name), Qt::AccessibleTextRole);
+    }
     cmbFillTransparent = Named(new QComboBox, "cmbFillTransparent");
     cmbFillTransparent->addItems({QStringLiteral("Transparent"), QStringLiteral("Opaque")});
     fill->addRow(QStringLiteral("Fill c&olour:"), btnFillColor);
@@ -319,8 +325,12 @@ QWidget* TfrmProgramOptions::BuildGraphicsPage() {
     btnLineColor->setAccessibleName(QStringLiteral("Line colour"));
     cmbLineStyle = Named(new QComboBox, "cmbLineStyle");
     cmbLineStyle->setIconSize(kSampleSize);
-    for (int style = 0; style <= 6; ++style)
+    const char* const lineNames[] = {"Solid",        "Dash",  "Dot",         "Dash dot",
+                                     "Dash dot dot", "Clear", "Inside frame"};
+    for (const char* name : lineNames) {
         cmbLineStyle->addItem(QString());
+        cmbLineStyle->setItemData(cmbLineStyle->count() - 1, QLatin1String(name), Qt::AccessibleTextRole);
+    }
     spnLineWidth = Named(new QDoubleSpinBox, "spnLineWidth");
     spnLineWidth->setRange(0.01, 99999);
     spnLineWidth->setDecimals(2);
