@@ -401,7 +401,8 @@ void TfrmMain::BuildStatusBar() {
         // The panel reads out its text; what it shows is its description.
         panel->setAccessibleDescription(QString::fromLatin1(names[i]));
         panel->setFrameShape(QFrame::StyledPanel);
-        statusBar()->addWidget(panel, i == 3 ? 1 : 0);
+        // Permanent, so that command hints shown in the bar do not hide them.
+        statusBar()->addPermanentWidget(panel, i == 3 ? 1 : 0);
         FPanels[size_t(i)] = panel;
     }
     FPanels[0]->setToolTip(QStringLiteral("Page Setup"));

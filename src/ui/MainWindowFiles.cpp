@@ -307,7 +307,7 @@ bool TfrmMain::OfferAutosaveRestore() {
             "Zentaprint ended before the label \"%1\" was saved.  Do you want to restore the copy kept "
             "of it?")
             .arg(name),
-        TZpButtons::YesNo, TZpAnswer::No);
+        TZpButtons::YesNo, TZpAnswer::Yes);
     if (answer != TZpAnswer::Yes) {
         TZpAutosave::Remove(copy);
         return false;
