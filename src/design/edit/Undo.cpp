@@ -3,6 +3,7 @@
 
 #include "base/ValueStream.h"
 #include "platform/store/SettingsStore.h"
+#include "settings/AppOptions.h"
 
 #include <QBuffer>
 #include <algorithm>
@@ -231,7 +232,8 @@ TZpChanges TZpUndoEvent::Execute() {
 TZpUndoStack::TZpUndoStack(int levels) : FLevels(std::clamp(levels, 1, 999)) {}
 
 int TZpUndoStack::LevelsFromSettings(const TZpSettingsStore& store) {
-    return store.ReadInteger(QStringLiteral("Application Options"), QStringLiteral("Undo Levels"), 100);
+    // A stored value outside 1..999 means the default, as the options dialog reads it.
+    return ReadUndoLevels(store);
 }
 
 void TZpUndoStack::PushEvent(TZpUndoEventPtr event) {
