@@ -2,6 +2,7 @@
 // libFuzzer target: any bytes after a 2.x signature end in one of the
 // importer's messages, never in a crash, a hang or a read past the end.
 #include "base/Errors.h"
+#include "files/LabelFile.h"
 #include "legacy/LegacyImport.h"
 #include "model/layout/IDEProperties.h"
 #include "model/layout/LabelProperties.h"
@@ -27,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     zp::TZpIDEProperties ide;
     zp::TLabelProperties layout;
     try {
-        zp::ImportLegacyLabel(buffer, objects, ide, false, layout);
+        zp::TZpLabelFileSettings settings;
+        zp::ImportLegacyLabel(buffer, objects, ide, false, layout, settings);
     } catch (const zp::EZpError&) {
     }
     return 0;

@@ -49,7 +49,7 @@ void WriteGuides(TZpWriter& w, const QList<int32_t>& guides) {
 
 // The editing-environment block of a file of version v, with the data
 // connections, the label's printer and the application options in it.
-void ReadEnvironment(TZpReader& r, TZpIDEProperties& ide, int32_t v) {
+void ReadEnvironment(TZpReader& r, TZpIDEProperties& ide, int32_t v, TZpLabelFileSettings& settings) {
     ide.Description = r.ReadString();
     ide.SetScale(r.ReadInteger());
     const int32_t units = r.ReadInteger();
@@ -69,7 +69,11 @@ void ReadEnvironment(TZpReader& r, TZpIDEProperties& ide, int32_t v) {
     ide.Connections().Load(r);
     if (v > 3) {
         const QString printer = r.ReadString();
-        SelectLabelPrinter(printer, ide);
+        // The ruler width is still in the resolution of the label before.
+        const int32_t rulerDpi = ide.DPI();
+        settings.SelectPrinter = [printer, rulerDpi](TZpIDEProperties& ide, TLabelProperties&) {
+            SelectLabelPrinter(printer, ide, rulerDpi);
+        };
     }
     if (v > 7)
         ide.ShowUnprintable = r.ReadBool();
@@ -82,8 +86,11 @@ void ReadEnvironment(TZpReader& r, TZpIDEProperties& ide, int32_t v) {
     }
     ide.SetDPIExact(dpi);
     if (v > 9) {
-        AppOptions().Version = v;
-        AppOptions().LoadFromStream(r);
+        // Flags the version lacks keep the process's values.
+        TZpAppOptions options = AppOptions();
+        options.Version = v;
+        options.LoadFromStream(r);
+        settings.Options = options;
     }
 }
 
@@ -146,22 +153,23 @@ void SetLegacyImporter(TZpLegacyImporter importer) {
     LegacyImporter() = std::move(importer);
 }
 
-void LoadLabelFromDevice(QIODevice& device, TZpObjectList& objects, TZpIDEProperties& ide,
-                         TLabelProperties& layout, bool openConnections) {
+TZpLabelFileSettings LoadLabelFromDevice(QIODevice& device, TZpObjectList& objects, TZpIDEProperties& ide,
+                                         TLabelProperties& layout, bool openConnections) {
     objects.clear();
+    TZpLabelFileSettings settings;
     if (IsLegacyLabelFile(device)) {
         if (!LegacyImporter())
             throw EZpError(
                 QStringLiteral("This label was made with Zentaprint 2.x; such labels cannot be opened yet."));
-        LegacyImporter()(device, objects, ide, layout, openConnections);
-        return;
+        LegacyImporter()(device, objects, ide, layout, openConnections, settings);
+        return settings;
     }
     TZpReader r(device);
     const int32_t v = r.ReadInteger();
     if (v < kOldestLabelFileVersion || v > kLabelFileVersion)
         throw EZpReadError(kIncompatibleVersionMessage);
     ide.Version = v;
-    ReadEnvironment(r, ide, v);
+    ReadEnvironment(r, ide, v, settings);
     if (openConnections) {
         try {
             ide.Connections().Open();
@@ -173,13 +181,37 @@ void LoadLabelFromDevice(QIODevice& device, TZpObjectList& objects, TZpIDEProper
         layout.ReservedFlag = r.ReadBool();
     layout.ReadBlock(r);
     ReadObjectList(objects, r);
-    MatchPrinterToLayout(layout);
     if (openConnections)
         ReportBrokenScripts(objects);
+    return settings;
 }
 
-bool LoadLabelFile(const QString& fileName, TZpObjectList& objects, TZpIDEProperties& ide,
-                   TLabelProperties& layout, bool openConnections) {
+void ApplyLabelFileSettings(const TZpLabelFileSettings& settings, TZpIDEProperties& ide,
+                            TLabelProperties& layout) {
+    if (settings.SelectPrinter)
+        settings.SelectPrinter(ide, layout);
+    if (settings.Options) {
+        TZpAppOptions& options = AppOptions();
+        options.AllowBarcodeResizing = settings.Options->AllowBarcodeResizing;
+        options.CheckBarCodes = settings.Options->CheckBarCodes;
+        options.Import2xTextClear = settings.Options->Import2xTextClear;
+        options.ExportPrinterDPI = settings.Options->ExportPrinterDPI;
+        options.ImportITF14 = settings.Options->ImportITF14;
+        options.OldStyleEditing = settings.Options->OldStyleEditing;
+        options.Version = settings.Options->Version;
+    }
+    MatchPrinterToLayout(layout);
+}
+
+void LoadLabelForPreview(const QString& fileName, TZpObjectList& objects, TZpIDEProperties& ide,
+                         TLabelProperties& layout) {
+    (void)LoadLabelFile(fileName, objects, ide, layout, false);
+    // LabelDPI stays: the label comes to it rather than it to the label.
+    RescaleLabel(LabelDPI(), ide, objects);
+}
+
+TZpLabelFileSettings LoadLabelFile(const QString& fileName, TZpObjectList& objects, TZpIDEProperties& ide,
+                                   TLabelProperties& layout, bool openConnections) {
     if (!QFileInfo(fileName).isFile())
         throw EZpFileError(QStringLiteral("File \"%1\" does not exist!").arg(fileName));
     objects.clear();
@@ -193,8 +225,7 @@ bool LoadLabelFile(const QString& fileName, TZpObjectList& objects, TZpIDEProper
     buffer.open(QIODevice::ReadOnly);
     // A label keeps its data beside it: relative sources are the label's folder's.
     ide.Connections().SetBaseFolder(QFileInfo(fileName).absolutePath());
-    LoadLabelFromDevice(buffer, objects, ide, layout, openConnections);
-    return true;
+    return LoadLabelFromDevice(buffer, objects, ide, layout, openConnections);
 }
 
 void WriteLabel(QIODevice& device, const TZpObjectList& objects, TZpIDEProperties& ide,
@@ -217,7 +248,9 @@ void SaveLabelFile(const QString& fileName, const TZpObjectList& objects, TZpIDE
 }
 
 void LoadLabelDocument(TZpLabelDocument& document, const QString& fileName, bool openConnections) {
-    LoadLabelFile(fileName, document.Objects(), document.Environment(), document.Layout(), openConnections);
+    const TZpLabelFileSettings settings = LoadLabelFile(fileName, document.Objects(), document.Environment(),
+                                                        document.Layout(), openConnections);
+    ApplyLabelFileSettings(settings, document.Environment(), document.Layout());
     for (const TZpObjectPtr& obj : document.Objects())
         if (auto* data = Supports<IZpData>(obj))
             data->SetConnections(&document.Environment().Connections());

@@ -9,13 +9,13 @@
 
 namespace zp {
 
-void SelectLabelPrinter(const QString& name, TZpIDEProperties& ide) {
+void SelectLabelPrinter(const QString& name, TZpIDEProperties& ide, int rulerDpi) {
     TZpPrinter& printer = ZpPrinter();
     if (printer.Printers().isEmpty())
         return;
     printer.SetPrinterIndex(printer.IndexOfPrinter(name)); // -1: the system default
-    if (ide.DPI() != 0)
-        ide.RulerWidth = Round(double(printer.DotsPerInch().X) * ide.RulerWidth / ide.DPI());
+    if (rulerDpi != 0)
+        ide.RulerWidth = Round(double(printer.DotsPerInch().X) * ide.RulerWidth / rulerDpi);
 }
 
 QString SelectedLabelPrinterName() {

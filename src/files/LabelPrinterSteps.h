@@ -8,10 +8,10 @@ namespace zp {
 class TZpIDEProperties;
 class TLabelProperties;
 
-/// Loading: when printers are installed, selects the one the label names
+/// Opening: when printers are installed, selects the one the label names
 /// (the system default when none has that name) and re-expresses the ruler
-/// width in its resolution.
-void SelectLabelPrinter(const QString& name, TZpIDEProperties& ide);
+/// width from rulerDpi in its resolution.
+void SelectLabelPrinter(const QString& name, TZpIDEProperties& ide, int rulerDpi);
 /// Saving: the selected printer's name; empty when no printer is installed.
 [[nodiscard]] QString SelectedLabelPrinterName();
 /// After the objects are read: the printer turned when its printable area

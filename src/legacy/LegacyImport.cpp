@@ -143,7 +143,7 @@ void SelectPrinter(const QString& name, bool absoluteMargins, TLabelProperties& 
 } // namespace
 
 void ImportLegacyLabel(QIODevice& device, TZpObjectList& objects, TZpIDEProperties& ide, bool openConnections,
-                       TLabelProperties& layout) {
+                       TLabelProperties& layout, TZpLabelFileSettings& settings) {
     ide.SetDPIExact(1440);
     ide.Reset();
     ide.SetScale(100);
@@ -184,8 +184,10 @@ void ImportLegacyLabel(QIODevice& device, TZpObjectList& objects, TZpIDEProperti
     const TLegacyBlock printerBlock = r.Block(154, "printer block");
     r.Skip(12, "printer block");
     c.PrinterDpi = printerBlock.Int16(150);
-    SelectPrinter(printerBlock.Text(0, 50), layoutBlock.Byte(25) != 0, layout);
-    MatchPrinterToLayout(layout);
+    settings.SelectPrinter = [name = printerBlock.Text(0, 50), absolute = layoutBlock.Byte(25) != 0](
+                                 TZpIDEProperties&, TLabelProperties& layout) {
+        SelectPrinter(name, absolute, layout);
+    };
     r.Skip(2 + 2 + 4 + 4, "printer block");
 
     while (!r.AtEnd()) {
@@ -204,7 +206,6 @@ void ImportLegacyLabel(QIODevice& device, TZpObjectList& objects, TZpIDEProperti
             data->SetLinkName(c.NameAt(LegacyStrToInt(data->GetLinkName())));
         UpdateLegacyData(*data);
     }
-    RescaleLabel(LabelDPI(), ide, objects);
     if (openConnections) {
         if (c.TextSeen)
             Warn(QStringLiteral(
@@ -217,9 +218,10 @@ void ImportLegacyLabel(QIODevice& device, TZpObjectList& objects, TZpIDEProperti
 }
 
 void InstallLegacyImporter() {
-    SetLegacyImporter(
-        [](QIODevice& device, TZpObjectList& objects, TZpIDEProperties& ide, TLabelProperties& layout,
-           bool openConnections) { ImportLegacyLabel(device, objects, ide, openConnections, layout); });
+    SetLegacyImporter([](QIODevice& device, TZpObjectList& objects, TZpIDEProperties& ide,
+                         TLabelProperties& layout, bool openConnections, TZpLabelFileSettings& settings) {
+        ImportLegacyLabel(device, objects, ide, openConnections, layout, settings);
+    });
 }
 
 } // namespace zp

@@ -40,14 +40,11 @@ std::optional<TZpLabelPreview> MakeLabelPreview(const QString& fileName) {
     TZpObjectList objects;
     TZpIDEProperties ide;
     TLabelProperties layout;
-    {
-        TZpProcessStateKeeper keep;
-        try {
-            LoadLabelFile(fileName, objects, ide, layout, false);
-        } catch (const std::exception&) {
-            return std::nullopt;
-        }
-        RescaleLabel(keep.Dpi(), ide, objects);
+    try {
+        // Reading for a look changes nothing of the process.
+        LoadLabelForPreview(fileName, objects, ide, layout);
+    } catch (const std::exception&) {
+        return std::nullopt;
     }
     const int ppi = ScreenPpi();
     const int w = std::max(1, int(std::lround(ppi * double(layout.Width))));

@@ -52,13 +52,15 @@ struct TLabel {
     TLabelProperties Layout;
 };
 
-// Loads bytes through the file reader; the message of the error, or empty.
+// Loads bytes through the file reader and applies what the file asks, as
+// opening a label does; the message of the error, or empty.
 QString LoadError(const QByteArray& bytes, TLabel& label) {
     QByteArray data = bytes;
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     try {
-        LoadLabelFromDevice(buffer, label.Objects, label.Ide, label.Layout, false);
+        ApplyLabelFileSettings(LoadLabelFromDevice(buffer, label.Objects, label.Ide, label.Layout, false),
+                               label.Ide, label.Layout);
     } catch (const EZpError& e) {
         return e.Message();
     }
@@ -117,7 +119,10 @@ TEST_F(LabelFileTest, SaveLoadSaveGivesIdenticalBytes) {
 
     AppOptions().CheckBarCodes = false;
     TLabel loaded;
-    ASSERT_TRUE(LoadLabelFile(path, loaded.Objects, loaded.Ide, loaded.Layout, false));
+    const TZpLabelFileSettings settings =
+        LoadLabelFile(path, loaded.Objects, loaded.Ide, loaded.Layout, false);
+    EXPECT_FALSE(AppOptions().CheckBarCodes);
+    ApplyLabelFileSettings(settings, loaded.Ide, loaded.Layout);
     EXPECT_EQ(loaded.Objects.size(), 8u);
     EXPECT_EQ(loaded.Ide.Version, 22);
     EXPECT_TRUE(AppOptions().CheckBarCodes);
@@ -323,7 +328,7 @@ TEST_F(LabelFileTest, Version8LabelIsRescaledFrom1440) {
     EXPECT_EQ(doc.Environment().FGuidesX, QList<int32_t>{dpiNow});
 }
 
-// The printer the file names is selected; a printable area equal to the
+// Opening selects the printer the file names; a printable area equal to the
 // page turned switches its orientation; LabelDPI follows the printer.
 TEST_F(LabelFileTest, LoadingSelectsTheLabelsPrinter) {
     auto backend = std::make_unique<test::TFakeBackend>(test::TFakeBackend::WithQueues({"Office", "Shop"}));
@@ -344,8 +349,21 @@ TEST_F(LabelFileTest, LoadingSelectsTheLabelsPrinter) {
     SaveLabelFile(path, label.Objects, label.Ide, label.Layout);
     ZpPrinter().SetPrinterIndex(ZpPrinter().IndexOfPrinter(QStringLiteral("Office")));
 
+    // Reading for a preview changes nothing of the process.
+    AppOptions().CheckBarCodes = true;
+    const int dpiBefore = LabelDPI();
+    TLabel preview;
+    LoadLabelForPreview(path, preview.Objects, preview.Ide, preview.Layout);
+    EXPECT_EQ(ZpPrinter().PrinterName(), QStringLiteral("Office"));
+    EXPECT_EQ(ZpPrinter().Orientation(), poPortrait);
+    EXPECT_EQ(LabelDPI(), dpiBefore);
+    EXPECT_TRUE(AppOptions().CheckBarCodes);
+    EXPECT_EQ(preview.Ide.DPI(), dpiBefore);
+
     TLabel loaded;
-    LoadLabelFile(path, loaded.Objects, loaded.Ide, loaded.Layout, false);
+    ApplyLabelFileSettings(LoadLabelFile(path, loaded.Objects, loaded.Ide, loaded.Layout, false), loaded.Ide,
+                           loaded.Layout);
+    EXPECT_FALSE(AppOptions().CheckBarCodes);
     EXPECT_EQ(ZpPrinter().PrinterName(), QStringLiteral("Shop"));
     EXPECT_EQ(ZpPrinter().Orientation(), poLandscape);
     EXPECT_EQ(loaded.Layout.PageOrientation, 1);
@@ -456,7 +474,7 @@ TEST_F(LabelFileTest, LegacyLabelIsRecognisedAndRefused) {
 TEST_F(LabelFileTest, PadCharacterOutsideBmpSurvivesLoadAndSave) {
     const QString fixture = test::TestDataPath(QStringLiteral("files/pad-character-outside-bmp.zp3"));
     TLabel label;
-    ASSERT_TRUE(LoadLabelFile(fixture, label.Objects, label.Ide, label.Layout, false));
+    ASSERT_NO_THROW((void)LoadLabelFile(fixture, label.Objects, label.Ide, label.Layout, false));
     ASSERT_EQ(label.Objects.size(), 1u);
     EXPECT_EQ(Supports<IZpData>(label.Objects.front())->GetPadChar(), QString::fromUcs4(U"\U0001F600"));
     const QString again = Path("again.zp3");
@@ -467,8 +485,9 @@ TEST_F(LabelFileTest, PadCharacterOutsideBmpSurvivesLoadAndSave) {
 TEST_F(LabelFileTest, FloatRoundedOnceToSingle) {
     // PageWidth is stored as 1 + 2^-24 + 2^-63.
     TLabel label;
-    ASSERT_TRUE(LoadLabelFile(test::TestDataPath(QStringLiteral("files/float-rounded-once-to-single.zp3")),
-                              label.Objects, label.Ide, label.Layout, false));
+    ASSERT_NO_THROW(
+        (void)LoadLabelFile(test::TestDataPath(QStringLiteral("files/float-rounded-once-to-single.zp3")),
+                            label.Objects, label.Ide, label.Layout, false));
     EXPECT_EQ(std::bit_cast<uint32_t>(label.Layout.PageWidth), 0x3F800001u);
 }
 

@@ -53,8 +53,8 @@ protected:
     void SetUp() override { AppOptions().AssignTo(FOptions); }
     void TearDown() override { FOptions.AssignTo(AppOptions()); }
 
-    // Imports through the native loader's hand-over; the error message, or
-    // empty when the label loaded.
+    // Imports through the native loader's hand-over and applies what the label
+    // asks, as opening it does; the error message, or empty when it loaded.
     static QString Import(const QByteArray& bytes, TImported& label, bool open = false) {
         InstallLegacyImporter();
         struct TUninstall {
@@ -64,7 +64,9 @@ protected:
         QBuffer buffer(&data);
         buffer.open(QIODevice::ReadOnly);
         try {
-            LoadLabelFromDevice(buffer, label.Objects, label.Ide, label.Layout, open);
+            ApplyLabelFileSettings(LoadLabelFromDevice(buffer, label.Objects, label.Ide, label.Layout, open),
+                                   label.Ide, label.Layout);
+            RescaleLabel(LabelDPI(), label.Ide, label.Objects);
         } catch (const EZpError& e) {
             return e.Message();
         }

@@ -80,10 +80,7 @@ void TfrmDialogNewLabel::ShowTemplate() {
     auto preview = std::make_unique<TZpLabelDocument>();
     try {
         TZpWaitCursor wait;
-        const int labelDpi = LabelDPI();
-        LoadLabelFile(path, preview->Objects(), preview->Environment(), preview->Layout(), false);
-        preview->AfterLoad(path);
-        SetLabelDPI(labelDpi);
+        LoadLabelForPreview(path, preview->Objects(), preview->Environment(), preview->Layout());
     } catch (const EZpError& e) {
         ShowMessage(TZpMsgKind::Error, e.Message());
         return;
