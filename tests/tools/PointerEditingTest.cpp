@@ -28,10 +28,15 @@ protected:
         Session.AddObject(o);
         return o;
     }
+    /// "O1", "O2", ... by drawing order.
+    QString Name(const TZpObjectPtr& o) const {
+        const auto& all = Session.Objects();
+        return QStringLiteral("O%1").arg(std::find(all.begin(), all.end(), o) - all.begin() + 1);
+    }
     QString Selected() const {
         QStringList names;
         for (const TZpObjectPtr& o : Session.Selection())
-            names << Supports<IZpData>(o)->GetName();
+            names << Name(o);
         return names.join(QLatin1Char(' '));
     }
 
@@ -50,21 +55,17 @@ TEST_F(PointerEditingTest, ClicksWithAndWithoutShiftFollowTheSelectionRules) {
         const char* Expected;
     };
     const Step steps[] = {
-        {a, false, "OBJECT_1"},
-        {a, true, "OBJECT_1"},            // the only selected one stays
-        {b, true, "OBJECT_1 OBJECT_2"},   // Shift adds
-        {a, true, "OBJECT_2"},            // Shift on one of two removes it
-        {b, false, "OBJECT_2"},           // a plain click on a selected one keeps the rest
-        {g2, false, "OBJECT_4 OBJECT_3"}, // a member brings its whole group
-        {a, true, "OBJECT_4 OBJECT_3 OBJECT_1"},
-        {g1, true, "OBJECT_1"}, // Shift on a member drops the whole group
-        {g1, true, "OBJECT_1 OBJECT_3 OBJECT_4"},
-        {g1, false, "OBJECT_1 OBJECT_3 OBJECT_4"}, // already selected: nothing changes
+        {a, false, "O1"},       {a, true, "O1"},         // the only selected one stays
+        {b, true, "O1 O2"},                              // Shift adds
+        {a, true, "O2"},                                 // Shift on one of two removes it
+        {b, false, "O2"},                                // a plain click on a selected one keeps the rest
+        {g2, false, "O4 O3"},                            // a member brings its whole group
+        {a, true, "O4 O3 O1"},  {g1, true, "O1"},        // Shift on a member drops the whole group
+        {g1, true, "O1 O3 O4"}, {g1, false, "O1 O3 O4"}, // already selected: nothing changes
     };
     for (const Step& s : steps) {
         ClickSelect(Session, s.Object, s.Shift);
-        EXPECT_EQ(Selected(), QString::fromLatin1(s.Expected))
-            << Supports<IZpData>(s.Object)->GetName().toStdString();
+        EXPECT_EQ(Selected(), QString::fromLatin1(s.Expected)) << Name(s.Object).toStdString();
     }
 }
 
@@ -171,17 +172,17 @@ TEST_F(PointerEditingTest, AspectSizingOfTheObjectUsesItsAspectRectangle) {
 
 TEST_F(PointerEditingTest, AMoveStopsAtTheOriginForTheWholeSelectionAndUndoes) {
     const TZpObjectPtr a = Add("TZpRectangleObject", {0, 50, 100, 150});
-    const TZpObjectPtr b = Add("TZpLineObject", {300, 400, 200, 300}); // drawn right to left
+    const TZpObjectPtr b = Add("TZpLineObject", {300, 300, 200, 400}); // drawn right to left
     Session.SelectAll();
     TZpObjectDrag drag(Session, hcBody);
     drag.DragTo(-40, -80, TZpDragConstraint::None);
     EXPECT_EQ(a->GetBounds(), (TRect{0, 0, 100, 100}));
-    EXPECT_EQ(b->GetBounds(), (TRect{300, 350, 200, 250}));
+    EXPECT_EQ(b->GetBounds(), (TRect{300, 250, 200, 350}));
     drag.End();
     EXPECT_EQ(Session.UndoCommandCaption(), QStringLiteral("&Undo Move"));
     Session.Undo();
     EXPECT_EQ(a->GetBounds(), (TRect{0, 50, 100, 150}));
-    EXPECT_EQ(b->GetBounds(), (TRect{300, 400, 200, 300}));
+    EXPECT_EQ(b->GetBounds(), (TRect{300, 300, 200, 400}));
 }
 
 TEST_F(PointerEditingTest, CancelPutsBackAndAClickRecordsNothingButMarksModified) {
