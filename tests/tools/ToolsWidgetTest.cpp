@@ -117,13 +117,19 @@ TEST_F(ToolsWidgetTest, PointerMovesResizesBandsAndEscapeCancels) {
     EXPECT_EQ(Session->ControlCount(), 0);
 }
 
-TEST_F(ToolsWidgetTest, ArrowsGoToTheNudgeHook) {
+TEST_F(ToolsWidgetTest, ArrowsGoToTheNudgeHookAndDeleteRemovesTheSelection) {
     QPoint seen;
     Box->Nudge = [&](int dx, int dy) { seen += QPoint(dx, dy); };
     Area->setFocus();
     QTest::keyClick(Area.get(), Qt::Key_Left);
     QTest::keyClick(Area.get(), Qt::Key_Down);
     EXPECT_EQ(seen, QPoint(-1, 1));
+    Box->SetToolNumber(4);
+    QTest::mouseClick(View(), Qt::LeftButton, {}, At(1, 1));
+    ASSERT_EQ(Session->SelectedCount(), 1);
+    QTest::keyClick(Area.get(), Qt::Key_Delete);
+    EXPECT_EQ(Session->ControlCount(), 0);
+    EXPECT_EQ(Session->UndoCommandCaption(), QStringLiteral("&Undo Delete Object"));
 }
 
 } // namespace

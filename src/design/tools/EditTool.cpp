@@ -46,6 +46,11 @@ bool TZpEditTool::KeyPress(QKeyEvent& event) {
     case Qt::Key_Down:
         dy = 1;
         break;
+    case Qt::Key_Delete:
+        if (Session().SelectedCount() == 0)
+            return false;
+        Session().DeleteSelected();
+        return true;
     default:
         return false;
     }
