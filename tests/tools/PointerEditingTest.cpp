@@ -3,10 +3,16 @@
 // objects from a drawing tool, on a session without a window.
 #include "design/edit/PointerEditing.h"
 
+#include "base/Errors.h"
 #include "base/LabelDpi.h"
+#include "design/edit/DroppedObjects.h"
 #include "model/data/ZpData.h"
 #include "model/objects/ObjectClasses.h"
 
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace zp {
@@ -245,6 +251,40 @@ TEST_F(PointerEditingTest, CreatedObjectsAreAddedNamedSelectedAndKeepTheirDirect
     EXPECT_FALSE(CreateObjectInBand(Session, QStringLiteral("TZpNoSuchObject"), {}, TZpDragConstraint::None));
     for (int i = 0; i < 3; ++i)
         Session.Undo();
+    EXPECT_EQ(Session.ControlCount(), 0);
+}
+
+} // namespace
+} // namespace zp
+
+namespace zp {
+namespace {
+
+TEST_F(PointerEditingTest, DroppedPicturesTakeTheirNaturalSizeAndBadFilesAddNothing) {
+    QTemporaryDir dir;
+    QImage image(150, 60, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    image.setDotsPerMeterX(int(std::lround(150 / 0.0254))); // 150 per inch: 1 x 0.4 inch
+    image.setDotsPerMeterY(int(std::lround(150 / 0.0254)));
+    const QString png = dir.filePath(QStringLiteral("a.png"));
+    ASSERT_TRUE(image.save(png));
+    const TZpObjectPtr picture = AddDroppedPicture(Session, png, {30, 40});
+    EXPECT_EQ(picture->GetBounds(), (TRect{30, 40, 330, 160}));
+    EXPECT_EQ(Session.Selection(), TZpObjectList{picture});
+
+    QFile bad(dir.filePath(QStringLiteral("b.png")));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not a picture");
+    bad.close();
+    EXPECT_THROW(AddDroppedPicture(Session, bad.fileName(), {0, 0}), EZpError);
+    EXPECT_EQ(Session.ControlCount(), 1);
+
+    const TZpObjectPtr text = AddDroppedText(Session, QStringLiteral("Hello"), {5, 6});
+    EXPECT_EQ(Supports<IZpData>(text)->GetText(), QStringLiteral("Hello"));
+    EXPECT_EQ(text->GetBounds().TopLeft(), (TPoint{5, 6}));
+    EXPECT_FALSE(AddDroppedText(Session, QStringLiteral("  "), {0, 0}));
+    Session.Undo();
+    Session.Undo();
     EXPECT_EQ(Session.ControlCount(), 0);
 }
 

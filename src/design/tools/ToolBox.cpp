@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "design/tools/ToolBox.h"
 
+#include "base/LabelDpi.h"
+#include "design/edit/DroppedObjects.h"
 #include "design/tools/BarcodeTool.h"
 #include "design/tools/CircleTool.h"
 #include "design/tools/ConstrainedLineTool.h"
@@ -11,6 +13,12 @@
 #include "design/tools/RoundRectTool.h"
 #include "design/tools/TextTool.h"
 #include "design/view/DesignArea.h"
+#include "platform/dialogs/DialogServices.h"
+
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMimeData>
 
 namespace zp {
 
@@ -29,6 +37,72 @@ TZpToolBox::TZpToolBox(TZpDesignArea& area, QObject* parent) : QObject(parent), 
     add(std::make_unique<TZpBarcodeTool>(*this));
     add(std::make_unique<TZpPictureTool>(*this));
     FArea.SetTool(FTools.front().second.get());
+    FArea.viewport()->setAcceptDrops(true);
+    FArea.viewport()->installEventFilter(this);
+}
+
+namespace {
+
+/// The local picture files among the dropped URLs; label files are left to
+/// the main window, which opens them.
+QStringList DroppedPictures(const QMimeData& mime) {
+    QStringList files;
+    for (const QUrl& url : mime.urls()) {
+        if (!url.isLocalFile())
+            continue;
+        const QString file = url.toLocalFile();
+        if (!QImageReader::imageFormat(file).isEmpty())
+            files << file;
+    }
+    return files;
+}
+
+bool AcceptsDrop(const QMimeData& mime) {
+    return mime.hasUrls() ? !DroppedPictures(mime).isEmpty() : mime.hasText();
+}
+
+} // namespace
+
+bool TZpToolBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != FArea.viewport())
+        return false;
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDropEvent*>(event);
+        if (FArea.Session().IsLocked() || !AcceptsDrop(*drag->mimeData()))
+            return false;
+        drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QMimeData& mime = *drop->mimeData();
+        if (FArea.Session().IsLocked() || !AcceptsDrop(mime))
+            return false;
+        TPoint at = FArea.DeviceToLabel(drop->position().toPoint());
+        at = {std::max(0, at.X), std::max(0, at.Y)};
+        try {
+            if (mime.hasUrls()) {
+                // Several pictures go down in a cascade from the drop point.
+                const int step = LabelDPI() / 8;
+                for (const QString& file : DroppedPictures(mime)) {
+                    AddDroppedPicture(FArea.Session(), file, at);
+                    at = {at.X + step, at.Y + step};
+                }
+            } else {
+                AddDroppedText(FArea.Session(), mime.text(), at);
+            }
+        } catch (const std::exception& e) {
+            ZpDialogs().MessageBox(TZpMsgKind::Error, QString::fromUtf8(e.what()), TZpButtons::Ok,
+                                   TZpAnswer::Ok);
+        }
+        drop->acceptProposedAction();
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 TZpToolBox::~TZpToolBox() {

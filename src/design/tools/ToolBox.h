@@ -46,6 +46,11 @@ public:
 Q_SIGNALS:
     void ToolChanged(const QString& className);
 
+protected:
+    /// Files and text dragged onto the label: picture files become picture
+    /// objects at their natural size, text a text object, at the drop point.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     TZpDesignArea& FArea;
     std::vector<std::pair<QString, std::unique_ptr<TZpTool>>> FTools;
