@@ -6,6 +6,7 @@
 #include "base/Errors.h"
 #include "base/LabelDpi.h"
 #include "design/edit/DroppedObjects.h"
+#include "design/edit/InPlaceEdit.h"
 #include "model/data/ZpData.h"
 #include "model/objects/ObjectClasses.h"
 
@@ -286,6 +287,31 @@ TEST_F(PointerEditingTest, DroppedPicturesTakeTheirNaturalSizeAndBadFilesAddNoth
     Session.Undo();
     Session.Undo();
     EXPECT_EQ(Session.ControlCount(), 0);
+}
+
+} // namespace
+} // namespace zp
+
+namespace zp {
+namespace {
+
+TEST_F(PointerEditingTest, InPlaceEditingRecordsEditingFirstAndRefusesDataDrivenObjects) {
+    const TZpObjectPtr text = Add("TZpTextObject", {0, 0, 300, 100});
+    const TZpObjectPtr prompt = Add("TZpTextObject", {0, 200, 300, 300});
+    Supports<IZpData>(prompt)->SetKind(dkPrompt);
+    EXPECT_FALSE(TZpInPlaceEdit::Begin(Session, prompt));
+    EXPECT_EQ(Session.UndoCommandCaption(), QStringLiteral("&Undo Add Object"));
+
+    Session.SetModified(false);
+    const QString before = Supports<IZpData>(text)->GetText();
+    const auto edit = TZpInPlaceEdit::Begin(Session, text);
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(Session.UndoCommandCaption(), QStringLiteral("&Undo Editing"));
+    Supports<IZpData>(text)->SetText(QStringLiteral("Edited"));
+    edit->End();
+    EXPECT_TRUE(Session.Modified());
+    Session.Undo();
+    EXPECT_EQ(Supports<IZpData>(text)->GetText(), before);
 }
 
 } // namespace

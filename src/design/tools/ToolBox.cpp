@@ -3,6 +3,7 @@
 
 #include "base/LabelDpi.h"
 #include "design/edit/DroppedObjects.h"
+#include "design/edit/InPlaceEdit.h"
 #include "design/tools/BarcodeTool.h"
 #include "design/tools/CircleTool.h"
 #include "design/tools/ConstrainedLineTool.h"
@@ -13,8 +14,11 @@
 #include "design/tools/RoundRectTool.h"
 #include "design/tools/TextTool.h"
 #include "design/view/DesignArea.h"
+#include "model/objects/Interfaces.h"
+#include "model/objects/TextInterfaces.h"
 #include "platform/dialogs/DialogServices.h"
 
+#include <QApplication>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QImageReader>
@@ -37,8 +41,33 @@ TZpToolBox::TZpToolBox(TZpDesignArea& area, QObject* parent) : QObject(parent), 
     add(std::make_unique<TZpBarcodeTool>(*this));
     add(std::make_unique<TZpPictureTool>(*this));
     FArea.SetTool(FTools.front().second.get());
+    EditInPlace = [this](const TZpObjectPtr& object) { return EditObjectInPlace(object); };
     FArea.viewport()->setAcceptDrops(true);
     FArea.viewport()->installEventFilter(this);
+}
+
+bool TZpToolBox::EditObjectInPlace(const TZpObjectPtr& object) {
+    auto* editor = Supports<IZpEdit>(object);
+    if (!editor)
+        return false;
+    if (!TZpInPlaceEdit::CanEdit(object)) {
+        QApplication::beep();
+        return false;
+    }
+    const std::unique_ptr<TZpInPlaceEdit> edit = TZpInPlaceEdit::Begin(FArea.Session(), object);
+    if (auto* zoom = Supports<IZpEditZoom>(object))
+        zoom->SetEditZoom(FArea.Zoom());
+    const TRect device = NormalizedRect(FArea.Mapping().LabelToDeviceRect(object->GetBounds()));
+    // The editors objects have so far are modal: the edit is over when
+    // BeginEdit returns.
+    try {
+        editor->BeginEdit(FArea.viewport(), device);
+        editor->EndEdit();
+    } catch (const std::exception& e) {
+        ZpDialogs().MessageBox(TZpMsgKind::Error, QString::fromUtf8(e.what()), TZpButtons::Ok, TZpAnswer::Ok);
+    }
+    edit->End();
+    return true;
 }
 
 namespace {

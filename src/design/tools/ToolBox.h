@@ -40,8 +40,12 @@ public:
     std::function<void(int dx, int dy)> Nudge;
     /// Starts editing the object in place (double click, or a new object
     /// with EditOnDrop); answers false when it has no in-place editor.
-    /// Unset, nothing is edited in place.
+    /// By default EditObjectInPlace.
     std::function<bool(const TZpObjectPtr& object)> EditInPlace;
+    /// Records "Editing", runs the object's own editor over its area and
+    /// refreshes the values after it. Objects whose data source is not
+    /// static text are not edited (a beep).
+    bool EditObjectInPlace(const TZpObjectPtr& object);
 
 Q_SIGNALS:
     void ToolChanged(const QString& className);
