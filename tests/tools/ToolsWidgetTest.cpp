@@ -106,6 +106,12 @@ TEST_F(ToolsWidgetTest, PointerMovesResizesBandsAndEscapeCancels) {
     QTest::keyClick(View(), Qt::Key_Escape);
     QTest::mouseRelease(View(), Qt::LeftButton, {}, At(2.5, 2.5));
     EXPECT_EQ(rect->GetBounds(), (TRect{450, 300, 900, 900}));
+    // A press whose release never came is dropped at the next press.
+    QTest::mousePress(View(), Qt::LeftButton, {}, At(2, 2));
+    QTest::mouseMove(View(), At(2.5, 2.5));
+    QTest::mousePress(View(), Qt::LeftButton, {}, At(3.8, 2.8));
+    QTest::mouseRelease(View(), Qt::LeftButton, {}, At(3.8, 2.8));
+    EXPECT_EQ(rect->GetBounds(), (TRect{450, 300, 900, 900}));
     // A band over empty space from outside selects what it meets.
     QTest::mouseClick(View(), Qt::LeftButton, {}, At(3.8, 2.8));
     EXPECT_EQ(Session->SelectedCount(), 0);

@@ -12,8 +12,9 @@
 namespace zp {
 
 void TZpCreateTool::MousePress(const TZpPointerEvent& event) {
-    if (FBanding || (event.Button != Qt::LeftButton && event.Button != Qt::RightButton))
+    if (event.Button != Qt::LeftButton && event.Button != Qt::RightButton)
         return;
+    CancelBand();
     if (!(event.Modifiers & Qt::ShiftModifier))
         Session().ClearSelection();
     FButton = event.Button;

@@ -44,8 +44,12 @@ void TZpPointerTool::MouseDoubleClick(const TZpPointerEvent& event) {
 }
 
 void TZpPointerTool::Press(const TZpPointerEvent& event, bool doubleClick) {
-    if (event.Button != Qt::LeftButton || IsDragging())
+    if (event.Button != Qt::LeftButton)
         return;
+    // A release that never arrived (a popup took the pointer) must not leave
+    // the tool stuck in its drag.
+    CancelDrag();
+    CancelBand();
     TZpEditSession& session = Session();
     const TZpViewMapping mapping = Mapping();
     const TPoint p = ToTPoint(event.Device);
