@@ -10,6 +10,7 @@
 
 #include <QFontMetrics>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace zp {
@@ -20,7 +21,33 @@ int NormalRotation(int rotation) {
 }
 
 TBarcodeCanvas::TBarcodeCanvas(QPainter& painter, int rotation, QColor color)
-    : FPainter(painter), FRotation(NormalRotation(rotation)), FColor(color) {}
+    : FPainter(painter), FRotation(NormalRotation(rotation)), FColor(color),
+      FHoldBars(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf &&
+                painter.combinedTransform().type() <= QTransform::TxScale) {}
+
+TBarcodeCanvas::~TBarcodeCanvas() {
+    DrawHeldBars();
+}
+
+void TBarcodeCanvas::DrawHeldBars() {
+    if (FHeldBars.empty())
+        return;
+    const QTransform toDevice = FPainter.combinedTransform();
+    std::vector<QRectF> bars;
+    bars.reserve(FHeldBars.size());
+    for (const QRect& bar : FHeldBars)
+        bars.push_back(toDevice.mapRect(QRectF(bar)));
+    FHeldBars.clear();
+    FPainter.save();
+    FPainter.resetTransform();
+    FPainter.setPen(Qt::NoPen);
+    FPainter.setBrush(FColor);
+    // One fill each: viewers fill a lone rectangle to whole device pixels,
+    // a path of many with soft edges.
+    for (const QRectF& bar : bars)
+        FPainter.drawRect(bar);
+    FPainter.restore();
+}
 
 void TBarcodeCanvas::Place(TRect& rect, int64_t along, int64_t across) {
     const int32_t a = ClampLength(along);
@@ -66,6 +93,10 @@ void TBarcodeCanvas::FillBar(int64_t u0, int64_t v0, int64_t u1, int64_t v1) {
         break;
     }
     const int32_t cx0 = ClampLength(x0), cy0 = ClampLength(y0);
+    if (FHoldBars) {
+        FHeldBars.emplace_back(cx0, cy0, ClampLength(x1) - cx0, ClampLength(y1) - cy0);
+        return;
+    }
     // Pen and brush are set once for all bars (the caller saved the painter):
     // a recorded page, such as a preview picture, would otherwise store the
     // two changes, and their undoing, with every bar.
@@ -92,15 +123,22 @@ void TBarcodeCanvas::DrawText(const QFont& font, int64_t u, int64_t v, const QSt
         origin = QPointF(FRect.Left, FRect.Top);
         break;
     }
+    DrawHeldBars();
     FPainter.save();
-    FPainter.translate(origin);
-    FPainter.rotate(-FRotation);
+    // Unturned text is placed by its position alone: a transform of its own
+    // would be saved, set and restored in a PDF for every symbol.
+    if (FRotation != 0) {
+        FPainter.translate(origin);
+        FPainter.rotate(-FRotation);
+        origin = QPointF();
+    }
     FPainter.setFont(font);
     FPainter.setPen(FColor);
     FPainter.setBrush(Qt::NoBrush);
     FPainter.setBackgroundMode(Qt::TransparentMode);
     const QFontMetrics metrics(font);
-    FPainter.drawText(QPointF(ClampLength(u), static_cast<double>(ClampLength(v)) + metrics.ascent()), text);
+    FPainter.drawText(
+        origin + QPointF(ClampLength(u), static_cast<double>(ClampLength(v)) + metrics.ascent()), text);
     FPainter.restore();
 }
 

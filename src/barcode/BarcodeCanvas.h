@@ -6,8 +6,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 class QPainter;
 
@@ -21,13 +23,20 @@ namespace zp {
 class TBarcodeCanvas {
 public:
     TBarcodeCanvas(QPainter& painter, int rotation, QColor color);
+    /// Draws the bars still held back (see FillBar).
+    ~TBarcodeCanvas();
+    TBarcodeCanvas(const TBarcodeCanvas&) = delete;
+    TBarcodeCanvas& operator=(const TBarcodeCanvas&) = delete;
 
     /// Fixes the symbol's extent (along, across) and moves the far edges of
     /// rect: the symbol grows from Left at 0, Bottom at 90, Right at 180 and
     /// Top at 270 degrees.
     void Place(TRect& rect, int64_t along, int64_t across);
 
-    /// A filled bar over [u0, u1) x [v0, v1) of the unturned frame.
+    /// A filled bar over [u0, u1) x [v0, v1) of the unturned frame. On a
+    /// PDF the bars are held back and drawn together in device coordinates
+    /// (before any text and at the end): drawn one by one under the label's
+    /// transform, each would save, set and restore the transform in the file.
     void FillBar(int64_t u0, int64_t v0, int64_t u1, int64_t v1);
     /// Text with its top-left corner at (u, v), turned with the symbol.
     void DrawText(const QFont& font, int64_t u, int64_t v, const QString& text);
@@ -35,10 +44,14 @@ public:
     [[nodiscard]] QPainter& Painter() { return FPainter; }
 
 private:
+    void DrawHeldBars();
+
     QPainter& FPainter;
     int FRotation;
     QColor FColor;
     TRect FRect;
+    bool FHoldBars; // a PDF whose transform maps rectangles to rectangles
+    std::vector<QRect> FHeldBars;
 };
 
 /// Everything a family's own drawing needs (see TBarcodeFamily::Draw).

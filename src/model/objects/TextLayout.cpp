@@ -404,7 +404,7 @@ void TZpTextLayout::Format(const TZpRVData& doc, int32_t width, int32_t visibleH
         item.Top = int32_t(std::clamp<int64_t>(correctedTop(item), INT32_MIN / 2, INT32_MAX / 2));
 }
 
-void TZpTextLayout::Paint(QPainter& painter) const {
+void TZpTextLayout::Paint(QPainter& painter, QPointF offset) const {
     // A picture records glyph runs as outlines; text it records as text.
     const bool recorded = painter.device() && painter.device()->devType() == QInternal::Picture;
     for (const TZpTextItem& item : FItems) {
@@ -413,7 +413,7 @@ void TZpTextLayout::Paint(QPainter& painter) const {
         painter.setPen(item.Color);
         const double baseline = double(item.Top) + item.Ascent - item.Shift;
         for (const TZpGlyphPiece& piece : item.Pieces) {
-            const QPointF origin(piece.Offset.x(), baseline + piece.Offset.y());
+            const QPointF origin = offset + QPointF(piece.Offset.x(), baseline + piece.Offset.y());
             if (recorded && !piece.Text.isEmpty()) {
                 painter.setFont(piece.Font);
                 painter.drawText(origin + piece.Glyphs.positions().front(), piece.Text);

@@ -64,7 +64,8 @@ public:
     /// be left out. Nothing is done when nothing changed since the last call.
     void Format(const TZpRVData& doc, int32_t width, int32_t visibleHeight, int dpi);
     /// Draws the items on a painter already in document coordinates.
-    void Paint(QPainter& painter) const;
+    /// Draws the glyphs, moved by offset.
+    void Paint(QPainter& painter, QPointF offset = {}) const;
 
     [[nodiscard]] const std::vector<TZpTextItem>& Items() const { return FItems; }
     /// How often the document was actually formatted (not taken from the cache).

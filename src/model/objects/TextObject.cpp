@@ -157,23 +157,34 @@ void TZpTextObject::Draw(QPainter& canvas) {
     const int64_t width = int64_t(b.Right) - b.Left;
     const int64_t height = int64_t(b.Bottom) - b.Top;
     if (width > 0 && height > 0 && width <= INT32_MAX && height <= INT32_MAX) {
-        // The text sits 2 device pixels right of and below the bounds' corner,
-        // its clip with it.
-        const QTransform world = canvas.worldTransform();
-        const QTransform view = world.inverted() * canvas.combinedTransform();
-        canvas.setWorldTransform(canvas.combinedTransform() * QTransform::fromTranslate(2, 2) *
-                                 view.inverted());
-        canvas.translate(b.Left, b.Top);
-        canvas.setClipRect(QRectF(0, 0, double(width), double(height)), Qt::IntersectClip);
         const int turn = ((FRotation % 360 + 360) % 360) / 90;
-        static constexpr int kOriginX[] = {0, 0, 1, 1};
-        static constexpr int kOriginY[] = {0, 1, 1, 0};
-        canvas.translate(double(width) * kOriginX[turn], double(height) * kOriginY[turn]);
-        canvas.rotate(-90.0 * turn);
         const bool across = turn % 2 == 1;
-        FRVData.Layout().Format(FRVData, int32_t(across ? height : width), int32_t(across ? width : height),
-                                LabelDPI());
-        FRVData.Layout().Paint(canvas);
+        const int32_t layoutWidth = int32_t(across ? height : width);
+        const int32_t layoutHeight = int32_t(across ? width : height);
+        FRVData.Layout().Format(FRVData, layoutWidth, layoutHeight, LabelDPI());
+        // The text sits 2 device pixels right of and below the bounds' corner,
+        // its clip with it. Unturned text on a painter that only scales and
+        // moves is placed by its position alone: a transform of its own would
+        // be set and undone in a PDF for every text.
+        const QTransform combined = canvas.combinedTransform();
+        if (turn == 0 && combined.type() <= QTransform::TxScale && combined.m11() > 0 && combined.m22() > 0) {
+            // 2 device pixels in the painter's own coordinates.
+            const QPointF corner =
+                QPointF(b.Left, b.Top) + QPointF(2.0 / combined.m11(), 2.0 / combined.m22());
+            canvas.setClipRect(QRectF(corner, QSizeF(double(width), double(height))), Qt::IntersectClip);
+            FRVData.Layout().Paint(canvas, corner);
+        } else {
+            const QTransform world = canvas.worldTransform();
+            const QTransform view = world.inverted() * combined;
+            canvas.setWorldTransform(combined * QTransform::fromTranslate(2, 2) * view.inverted());
+            canvas.translate(b.Left, b.Top);
+            canvas.setClipRect(QRectF(0, 0, double(width), double(height)), Qt::IntersectClip);
+            static constexpr int kOriginX[] = {0, 0, 1, 1};
+            static constexpr int kOriginY[] = {0, 1, 1, 0};
+            canvas.translate(double(width) * kOriginX[turn], double(height) * kOriginY[turn]);
+            canvas.rotate(-90.0 * turn);
+            FRVData.Layout().Paint(canvas);
+        }
     }
     canvas.restore();
 }
