@@ -30,6 +30,14 @@ int Scale(int64_t a, int64_t b, int64_t c) {
 
 } // namespace
 
+int ZoomInStep(int percent) {
+    return std::min(kMaxZoom, percent >= 100 ? percent * 2 : percent + 25);
+}
+
+int ZoomOutStep(int percent) {
+    return std::max(kMinZoom, percent > 100 ? percent / 2 : percent - 25);
+}
+
 TZpViewMapping TZpViewMapping::ForZoom(int labelDpi, int screenPpi, int percent, int originX, int originY) {
     return {std::max(1, labelDpi), std::max(1, Round(screenPpi * percent / 100.0)), originX, originY};
 }

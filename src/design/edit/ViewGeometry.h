@@ -7,6 +7,12 @@
 
 namespace zp {
 
+inline constexpr int kMinZoom = 25;
+inline constexpr int kMaxZoom = 400;
+/// Zoom In and Zoom Out: doubling and halving above 100 %, steps of 25 below.
+[[nodiscard]] int ZoomInStep(int percent);
+[[nodiscard]] int ZoomOutStep(int percent);
+
 /// Label pixels to device pixels of the design area and back: one label
 /// pixel is ViewportExtent / LabelDpi device pixels (ViewportExtent is the
 /// screen's pixels per inch at the zoom, rounded), and the label's origin

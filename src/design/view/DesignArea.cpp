@@ -18,14 +18,6 @@
 
 namespace zp {
 
-int ZoomInStep(int percent) {
-    return std::min(kMaxZoom, percent >= 100 ? percent * 2 : percent + 25);
-}
-
-int ZoomOutStep(int percent) {
-    return std::max(kMinZoom, percent > 100 ? percent / 2 : percent - 25);
-}
-
 TZpDesignArea::TZpDesignArea(TZpEditSession& session, QWidget* parent)
     : QAbstractScrollArea(parent), FSession(session), FScreenPpi(zp::ScreenPixelsPerInch()),
       FBackgroundColor(palette().color(QPalette::Dark)) {

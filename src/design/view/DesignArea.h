@@ -15,11 +15,6 @@ struct TZpPointerEvent;
 
 /// The zoom steps of the zoom commands, in percent.
 inline constexpr int kZoomSteps[] = {25, 50, 75, 100, 200, 400};
-inline constexpr int kMinZoom = 25;
-inline constexpr int kMaxZoom = 400;
-/// Zoom In and Zoom Out: doubling and halving above 100 %, steps of 25 below.
-[[nodiscard]] int ZoomInStep(int percent);
-[[nodiscard]] int ZoomOutStep(int percent);
 
 /// The design area: shows the session's label with rulers and guides at a
 /// zoom, scrolls it, and hands pointer and key events to the active tool.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "design/edit/ViewGeometry.h"
 #include "ui/commands/CommandState.h"
 
 #include <QAnyStringView>
@@ -70,9 +71,5 @@ struct TZpToolbarInfo {
     const char* ViewCommand;
 };
 [[nodiscard]] const TZpToolbarInfo& ToolbarInfo(TZpToolbar toolbar);
-
-/// Zoom In and Zoom Out steps: doubling from 100 %, quarter steps below it.
-[[nodiscard]] int ZoomInStep(int scale);
-[[nodiscard]] int ZoomOutStep(int scale);
 
 } // namespace zp
