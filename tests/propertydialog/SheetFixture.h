@@ -60,12 +60,12 @@ inline void Choose(QComboBox* list, const QString& text) {
 class SheetTest : public ::testing::Test {
 protected:
     SheetTest() {
-        TZpColorButton::Chooser = [this](QWidget*, TColor& c) {
+        TZpPropertyColorButton::Chooser = [this](QWidget*, TColor& c) {
             c = NextColor;
             return true;
         };
     }
-    ~SheetTest() override { TZpColorButton::Chooser = nullptr; }
+    ~SheetTest() override { TZpPropertyColorButton::Chooser = nullptr; }
 
     /// A dialog loaded on subject, shown so its pages lay out.
     std::unique_ptr<TfrmPropertyObject> Open(TZpObject& subject) {

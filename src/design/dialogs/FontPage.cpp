@@ -32,7 +32,7 @@ public:
         FSize = new TZpNumberField(QStringLiteral("&Size"), 1, 999, 0, QStringLiteral("points"), this);
         FSize->SetSwallowSigns(true);
         AddRow(*grid, QStringLiteral("&Size"), FSize, QStringLiteral("points"));
-        FColor = new TZpColorButton(QStringLiteral("Co&lor"), this);
+        FColor = new TZpPropertyColorButton(QStringLiteral("Co&lor"), this);
         AddRow(*grid, QStringLiteral("Co&lor"), FColor);
         FBold = AddCheck(*grid, QStringLiteral("&Bold"));
         FItalic = AddCheck(*grid, QStringLiteral("&Italic"));
@@ -65,7 +65,7 @@ public:
                 Changed();
             }
         });
-        connect(FColor, &TZpColorButton::ColorChosen, this, [this](TColor c) {
+        connect(FColor, &TZpPropertyColorButton::ColorChosen, this, [this](TColor c) {
             if (auto* f = Font(); f && Loaded()) {
                 f->SetColor(c);
                 Changed();
@@ -159,7 +159,7 @@ private:
 
     QFontComboBox* FName;
     TZpNumberField* FSize;
-    TZpColorButton* FColor;
+    TZpPropertyColorButton* FColor;
     QCheckBox* FBold;
     QCheckBox* FItalic;
     QCheckBox* FUnderline;

@@ -127,7 +127,7 @@ void TZpNumberField::Mark(bool valid) {
         Q_EMIT ValidityChanged(valid);
 }
 
-std::function<bool(QWidget*, TColor&)> TZpColorButton::Chooser = [](QWidget* parent, TColor& color) {
+std::function<bool(QWidget*, TColor&)> TZpPropertyColorButton::Chooser = [](QWidget* parent, TColor& color) {
     const QColor c = QColorDialog::getColor(ToQColor(color), parent);
     if (!c.isValid())
         return false;
@@ -135,22 +135,23 @@ std::function<bool(QWidget*, TColor&)> TZpColorButton::Chooser = [](QWidget* par
     return true;
 };
 
-TZpColorButton::TZpColorButton(const QString& caption, QWidget* parent) : QPushButton(parent) {
+TZpPropertyColorButton::TZpPropertyColorButton(const QString& caption, QWidget* parent)
+    : QPushButton(parent) {
     NameFor(this, caption);
     setMinimumWidth(60);
     setAutoDefault(false);
-    connect(this, &QPushButton::clicked, this, &TZpColorButton::Choose);
+    connect(this, &QPushButton::clicked, this, &TZpPropertyColorButton::Choose);
     SetColor(clBlack);
 }
 
-void TZpColorButton::SetColor(TColor color) {
+void TZpPropertyColorButton::SetColor(TColor color) {
     FColor = color;
     const QColor c = ToQColor(color);
     setStyleSheet(
         QStringLiteral("background-color: %1; border: 1px solid gray; min-height: 18px;").arg(c.name()));
 }
 
-void TZpColorButton::Choose() {
+void TZpPropertyColorButton::Choose() {
     TColor c = FColor;
     if (!Chooser || !Chooser(this, c))
         return;

@@ -67,10 +67,10 @@ private:
 };
 
 /// A button that shows a colour and picks another in the colour dialog.
-class TZpColorButton : public QPushButton {
+class TZpPropertyColorButton : public QPushButton {
     Q_OBJECT
 public:
-    TZpColorButton(const QString& caption, QWidget* parent);
+    TZpPropertyColorButton(const QString& caption, QWidget* parent);
     void SetColor(TColor color);
     [[nodiscard]] TColor Color() const { return FColor; }
     /// How the dialog is asked; tests replace it. Returns false when cancelled.

@@ -60,7 +60,7 @@ public:
 
         FFillBox = new QGroupBox(QStringLiteral("Fill"), this);
         auto* fill = new QGridLayout(FFillBox);
-        FFillColor = new TZpColorButton(QStringLiteral("&Fill color:"), FFillBox);
+        FFillColor = new TZpPropertyColorButton(QStringLiteral("&Fill color:"), FFillBox);
         AddRow(*fill, QStringLiteral("&Fill color:"), FFillColor);
         FFillStyle = MakeList(FFillBox, kFillStyles);
         FFillStyle->setIconSize(StyleSampleSize());
@@ -71,7 +71,7 @@ public:
 
         FLineBox = new QGroupBox(QStringLiteral("Line"), this);
         auto* line = new QGridLayout(FLineBox);
-        FLineColor = new TZpColorButton(QStringLiteral("&Line color:"), FLineBox);
+        FLineColor = new TZpPropertyColorButton(QStringLiteral("&Line color:"), FLineBox);
         AddRow(*line, QStringLiteral("&Line color:"), FLineColor);
         FLineStyle = MakeList(FLineBox, kLineStyles);
         FLineStyle->setIconSize(StyleSampleSize());
@@ -108,10 +108,10 @@ public:
                 Changed();
             }
         });
-        connect(FFillColor, &TZpColorButton::ColorChosen, this, [this] { WriteFill(); });
+        connect(FFillColor, &TZpPropertyColorButton::ColorChosen, this, [this] { WriteFill(); });
         connect(FFillStyle, &QComboBox::activated, this, [this] { WriteFill(); });
         connect(FTransparency, &QComboBox::activated, this, [this] { WriteFill(); });
-        connect(FLineColor, &TZpColorButton::ColorChosen, this, [this] { WriteLine(); });
+        connect(FLineColor, &TZpPropertyColorButton::ColorChosen, this, [this] { WriteLine(); });
         connect(FLineStyle, &QComboBox::activated, this, [this](int index) {
             if (index != psSolid)
                 FLineWidth->SetValue(OnePixelPoints());
@@ -210,12 +210,12 @@ private:
     TZpNumberField* FEllipse;
     QLabel* FEllipseLabel;
     QGroupBox* FFillBox;
-    TZpColorButton* FFillColor;
+    TZpPropertyColorButton* FFillColor;
     QComboBox* FFillStyle;
     QComboBox* FTransparency;
     QLabel* FTransparencyLabel;
     QGroupBox* FLineBox;
-    TZpColorButton* FLineColor;
+    TZpPropertyColorButton* FLineColor;
     QComboBox* FLineStyle;
     TZpNumberField* FLineWidth;
 };
