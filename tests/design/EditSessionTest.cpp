@@ -4,11 +4,14 @@
 #include "design/edit/EditSession.h"
 
 #include "base/LabelDpi.h"
+#include "base/ValueStream.h"
 #include "model/data/ZpData.h"
 #include "model/objects/ObjectClasses.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/store/SettingsStore.h"
 #include "support/TestSupport.h"
 
+#include <QBuffer>
 #include <gtest/gtest.h>
 
 namespace zp {
@@ -257,6 +260,57 @@ TEST(UndoLevelsTest, ReadFromTheSettingsWithADefaultOfOneHundred) {
     TZpEditSession session;
     EXPECT_EQ(session.UndoStack().Levels(), 3);
     test::ClearStore();
+}
+
+// The object's dialog, stood in for by a service that changes the object as
+// a confirmed dialog would (or as a cancelled one must not).
+class TEditingDialogs : public TZpScriptedDialogs {
+public:
+    bool Confirm = true;
+    bool EditObjectProperties(TZpObject& object) override {
+        if (Confirm)
+            Supports<IZpFillStyle>(object)->SetColor(clRed);
+        return Confirm;
+    }
+};
+
+QByteArray RecordOf(TZpObject& object) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    TZpWriter writer(buffer);
+    object.SaveToStream(writer);
+    return bytes;
+}
+
+TEST_F(EditSessionTest, ObjectPropertiesPushOneEventOnlyOnOkAndUndoRestoresTheRecord) {
+    TZpObjectPtr rect = Add("TZpRectangleObject", {0, 0, 300, 150});
+    Session.ClearSelection();
+    Session.SelectObject(rect);
+    Session.SetModified(false);
+    const QByteArray before = RecordOf(*rect);
+    auto dialogs = std::make_unique<TEditingDialogs>();
+    TEditingDialogs* service = dialogs.get();
+    auto previous = SetZpDialogs(std::move(dialogs));
+    const int events = Session.UndoStack().UndoCount();
+
+    service->Confirm = false;
+    EXPECT_FALSE(Session.EditSelectedProperties());
+    EXPECT_EQ(Session.UndoStack().UndoCount(), events);
+    EXPECT_FALSE(Session.Modified());
+
+    service->Confirm = true;
+    EXPECT_TRUE(Session.EditSelectedProperties());
+    SetZpDialogs(std::move(previous));
+    EXPECT_EQ(Session.UndoStack().UndoCount(), events + 1);
+    EXPECT_EQ(Session.UndoCommandCaption(), QStringLiteral("&Undo Object Properties"));
+    EXPECT_TRUE(Session.Modified());
+    const QByteArray after = RecordOf(*rect);
+    EXPECT_NE(after, before);
+    Session.Undo();
+    EXPECT_EQ(RecordOf(*rect), before);
+    Session.Redo();
+    EXPECT_EQ(RecordOf(*rect), after);
 }
 
 } // namespace
