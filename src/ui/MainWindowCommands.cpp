@@ -299,11 +299,11 @@ void TfrmMain::CmdViewToolbar(const TZpCommandRow& row) {
 }
 
 void TfrmMain::CmdZoomIn(const TZpCommandRow&) {
-    SetZoom(ZoomInStep(FDocument->Environment().Scale()));
+    SetZoom(CommandZoomInStep(FDocument->Environment().Scale()));
 }
 
 void TfrmMain::CmdZoomOut(const TZpCommandRow&) {
-    SetZoom(ZoomOutStep(FDocument->Environment().Scale()));
+    SetZoom(CommandZoomOutStep(FDocument->Environment().Scale()));
 }
 
 void TfrmMain::CmdZoomTo(const TZpCommandRow& row) {

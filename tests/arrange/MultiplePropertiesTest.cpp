@@ -27,12 +27,11 @@ QByteArray Record(TZpObject& object) {
     return bytes;
 }
 
-template <class W> W* Find(QWidget& dialog, const char* caption) {
-    for (W* w : dialog.findChildren<W*>())
-        if (w->accessibleName() == QString::fromUtf8(caption).remove(QLatin1Char('&')) ||
-            w->property("text").toString() == QString::fromUtf8(caption))
-            return w;
-    return nullptr;
+/// A control of the dialog by its name; fails the test when it is missing.
+template <class W> W* Find(QWidget& dialog, const char* name) {
+    W* w = dialog.findChild<W*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
 }
 
 class MultiplePropertiesTest : public ::testing::Test {
@@ -60,9 +59,9 @@ TEST_F(MultiplePropertiesTest, OffersOnlyWhatEveryObjectHas) {
     EXPECT_EQ(dialog.Page(QStringLiteral("Picture")), nullptr);
     for (QGroupBox* box : dialog.findChildren<QGroupBox*>())
         EXPECT_TRUE(box->isHidden()) << box->title().toStdString();
-    EXPECT_TRUE(Find<QComboBox>(dialog, "&Sizing:")->isHidden());
-    EXPECT_TRUE(Find<QComboBox>(dialog, "&Rotation:")->isHidden());
-    EXPECT_FALSE(Find<QCheckBox>(dialog, "&Print object")->isHidden());
+    EXPECT_TRUE(Find<QComboBox>(dialog, "cmbSizing")->isHidden());
+    EXPECT_TRUE(Find<QComboBox>(dialog, "cmbRotation")->isHidden());
+    EXPECT_FALSE(Find<QCheckBox>(dialog, "cbPrintObject")->isHidden());
 }
 
 TEST_F(MultiplePropertiesTest, DifferingValuesAreBlankAndUntouchedOnesStay) {
@@ -75,10 +74,10 @@ TEST_F(MultiplePropertiesTest, DifferingValuesAreBlankAndUntouchedOnesStay) {
     const QByteArray recordA = Record(*a), recordB = Record(*b);
     TfrmPropertyMultipleObject dialog;
     dialog.LoadFromObjects({a, b});
-    auto* width = Find<TZpNumberField>(dialog, "Line &width:");
+    auto* width = Find<TZpNumberField>(dialog, "spnLineWidth");
     ASSERT_NE(width, nullptr);
     EXPECT_TRUE(width->text().isEmpty());
-    EXPECT_EQ(Find<TZpColorButton>(dialog, "&Fill color:")->Color(), 0x0000ffu);
+    EXPECT_EQ(Find<TZpColorButton>(dialog, "edtFillColor")->Color(), 0x0000ffu);
     dialog.accept();
     EXPECT_EQ(Record(*a), recordA);
     EXPECT_EQ(Record(*b), recordB);
@@ -93,10 +92,10 @@ TEST_F(MultiplePropertiesTest, OkWritesOnlyTheChangedControlToEveryObject) {
     TfrmPropertyMultipleObject dialog;
     dialog.LoadFromObjects({a, b, c});
     ASSERT_NE(dialog.Page(QStringLiteral("Font")), nullptr);
-    auto* bold = Find<QCheckBox>(dialog, "&Bold");
+    auto* bold = Find<QCheckBox>(dialog, "cbBold");
     EXPECT_EQ(bold->checkState(), Qt::PartiallyChecked);
-    EXPECT_EQ(Find<QCheckBox>(dialog, "&Italic")->checkState(), Qt::Unchecked);
-    EXPECT_TRUE(Find<TZpNumberField>(dialog, "Si&ze")->text().isEmpty());
+    EXPECT_EQ(Find<QCheckBox>(dialog, "cbItalic")->checkState(), Qt::Unchecked);
+    EXPECT_TRUE(Find<TZpNumberField>(dialog, "spnFontSize")->text().isEmpty());
     bold->click();
     EXPECT_EQ(bold->checkState(), Qt::Checked);
     dialog.accept();
@@ -122,7 +121,7 @@ TEST_F(MultiplePropertiesTest, CancelLeavesRecordsAsTheyWereAndOkRecordsOneEvent
         return EditSelectedProperties(session, [ok](const TZpObjectList& objects) {
             TfrmPropertyMultipleObject dialog;
             dialog.LoadFromObjects(objects);
-            Find<QCheckBox>(dialog, "&Print object")->click();
+            Find<QCheckBox>(dialog, "cbPrintObject")->click();
             if (!ok) {
                 dialog.reject();
                 return false;

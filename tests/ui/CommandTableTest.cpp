@@ -267,11 +267,11 @@ TEST(CommandTableTest, LockedLabelDisablesTheEditingToolbars) {
 TEST(CommandTableTest, ZoomSteps) {
     std::vector<int> in{75};
     while (in.back() < 400)
-        in.push_back(ZoomInStep(in.back()));
+        in.push_back(CommandZoomInStep(in.back()));
     EXPECT_EQ(in, (std::vector<int>{75, 100, 200, 400}));
     std::vector<int> out{400};
     while (out.back() > 25)
-        out.push_back(ZoomOutStep(out.back()));
+        out.push_back(CommandZoomOutStep(out.back()));
     EXPECT_EQ(out, (std::vector<int>{400, 200, 100, 75, 50, 25}));
 }
 

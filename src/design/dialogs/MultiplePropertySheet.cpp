@@ -122,6 +122,24 @@ TfrmPropertyMultipleObject::TfrmPropertyMultipleObject(QWidget* parent) : TfrmBa
     cbAlternatePrint = AddCheck(
         *picture, QStringLiteral("&Use alternate display/print method (recommended for large images)"));
 
+    cbPrintObject->setObjectName(QStringLiteral("cbPrintObject"));
+    cmbSizing->setObjectName(QStringLiteral("cmbSizing"));
+    cmbRotation->setObjectName(QStringLiteral("cmbRotation"));
+    spnEllipse->setObjectName(QStringLiteral("spnEllipse"));
+    edtFillColor->setObjectName(QStringLiteral("edtFillColor"));
+    cmbFillStyle->setObjectName(QStringLiteral("cmbFillStyle"));
+    cmbTransparency->setObjectName(QStringLiteral("cmbTransparency"));
+    edtLineColor->setObjectName(QStringLiteral("edtLineColor"));
+    cmbLineStyle->setObjectName(QStringLiteral("cmbLineStyle"));
+    spnLineWidth->setObjectName(QStringLiteral("spnLineWidth"));
+    cmbFontName->setObjectName(QStringLiteral("cmbFontName"));
+    spnFontSize->setObjectName(QStringLiteral("spnFontSize"));
+    edtFontColor->setObjectName(QStringLiteral("edtFontColor"));
+    cbBold->setObjectName(QStringLiteral("cbBold"));
+    cbItalic->setObjectName(QStringLiteral("cbItalic"));
+    cbUnderline->setObjectName(QStringLiteral("cbUnderline"));
+    cbStretch->setObjectName(QStringLiteral("cbStretch"));
+    cbAlternatePrint->setObjectName(QStringLiteral("cbAlternatePrint"));
     for (QComboBox* list : {cmbSizing, cmbRotation, cmbFillStyle, cmbTransparency, cmbLineStyle})
         MarkOn(list);
     for (QCheckBox* box : {cbPrintObject, cbBold, cbItalic, cbUnderline, cbStretch, cbAlternatePrint})

@@ -300,11 +300,11 @@ bool FormattingMenuEnabled(const TZpCommandState& state) {
     return state.LastIsText;
 }
 
-int ZoomInStep(int scale) {
+int CommandZoomInStep(int scale) {
     return scale >= 100 ? scale * 2 : scale + 25;
 }
 
-int ZoomOutStep(int scale) {
+int CommandZoomOutStep(int scale) {
     return scale > 100 ? scale / 2 : scale - 25;
 }
 
@@ -404,9 +404,18 @@ const std::vector<const char*>& ToolbarLayout(TZpToolbar toolbar) {
         "acBold",        "acItalic",        "acUnderline",    "-",
         "acJustifyLeft", "acJustifyCenter", "acJustifyRight", "acJustifyFull"};
     static const std::vector<const char*> none;
-    static const std::vector<const char*> align = {
-        "acAlignLeft",    "acAlignTop", "acAlignRight", "acAlignBottom", "acAlignHCenter",
-        "acAlignVCenter", "-",          "acVCenter",    "acHCenter", "-", "acDistributeH", "acDistributeV"};
+    static const std::vector<const char*> align = {"acAlignLeft",
+                                                   "acAlignTop",
+                                                   "acAlignRight",
+                                                   "acAlignBottom",
+                                                   "acAlignHCenter",
+                                                   "acAlignVCenter",
+                                                   "-",
+                                                   "acVCenter",
+                                                   "acHCenter",
+                                                   "-",
+                                                   "acDistributeH",
+                                                   "acDistributeV"};
     static const std::vector<const char*> tools = {
         "acToolPointer",         "acToolText",    "acToolRectangle",
         "acToolRoundRect",       "acToolCircle",  "acToolLine",

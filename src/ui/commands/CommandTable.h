@@ -72,7 +72,7 @@ struct TZpToolbarInfo {
 [[nodiscard]] const TZpToolbarInfo& ToolbarInfo(TZpToolbar toolbar);
 
 /// Zoom In and Zoom Out steps: doubling from 100 %, quarter steps below it.
-[[nodiscard]] int ZoomInStep(int scale);
-[[nodiscard]] int ZoomOutStep(int scale);
+[[nodiscard]] int CommandZoomInStep(int scale);
+[[nodiscard]] int CommandZoomOutStep(int scale);
 
 } // namespace zp
