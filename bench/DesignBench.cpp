@@ -10,8 +10,11 @@
 //    label of 10,000 objects (goals: under 1 ms and under 20 ms).
 // Goals: full repaint at most 1.5 x, a drag frame at most 0.1 x a full
 // repaint, the undos and redos under 0.2 s, and 1,000 "Move" events adding
-// under 5 MiB (reported on standard error).
+// under 5 MiB (reported on standard error);
+//  - aligning and nudging 10,000 selected objects, undo included: each
+//    under 50 ms.
 #include "base/LabelDpi.h"
+#include "design/edit/Arrange.h"
 #include "design/tools/Tool.h"
 #include "design/view/DesignArea.h"
 #include "model/data/ZpData.h"
@@ -199,5 +202,31 @@ int main(int argc, char** argv) {
     std::printf("design: undo+redo 1000 moves: %.3f s\n", timer.nsecsElapsed() / 1e9);
     std::fprintf(stderr, "design: 1000 Move events: %.2f MiB\n", heapMiB);
     HitTestAndRubberBand();
+
+    // Aligning and nudging a selection of 10,000 objects, each with its undo.
+    TZpEditSession many(100);
+    const char* const shapes[] = {"TZpTextObject", "TZpRectangleObject", "TZpCircleObject", "TZpLineObject"};
+    for (int i = 0; i < 10000; ++i) {
+        TZpObjectPtr object = CreateObject(QString::fromLatin1(shapes[i % 4]));
+        const int x = 100 + (i % 100) * 30;
+        const int y = 100 + (i / 100) * 30;
+        object->SetBounds({x, y, x + 25, y + 20});
+        many.Document().Objects().push_back(object);
+    }
+    many.SelectAll();
+    const double align = Seconds(
+        [&] {
+            AlignObjects(many, TZpAlign::Left);
+            many.Undo();
+        },
+        1);
+    std::printf("design: align 10000 objects: %.0f ms\n", align * 1000);
+    const double nudge = Seconds(
+        [&] {
+            Nudge(many, 1, 0, 96);
+            many.Undo();
+        },
+        1);
+    std::printf("design: nudge 10000 objects: %.0f ms\n", nudge * 1000);
     return 0;
 }

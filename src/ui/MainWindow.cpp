@@ -470,6 +470,10 @@ TZpCommandState TfrmMain::CommandState() const {
     for (int i = 0; i < kToolbarCount; ++i)
         s.ToolbarVisible[size_t(i)] = FToolbars[size_t(i)] && !FToolbars[size_t(i)]->isHidden();
     s.SelectedCount = int(FSelection.size());
+    if (FSelection.size() > 1) {
+        for (const TZpObjectPtr& o : FSelection)
+            (o->GetGroupId() == -1 ? s.CanGroup : s.CanUngroup) = true;
+    }
     if (!FSelection.empty()) {
         const TZpObjectPtr& last = FSelection.back();
         s.LastCanRotate = Supports<IZpRotation>(last) != nullptr;

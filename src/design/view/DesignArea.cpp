@@ -3,10 +3,12 @@
 
 #include "base/LabelDpi.h"
 #include "base/Rounding.h"
+#include "design/edit/Arrange.h"
 #include "design/edit/Rulers.h"
 #include "design/tools/Tool.h"
 #include "platform/printing/Printer.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -547,6 +549,17 @@ void TZpDesignArea::keyPressEvent(QKeyEvent* event) {
     }
     if (FTool && FTool->KeyPress(*event))
         return;
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        // The arrow keys move the selection one screen pixel at the zoom.
+        const int key = event->key();
+        const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
+        const int dy = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+        if ((dx != 0 || dy != 0) && FSession.SelectedCount() > 0) {
+            if (!Nudge(FSession, dx, dy, FScreenPpi))
+                QApplication::beep();
+            return;
+        }
+    }
     QAbstractScrollArea::keyPressEvent(event);
 }
 
