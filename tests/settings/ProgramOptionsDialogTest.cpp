@@ -26,7 +26,7 @@ namespace {
 /// A control's state as text: "1"/"0" for buttons, the number of a spin box,
 /// the index of a list (the text of an editable one), the colour number.
 QString Shown(QWidget* w) {
-    if (auto* color = qobject_cast<TZpColorButton*>(w))
+    if (auto* color = qobject_cast<TZpOptionsColorButton*>(w))
         return QString::number(color->Color());
     if (auto* button = qobject_cast<QAbstractButton*>(w))
         return button->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
@@ -43,7 +43,7 @@ QString Shown(QWidget* w) {
 
 /// Enters a value as a user would: lists are chosen (activated), edits typed.
 void Enter(QWidget* w, const QString& value) {
-    if (auto* color = qobject_cast<TZpColorButton*>(w))
+    if (auto* color = qobject_cast<TZpOptionsColorButton*>(w))
         color->SetColor(value.toUInt());
     else if (auto* button = qobject_cast<QAbstractButton*>(w))
         button->setChecked(value == QLatin1String("1"));

@@ -121,13 +121,13 @@ double OnePixelPoints() {
 
 // ---- colour button
 
-TZpColorButton::TZpColorButton(QWidget* parent) : QPushButton(parent) {
+TZpOptionsColorButton::TZpOptionsColorButton(QWidget* parent) : QPushButton(parent) {
     setMinimumWidth(64);
-    connect(this, &QPushButton::clicked, this, &TZpColorButton::Choose);
+    connect(this, &QPushButton::clicked, this, &TZpOptionsColorButton::Choose);
     SetColor(clBlack);
 }
 
-void TZpColorButton::SetColor(TColor color) {
+void TZpOptionsColorButton::SetColor(TColor color) {
     FColor = color;
     QPixmap swatch(40, 14);
     swatch.fill(ToQColor(color));
@@ -139,7 +139,7 @@ void TZpColorButton::SetColor(TColor color) {
     Q_EMIT ColorChanged();
 }
 
-void TZpColorButton::Choose() {
+void TZpOptionsColorButton::Choose() {
     const QColor chosen = QColorDialog::getColor(ToQColor(FColor), this);
     if (chosen.isValid())
         SetColor(FromQColor(chosen));
@@ -275,7 +275,7 @@ QWidget* TfrmProgramOptions::BuildTextPage() {
     styleRow->addWidget(chkFontUnderline);
     styleRow->addStretch();
     layout->addRow(QString(), styleRow);
-    btnFontColor = Named(new TZpColorButton, "btnFontColor");
+    btnFontColor = Named(new TZpOptionsColorButton, "btnFontColor");
     btnFontColor->setAccessibleName(QStringLiteral("Font colour"));
     layout->addRow(QStringLiteral("C&olour:"), btnFontColor);
     chkStripLeading =
@@ -300,7 +300,7 @@ QWidget* TfrmProgramOptions::BuildGraphicsPage() {
     auto* layout = new QVBoxLayout(page);
     auto* fillGroup = new QGroupBox(QStringLiteral("Fill"));
     auto* fill = new QFormLayout(fillGroup);
-    btnFillColor = Named(new TZpColorButton, "btnFillColor");
+    btnFillColor = Named(new TZpOptionsColorButton, "btnFillColor");
     btnFillColor->setAccessibleName(QStringLiteral("Fill colour"));
     cmbFillStyle = Named(new QComboBox, "cmbFillStyle");
     cmbFillStyle->setIconSize(kSampleSize);
@@ -315,7 +315,7 @@ QWidget* TfrmProgramOptions::BuildGraphicsPage() {
 
     auto* lineGroup = new QGroupBox(QStringLiteral("Line"));
     auto* line = new QFormLayout(lineGroup);
-    btnLineColor = Named(new TZpColorButton, "btnLineColor");
+    btnLineColor = Named(new TZpOptionsColorButton, "btnLineColor");
     btnLineColor->setAccessibleName(QStringLiteral("Line colour"));
     cmbLineStyle = Named(new QComboBox, "cmbLineStyle");
     cmbLineStyle->setIconSize(kSampleSize);
@@ -332,8 +332,8 @@ QWidget* TfrmProgramOptions::BuildGraphicsPage() {
     layout->addWidget(lineGroup);
     layout->addStretch();
 
-    connect(btnFillColor, &TZpColorButton::ColorChanged, this, &TfrmProgramOptions::RedrawStyleLists);
-    connect(btnLineColor, &TZpColorButton::ColorChanged, this, &TfrmProgramOptions::RedrawStyleLists);
+    connect(btnFillColor, &TZpOptionsColorButton::ColorChanged, this, &TfrmProgramOptions::RedrawStyleLists);
+    connect(btnLineColor, &TZpOptionsColorButton::ColorChanged, this, &TfrmProgramOptions::RedrawStyleLists);
     connect(cmbFillTransparent, &QComboBox::currentIndexChanged, this, &TfrmProgramOptions::RedrawStyleLists);
     connect(cmbLineStyle, &QComboBox::activated, this, &TfrmProgramOptions::LineStyleChosen);
     connect(spnLineWidth, &QDoubleSpinBox::valueChanged, this, &TfrmProgramOptions::LineWidthChanged);

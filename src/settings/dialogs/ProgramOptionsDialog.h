@@ -30,10 +30,10 @@ class TZpBarcodeDefaultsPage;
 bool EditProgramOptions(QWidget* parent);
 
 /// A button that shows a colour and picks another in the colour dialog.
-class TZpColorButton : public QPushButton {
+class TZpOptionsColorButton : public QPushButton {
     Q_OBJECT
 public:
-    explicit TZpColorButton(QWidget* parent = nullptr);
+    explicit TZpOptionsColorButton(QWidget* parent = nullptr);
     [[nodiscard]] TColor Color() const { return FColor; }
     void SetColor(TColor color);
 Q_SIGNALS:
@@ -107,16 +107,16 @@ private:
     QCheckBox* chkFontBold;
     QCheckBox* chkFontItalic;
     QCheckBox* chkFontUnderline;
-    TZpColorButton* btnFontColor;
+    TZpOptionsColorButton* btnFontColor;
     QCheckBox* chkStripLeading;
     QCheckBox* chkCustomLeading;
     QDoubleSpinBox* spnLeadingSize;
     QLineEdit* edtDefaultText;
     // Graphics
-    TZpColorButton* btnFillColor;
+    TZpOptionsColorButton* btnFillColor;
     QComboBox* cmbFillStyle;
     QComboBox* cmbFillTransparent;
-    TZpColorButton* btnLineColor;
+    TZpOptionsColorButton* btnLineColor;
     QComboBox* cmbLineStyle;
     QDoubleSpinBox* spnLineWidth;
     // Zentaprint 2.x
