@@ -81,13 +81,13 @@ TEST_F(ClipboardTest, CutThenPasteComesBackOffsetAndEachPasteMovesFurther) {
 
 TEST_F(ClipboardTest, ObjectsPastedTogetherAreOffsetOneStepEachInDrawingOrder) {
     TZpObjectPtr a = Add("TZpRectangleObject", {0, 0, 50, 50});
-    TZpObjectPtr b = Add("TZpEllipseObject", {0, 0, 50, 50});
+    TZpObjectPtr b = Add("TZpCircleObject", {0, 0, 50, 50});
     TZpObjectPtr c = Add("TZpRectangleObject", {0, 0, 50, 50});
     Select({c, a, b}); // selection order differs from drawing order
     std::unique_ptr<QMimeData> mime = Clipboard.Cut(96);
     Clipboard.Paste(*mime, View);
     ASSERT_EQ(Session.ControlCount(), 3);
-    const char* classes[] = {"TZpRectangleObject", "TZpEllipseObject", "TZpRectangleObject"};
+    const char* classes[] = {"TZpRectangleObject", "TZpCircleObject", "TZpRectangleObject"};
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(TopLeft(Session.Objects()[size_t(i)]), (TPoint{10 * (i + 1), 10 * (i + 1)}));
         EXPECT_EQ(Session.Objects()[size_t(i)]->GetClassName(), QLatin1String(classes[i]));
@@ -105,7 +105,7 @@ TEST_F(ClipboardTest, RectangleOutsideTheWindowLandsAtItsTopLeftOrTheLabelOrigin
     };
     const Case cases[] = {
         {"inside stays", 0, 0, {300, 300, 400, 350}, {310, 310, 410, 360}},
-        {"only its bottom-right inside stays", 0, 0, {-50, -50, 40, 40}, {0, 0, 100, 100}},
+        {"only its bottom-right inside stays", 0, 0, {-50, -50, 40, 40}, {0, 0, 90, 90}},
         {"beyond the window", 0, 0, {2000, 2000, 2100, 2050}, {0, 0, 100, 50}},
         {"scrolled: window corner", -500, -400, {2000, 2000, 2100, 2050}, {500, 400, 600, 450}},
         {"label right of the corner: origin", 200, 100, {2000, 2000, 2100, 2050}, {0, 0, 100, 50}},
@@ -228,8 +228,11 @@ TEST_F(ClipboardTest, PasteTakesObjectsThenPicturesThenText) {
     Clipboard.Paste(plain, View);
     EXPECT_EQ(Session.Objects().back()->GetClassName(), QStringLiteral("TZpTextObject"));
     EXPECT_EQ(Supports<IZpData>(Session.Objects().back())->GetText(), QStringLiteral("Grüße"));
-    Clipboard.PasteAs(TZpPasteKind::Barcode, plain, View);
+    QMimeData digits;
+    digits.setText(QStringLiteral("12345"));
+    Clipboard.PasteAs(TZpPasteKind::Barcode, digits, View);
     EXPECT_EQ(Session.Objects().back()->GetClassName(), QStringLiteral("TZpBarcodeObject"));
+    EXPECT_EQ(Supports<IZpData>(Session.Objects().back())->GetText(), QStringLiteral("12345"));
     EXPECT_EQ(Session.SelectedCount(), 1);
 }
 

@@ -214,8 +214,11 @@ std::unique_ptr<QMimeData> ObjectsToMimeData(const TZpObjectList& objects, int s
         if (auto* data = Supports<IZpData>(o))
             texts << data->GetText();
     }
-    if (!texts.isEmpty())
-        mime->setData(kTextUtf8, texts.join(QLatin1Char('\n')).toUtf8());
+    if (!texts.isEmpty()) {
+        const QString text = texts.join(QLatin1Char('\n'));
+        mime->setText(text);
+        mime->setData(kTextUtf8, text.toUtf8());
+    }
     return mime;
 }
 
