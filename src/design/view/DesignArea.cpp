@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "design/view/DesignArea.h"
 
+#include "base/Errors.h"
 #include "base/LabelDpi.h"
 #include "base/Rounding.h"
 #include "design/edit/Arrange.h"
+#include "design/edit/Clipboard.h"
 #include "design/edit/Rulers.h"
 #include "design/tools/Tool.h"
+#include "platform/dialogs/DialogServices.h"
 #include "platform/printing/Printer.h"
 
 #include <QApplication>
+#include <QDrag>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -31,6 +36,7 @@ TZpDesignArea::TZpDesignArea(TZpEditSession& session, QWidget* parent)
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAttribute(Qt::WA_NoSystemBackground);
+    viewport()->setAcceptDrops(true);
     connect(&FSession, &TZpEditSession::Changed, this, &TZpDesignArea::SessionChanged);
     ClampZoom();
     UpdateScrollBars();
@@ -461,8 +467,50 @@ void TZpDesignArea::mousePressEvent(QMouseEvent* event) {
     }
     if (event->button() == Qt::LeftButton && StartGuideDrag(p))
         return;
+    // Alt+drag on the selection carries it out as the clipboard would.
+    if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::AltModifier)) {
+        const TZpObjectPtr hit = FSession.HitTest({p.x(), p.y()}, Mapping());
+        if (hit && FSession.IsSelected(hit)) {
+            StartSelectionDrag();
+            return;
+        }
+    }
     if (FTool)
         FTool->MousePress(PointerEvent(*event, false));
+}
+
+void TZpDesignArea::StartSelectionDrag() {
+    TZpObjectList ordered;
+    for (const TZpObjectPtr& o : FSession.Objects())
+        if (FSession.IsSelected(o))
+            ordered.push_back(o);
+    auto* drag = new QDrag(this);
+    drag->setMimeData(ObjectsToMimeData(ordered, FScreenPpi).release());
+    drag->exec(Qt::CopyAction);
+}
+
+void TZpDesignArea::dragEnterEvent(QDragEnterEvent* event) {
+    if (!FSession.IsLocked() && OffersObjects(*event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void TZpDesignArea::dragMoveEvent(QDragMoveEvent* event) {
+    if (!FSession.IsLocked() && OffersObjects(*event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void TZpDesignArea::dropEvent(QDropEvent* event) {
+    if (FSession.IsLocked() || !OffersObjects(*event->mimeData()))
+        return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    try {
+        TZpClipboard clipboard(FSession);
+        clipboard.DropObjects(event->mimeData()->data(QLatin1String(kObjectsMimeType)),
+                              DeviceToLabel(event->position().toPoint()));
+    } catch (const EZpError& e) {
+        ShowMessage(TZpMsgKind::Error, e.Message());
+    }
 }
 
 void TZpDesignArea::mouseMoveEvent(QMouseEvent* event) {
