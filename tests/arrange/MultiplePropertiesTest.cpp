@@ -77,7 +77,7 @@ TEST_F(MultiplePropertiesTest, DifferingValuesAreBlankAndUntouchedOnesStay) {
     auto* width = Find<TZpNumberField>(dialog, "spnLineWidth");
     ASSERT_NE(width, nullptr);
     EXPECT_TRUE(width->text().isEmpty());
-    EXPECT_EQ(Find<TZpColorButton>(dialog, "edtFillColor")->Color(), 0x0000ffu);
+    EXPECT_EQ(Find<TZpPropertyColorButton>(dialog, "edtFillColor")->Color(), 0x0000ffu);
     dialog.accept();
     EXPECT_EQ(Record(*a), recordA);
     EXPECT_EQ(Record(*b), recordB);

@@ -76,7 +76,7 @@ TfrmPropertyMultipleObject::TfrmPropertyMultipleObject(QWidget* parent) : TfrmBa
 
     FFillBox = new QGroupBox(QStringLiteral("Fill"), FGeneralPage);
     auto* fill = new QGridLayout(FFillBox);
-    edtFillColor = new TZpColorButton(QStringLiteral("&Fill color:"), FFillBox);
+    edtFillColor = new TZpPropertyColorButton(QStringLiteral("&Fill color:"), FFillBox);
     AddRow(*fill, QStringLiteral("&Fill color:"), edtFillColor);
     cmbFillStyle = new QComboBox(FFillBox);
     cmbFillStyle->setIconSize(StyleSampleSize());
@@ -90,7 +90,7 @@ TfrmPropertyMultipleObject::TfrmPropertyMultipleObject(QWidget* parent) : TfrmBa
 
     FLineBox = new QGroupBox(QStringLiteral("Line"), FGeneralPage);
     auto* line = new QGridLayout(FLineBox);
-    edtLineColor = new TZpColorButton(QStringLiteral("&Line color:"), FLineBox);
+    edtLineColor = new TZpPropertyColorButton(QStringLiteral("&Line color:"), FLineBox);
     AddRow(*line, QStringLiteral("&Line color:"), edtLineColor);
     cmbLineStyle = new QComboBox(FLineBox);
     cmbLineStyle->setIconSize(StyleSampleSize());
@@ -110,7 +110,7 @@ TfrmPropertyMultipleObject::TfrmPropertyMultipleObject(QWidget* parent) : TfrmBa
     AddRow(*font, QStringLiteral("&Font name"), cmbFontName);
     spnFontSize = new TZpNumberField(QStringLiteral("Si&ze"), 1, 999, 0, QStringLiteral("points"), FFontPage);
     AddRow(*font, QStringLiteral("Si&ze"), spnFontSize);
-    edtFontColor = new TZpColorButton(QStringLiteral("Co&lor"), FFontPage);
+    edtFontColor = new TZpPropertyColorButton(QStringLiteral("Co&lor"), FFontPage);
     AddRow(*font, QStringLiteral("Co&lor"), edtFontColor);
     cbBold = AddCheck(*font, QStringLiteral("&Bold"));
     cbItalic = AddCheck(*font, QStringLiteral("&Italic"));
@@ -144,8 +144,8 @@ TfrmPropertyMultipleObject::TfrmPropertyMultipleObject(QWidget* parent) : TfrmBa
         MarkOn(list);
     for (QCheckBox* box : {cbPrintObject, cbBold, cbItalic, cbUnderline, cbStretch, cbAlternatePrint})
         MarkOn(box);
-    for (TZpColorButton* button : {edtFillColor, edtLineColor, edtFontColor})
-        connect(button, &TZpColorButton::ColorChosen, this, [this, button] { Mark(button); });
+    for (TZpPropertyColorButton* button : {edtFillColor, edtLineColor, edtFontColor})
+        connect(button, &TZpPropertyColorButton::ColorChosen, this, [this, button] { Mark(button); });
     for (TZpNumberField* field : {spnEllipse, spnLineWidth, spnFontSize})
         connect(field, &TZpNumberField::ValueEdited, this, [this, field] { Mark(field); });
     connect(cmbFontName, &QFontComboBox::currentFontChanged, this, [this] { Mark(cmbFontName); });

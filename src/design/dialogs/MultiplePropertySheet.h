@@ -13,7 +13,7 @@ class QGroupBox;
 
 namespace zp {
 
-class TZpColorButton;
+class TZpPropertyColorButton;
 class TZpNumberField;
 
 /// "Object Properties" for several objects: only what every one of them
@@ -52,16 +52,16 @@ private:
     QComboBox* cmbRotation;
     TZpNumberField* spnEllipse;
     QGroupBox* FFillBox;
-    TZpColorButton* edtFillColor;
+    TZpPropertyColorButton* edtFillColor;
     QComboBox* cmbFillStyle;
     QComboBox* cmbTransparency;
     QGroupBox* FLineBox;
-    TZpColorButton* edtLineColor;
+    TZpPropertyColorButton* edtLineColor;
     QComboBox* cmbLineStyle;
     TZpNumberField* spnLineWidth;
     QFontComboBox* cmbFontName;
     TZpNumberField* spnFontSize;
-    TZpColorButton* edtFontColor;
+    TZpPropertyColorButton* edtFontColor;
     QCheckBox* cbBold;
     QCheckBox* cbItalic;
     QCheckBox* cbUnderline;
