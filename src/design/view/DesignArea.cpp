@@ -1,13 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "design/view/DesignArea.h"
 
+#include "base/Errors.h"
 #include "base/LabelDpi.h"
 #include "base/Rounding.h"
+#include "data/FieldDrag.h"
 #include "design/edit/Rulers.h"
 #include "design/tools/Tool.h"
+#include "model/document/FieldDrop.h"
+#include "platform/dialogs/DialogServices.h"
 #include "platform/printing/Printer.h"
 
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -35,6 +41,9 @@ TZpDesignArea::TZpDesignArea(TZpEditSession& session, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     viewport()->setMouseTracking(true);
+    // Fields dragged from the data window; other drops (files) go on to the window.
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAttribute(Qt::WA_NoSystemBackground);
     connect(&FSession, &TZpEditSession::Changed, this, &TZpDesignArea::SessionChanged);
@@ -561,6 +570,47 @@ void TZpDesignArea::keyPressEvent(QKeyEvent* event) {
 void TZpDesignArea::leaveEvent(QEvent* event) {
     SetRulerMarks({-1, -1});
     QAbstractScrollArea::leaveEvent(event);
+}
+
+// Fields dropped from the data window
+
+void TZpDesignArea::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasFormat(QLatin1String(kFieldDragMimeType)) && !FSession.IsLocked())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TZpDesignArea::dragMoveEvent(QDragMoveEvent* event) {
+    if (event->mimeData()->hasFormat(QLatin1String(kFieldDragMimeType)) && !FSession.IsLocked())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TZpDesignArea::dropEvent(QDropEvent* event) {
+    const std::optional<TZpFieldDrag> drag =
+        FSession.IsLocked() ? std::nullopt
+                            : DecodeFieldDrag(event->mimeData()->data(QLatin1String(kFieldDragMimeType)));
+    if (!drag) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    try {
+        const TZpDropPlan plan = PlanFieldDrop(*drag, DeviceToLabel(event->position().toPoint()), LabelDPI());
+        const TZpObjectPtr object = CreateDroppedObject(plan, &FSession.Document().Connections());
+        if (!object)
+            return;
+        FSession.ClearSelection();
+        FSession.AddObject(object);
+        FSession.SelectObject(object);
+    } catch (const std::exception& e) {
+        // A field whose value cannot be read is still on the label; the
+        // reason is said, as for any other command.
+        const auto* error = dynamic_cast<const EZpError*>(&e);
+        ShowMessage(TZpMsgKind::Error, error ? error->Message() : QString::fromUtf8(e.what()));
+    }
 }
 
 } // namespace zp

@@ -295,14 +295,6 @@ bool FormattingMenuEnabled(const TZpCommandState& state) {
     return state.LastIsText;
 }
 
-int ZoomInStep(int scale) {
-    return scale >= 100 ? scale * 2 : scale + 25;
-}
-
-int ZoomOutStep(int scale) {
-    return scale > 100 ? scale / 2 : scale - 25;
-}
-
 const std::vector<TZpMenuLayout>& MainMenuLayout() {
     // clang-format off
     static const std::vector<TZpMenuLayout> menus = {

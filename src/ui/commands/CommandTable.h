@@ -71,8 +71,5 @@ struct TZpToolbarInfo {
 };
 [[nodiscard]] const TZpToolbarInfo& ToolbarInfo(TZpToolbar toolbar);
 
-/// Zoom In and Zoom Out steps: doubling from 100 %, quarter steps below it.
-[[nodiscard]] int ZoomInStep(int scale);
-[[nodiscard]] int ZoomOutStep(int scale);
 
 } // namespace zp
