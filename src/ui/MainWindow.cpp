@@ -5,6 +5,8 @@
 
 #include "base/Errors.h"
 #include "base/LabelDpi.h"
+#include "design/edit/EditSession.h"
+#include "design/view/DesignArea.h"
 #include "model/objects/Interfaces.h"
 #include "platform/dialogs/DialogServices.h"
 #include "platform/printing/Printer.h"
@@ -13,7 +15,6 @@
 #include "settings/LabelFormatSettings.h"
 #include "ui/Autosave.h"
 #include "ui/Icons.h"
-#include "ui/LabelView.h"
 #include "ui/StyleBoxes.h"
 
 #include <QActionGroup>
@@ -72,26 +73,17 @@ private:
 
 } // namespace
 
-TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), FDocument(std::make_unique<TZpLabelDocument>()) {
+TfrmMain::TfrmMain(QWidget* parent)
+    : QMainWindow(parent), FSession(std::make_unique<TZpEditSession>()), FDocument(&FSession->Document()) {
     InitZentaprintResources();
     setObjectName(QStringLiteral("frmMain"));
     setAcceptDrops(true);
     FAutosave = std::make_unique<TZpAutosave>(*FDocument, this);
     FScanner = std::make_unique<TZpScanner>();
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("sbDesign"));
-    zpDesign = new TZpLabelView(*FDocument, scroll);
-    scroll->setWidget(zpDesign);
-    scroll->setAlignment(Qt::AlignCenter);
-    scroll->setWidgetResizable(true);
-    scroll->setAccessibleName(QStringLiteral("Label"));
-    setCentralWidget(scroll);
-    zpDesign->OnPointerMoved = [this](QPointF p) { ShowPointerPosition(p); };
-    zpDesign->ContextMenuAllowed = [this] { return FTool == 0; };
-    // For the start-up benchmark: the process ends once the label is on screen.
-    if (qEnvironmentVariableIsSet("ZENTAPRINT_QUIT_AFTER_PAINT"))
-        zpDesign->OnFirstPaint = [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
+    zpDesign = new TZpDesignArea(*FSession, this);
+    zpDesign->setObjectName(QStringLiteral("zpDesign"));
+    setCentralWidget(zpDesign);
 
     BuildActions();
     BuildMenus();
@@ -104,6 +96,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent), FDocument(std::make_u
     RestoreSettings();
     SetLabelName(QStringLiteral("New Label"));
     AdoptPrinter();
+    InstallSessionHooks();
     UpdateCommandStates();
 }
 
@@ -113,8 +106,6 @@ void TfrmMain::showEvent(QShowEvent* event) {
         FAutosave->Start();
     QMainWindow::showEvent(event);
 }
-
-TfrmMain::~TfrmMain() = default;
 
 QAction* TfrmMain::Action(QAnyStringView id) const {
     return FActions.value(id.toString());
@@ -469,13 +460,14 @@ TZpCommandState TfrmMain::CommandState() const {
     s.SnapToRulers = env.SnapToRulers;
     for (int i = 0; i < kToolbarCount; ++i)
         s.ToolbarVisible[size_t(i)] = FToolbars[size_t(i)] && !FToolbars[size_t(i)]->isHidden();
-    s.SelectedCount = int(FSelection.size());
-    if (FSelection.size() > 1) {
-        for (const TZpObjectPtr& o : FSelection)
+    const TZpObjectList& selection = FSession->Selection();
+    s.SelectedCount = int(selection.size());
+    if (selection.size() > 1) {
+        for (const TZpObjectPtr& o : selection)
             (o->GetGroupId() == -1 ? s.CanGroup : s.CanUngroup) = true;
     }
-    if (!FSelection.empty()) {
-        const TZpObjectPtr& last = FSelection.back();
+    if (!selection.empty()) {
+        const TZpObjectPtr& last = selection.back();
         s.LastCanRotate = Supports<IZpRotation>(last) != nullptr;
         s.LastIsPicture = Supports<IZpGraphic>(last) != nullptr;
         s.LastIsBarcode = Supports<IZpBarcode>(last) != nullptr;
@@ -499,6 +491,13 @@ TZpCommandState TfrmMain::CommandState() const {
     s.HelpUpdateConfigured =
         !ZpStore().ReadString(QStringLiteral("Help"), QStringLiteral("Update Address"), QString()).isEmpty();
     uint32_t f = ftNone;
+    if (FHooks.SessionCommand) {
+        f |= ftSession;
+        s.CanUndo = FSession->CanUndo();
+        s.CanRedo = FSession->CanRedo();
+        s.UndoCaption = FSession->UndoStack().UndoCaption();
+        s.RedoCaption = FSession->UndoStack().RedoCaption();
+    }
     if (FHooks.SetTool)
         f |= ftTools;
     if (FHooks.Clipboard)
@@ -526,7 +525,7 @@ TZpCommandState TfrmMain::CommandState() const {
 
 void TfrmMain::UpdateStyleBars(const TZpCommandState& state) {
     const bool unlocked = !state.Locked;
-    const TZpObjectPtr last = FSelection.empty() ? nullptr : FSelection.back();
+    const TZpObjectPtr last = FSession->LastSelected();
     if (auto* fill = last ? Supports<IZpFillStyle>(last) : nullptr) {
         edtFillColor->SetColor(fill->GetColor());
         cmbFillStyle->setCurrentIndex(fill->GetStyle());
@@ -540,7 +539,7 @@ void TfrmMain::UpdateStyleBars(const TZpCommandState& state) {
     if (auto* font = last ? Supports<IZpFont>(last) : nullptr) {
         // Name, size and colour show only when every selected font agrees.
         bool nameSame = true, sizeSame = true, colorSame = true;
-        for (const TZpObjectPtr& o : FSelection)
+        for (const TZpObjectPtr& o : FSession->Selection())
             if (auto* f = Supports<IZpFont>(o)) {
                 nameSame = nameSame && f->GetName() == font->GetName() && f->IsNameUniform();
                 sizeSame = sizeSame && f->GetSize() == font->GetSize() && f->IsSizeUniform();
@@ -603,12 +602,11 @@ void TfrmMain::ShowPointerPosition(QPointF p) {
 }
 
 void TfrmMain::SetZoom(int percent) {
-    FDocument->Environment().SetScale(std::clamp(percent, 25, 400));
-    zpDesign->LabelChanged();
+    zpDesign->SetZoom(percent);
 }
 
 void TfrmMain::RepaintLabel() {
-    zpDesign->LabelChanged();
+    zpDesign->RefreshView();
 }
 
 void TfrmMain::RestoreSettings() {

@@ -9,6 +9,7 @@
 #include <QAnyStringView>
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -28,7 +29,8 @@ namespace zp {
 
 class TZpAutosave;
 class TZpColorField;
-class TZpLabelView;
+class TZpDesignArea;
+class TZpEditSession;
 class TZpScanner;
 struct TZpLineChoice;
 
@@ -43,6 +45,9 @@ public:
     ~TfrmMain() override;
 
     [[nodiscard]] TZpLabelDocument& Document() { return *FDocument; }
+    /// The editing session whose document is the window's label.
+    [[nodiscard]] TZpEditSession& Session() { return *FSession; }
+    [[nodiscard]] TZpDesignArea* DesignArea() const { return zpDesign; }
     /// The label's name in the caption and as the title of print jobs:
     /// "New Label", or the opened file's name without folder and extension.
     [[nodiscard]] const QString& LabelName() const { return FLabelName; }
@@ -76,11 +81,6 @@ public:
     void UpdateCommandStates();
     [[nodiscard]] TZpCommandState CommandState() const;
 
-    /// Sets the selection the commands act on (last selected last).
-    void Select(TZpObjectList objects) {
-        FSelection = std::move(objects);
-        UpdateCommandStates();
-    }
     [[nodiscard]] QAction* Action(QAnyStringView id) const;
     [[nodiscard]] QToolBar* Toolbar(TZpToolbar toolbar) const { return FToolbars[size_t(toolbar)]; }
     [[nodiscard]] TZpRecentFiles& RecentFiles() { return FRecent; }
@@ -154,6 +154,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildActions();
@@ -177,14 +178,19 @@ private:
     void StoreSettings();
     void CheckPrinterList();
     void RepaintLabel();
+    void InstallSessionHooks();
 
-    std::unique_ptr<TZpLabelDocument> FDocument;
+    std::unique_ptr<TZpEditSession> FSession;
+    /// The session's document.
+    TZpLabelDocument* FDocument;
     QString FLabelName = QStringLiteral("New Label");
     TZpCommandHooks FHooks;
     TZpRecentFiles FRecent;
     std::unique_ptr<TZpAutosave> FAutosave;
     std::unique_ptr<TZpScanner> FScanner;
-    TZpLabelView* zpDesign = nullptr;
+    TZpDesignArea* zpDesign = nullptr;
+    /// The data window, while it is open.
+    QPointer<QWidget> FFieldChooser;
     QHash<QString, QAction*> FActions;
     std::array<QToolBar*, kToolbarCount> FToolbars{};
     std::array<QLabel*, 4> FPanels{};
@@ -211,8 +217,6 @@ private:
     int FTool = 0;
     QPoint FLastPosition;
     QStringList FPrinterList;
-    /// The selected objects, last selected last; the editing session's selection once it is in.
-    TZpObjectList FSelection;
 };
 
 } // namespace zp

@@ -3,6 +3,8 @@
 // scanning, editing hand-overs, view, data and help.
 #include "base/Errors.h"
 #include "base/LabelDpi.h"
+#include "design/edit/EditSession.h"
+#include "design/view/DesignArea.h"
 #include "model/objects/Interfaces.h"
 #include "model/picture/AcquireImage.h"
 #include "model/stock/dialogs/LabelInfoDialog.h"
@@ -16,7 +18,6 @@
 #include "settings/AppOptions.h"
 #include "ui/ExportImage.h"
 #include "ui/HelpWindow.h"
-#include "ui/LabelView.h"
 #include "ui/MainWindow.h"
 #include "ui/Version.h"
 
@@ -214,7 +215,7 @@ void TfrmMain::CmdSelectDevice(const TZpCommandRow&) {
 // ----- editing hand-overs
 
 TZpObjectList TfrmMain::SelectedObjects() const {
-    return FSelection;
+    return FSession->Selection();
 }
 
 void TfrmMain::CmdUndo(const TZpCommandRow& row) {
@@ -317,11 +318,11 @@ void TfrmMain::CmdLockLabel(const TZpCommandRow&) {
     if (env.IsLocked() != was)
         FDocument->SetModified(true);
     if (env.IsLocked())
-        FSelection.clear();
+        FSession->ClearSelection();
 }
 
 void TfrmMain::CmdTool(const TZpCommandRow& row) {
-    FSelection.clear();
+    FSession->ClearSelection();
     FTool = row.Tag;
     if (FHooks.SetTool)
         FHooks.SetTool(row.Tag);

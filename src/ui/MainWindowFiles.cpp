@@ -2,6 +2,7 @@
 // The main window's file flows: new, open, save, recent and dropped files,
 // the close question, and the automatic copies of a modified label.
 #include "base/Errors.h"
+#include "design/edit/EditSession.h"
 #include "files/LabelFile.h"
 #include "model/data/ZpData.h"
 #include "model/objects/Interfaces.h"
@@ -12,10 +13,8 @@
 #include "settings/AppOptions.h"
 #include "settings/LabelFormatSettings.h"
 #include "ui/Autosave.h"
-#include "ui/LabelView.h"
 #include "ui/MainWindow.h"
 #include "ui/OpenLabelDialog.h"
-#include "ui/ProcessState.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -75,9 +74,8 @@ bool TfrmMain::ConfirmDiscard(bool clear) {
         }
     }
     if (clear) {
-        FDocument->Clear();
+        FSession->NewLabel();
         FAutosave->Discard();
-        RepaintLabel();
     }
     return true;
 }
@@ -96,12 +94,11 @@ void TfrmMain::OpenFile(const QString& fileName) {
     const QString oldName = doc.FileName();
     const bool oldModified = doc.Modified();
     try {
-        TZpProcessStateKeeper keeper;
-        LoadLabelDocument(doc, fileName, true);
-        keeper.Keep();
+        // Reading is apart from applying: the process changes only once the
+        // whole file was read.
+        FSession->LoadFromFile(fileName);
     } catch (...) {
         try {
-            TZpProcessStateKeeper keeper;
             QBuffer buffer(&backup);
             buffer.open(QIODevice::ReadOnly);
             doc.Objects().clear();
@@ -115,7 +112,7 @@ void TfrmMain::OpenFile(const QString& fileName) {
         }
         doc.SetFileName(oldName);
         doc.SetModified(oldModified);
-        RepaintLabel();
+        FSession->Notify(kAllChanges);
         QApplication::restoreOverrideCursor();
         throw;
     }
@@ -312,14 +309,17 @@ bool TfrmMain::OfferAutosaveRestore() {
         TZpAutosave::Remove(copy);
         return false;
     }
+    // The copy replaces the label, so nothing of the old one stays selected or undoable.
+    FSession->ClearSelection();
+    FSession->UndoStack().ClearHistory();
     try {
-        TZpProcessStateKeeper keeper;
         TZpAutosave::Restore(*FDocument, copy);
-        keeper.Keep();
     } catch (const std::exception& e) {
+        FSession->Notify(kAllChanges);
         ReportError(e);
         return false;
     }
+    FSession->Notify(kAllChanges);
     SetLabelName(name);
     AdoptPrinter();
     RepaintLabel();

@@ -7,7 +7,6 @@
 #include "model/layout/LabelProperties.h"
 #include "model/layout/LabelRoutines.h"
 #include "platform/printing/Printer.h"
-#include "ui/ProcessState.h"
 
 #include <QDialog>
 #include <QFileInfo>

@@ -2,6 +2,8 @@
 // The command table: state in, enabled/checked/caption out, one case per rule.
 #include "ui/commands/CommandTable.h"
 
+#include "design/view/DesignArea.h"
+
 #include <QSet>
 #include <functional>
 #include <gtest/gtest.h>

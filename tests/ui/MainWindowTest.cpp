@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The main window's flows with scripted answers: the discard question, open,
-// save, recent and dropped files, the 2.x open, lock, zoom, the line rules and
-// the stored window settings.
+// save, recent and dropped files, the 2.x open, lock, zoom, the line rules,
+// the stored window settings, and the editing session behind the commands.
 #include "ui/MainWindow.h"
 
 #include "base/LabelDpi.h"
+#include "design/edit/EditSession.h"
+#include "design/view/DesignArea.h"
 #include "files/LabelFile.h"
 #include "files/LegacyBuilder.h"
 #include "legacy/LegacyImport.h"
@@ -250,7 +252,7 @@ TEST_F(MainWindowTest, LockedLabelKeepsCopyOnly) {
     W().Hooks().Clipboard = [](const QString&) {};
     W().Hooks().CanPaste = [] { return true; };
     EditLabel();
-    W().Select({Doc().Objects().front()});
+    W().Session().SelectObject(Doc().Objects().front());
     EXPECT_TRUE(Enabled("acCut"));
     Doc().Environment().SetLockState(true, QStringLiteral("pw"));
     W().UpdateCommandStates();
@@ -296,11 +298,11 @@ TEST_F(MainWindowTest, LineBarAppliesTheRulesAndFillingItChangesNothing) {
     std::vector<TZpStyleEdit> edits;
     W().Hooks().Format = [&](const TZpStyleEdit& e) { edits.push_back(e); };
     EditLabel();
-    W().Select({Doc().Objects().front()});
+    W().Session().SelectObject(Doc().Objects().front());
     EXPECT_TRUE(edits.empty()) << "filling the toolbars sends nothing";
     // Without a selection the bars keep what the rules put in them (the fake
     // hook applies nothing that a refresh could read back).
-    W().Select({});
+    W().Session().ClearSelection();
     auto* style = W().findChild<QComboBox*>(QStringLiteral("cmbLineStyle"));
     auto* width = W().findChild<QDoubleSpinBox*>(QStringLiteral("spnLineWidth"));
     SetLabelDPI(300);
@@ -329,6 +331,36 @@ TEST_F(MainWindowTest, WindowSettingsComeBack) {
     EXPECT_FALSE(W().Action(u"acViewTBStandard")->isChecked());
     EXPECT_EQ(Doc().Environment().Scale(), 200);
     EXPECT_EQ(W().size(), QSize(700, 500));
+}
+
+TEST_F(MainWindowTest, CommandStatesFollowTheSessionWithoutBeingAsked) {
+    EditLabel();
+    EXPECT_FALSE(Enabled("acDeleteSelected"));
+    W().Session().SelectObject(Doc().Objects().front());
+    EXPECT_TRUE(Enabled("acDeleteSelected"));
+    Trigger("acDeleteSelected");
+    EXPECT_EQ(Doc().Objects().size(), 1u);
+    EXPECT_FALSE(Enabled("acDeleteSelected"));
+    EXPECT_EQ(W().Action(u"acUndo")->text(), QStringLiteral("&Undo Delete Object"));
+    Trigger("acUndo");
+    EXPECT_EQ(Doc().Objects().size(), 2u);
+    EXPECT_FALSE(Enabled("acUndo"));
+    EXPECT_EQ(W().Action(u"acRedo")->text(), QStringLiteral("&Redo Delete Object"));
+}
+
+TEST_F(MainWindowTest, ObjectPropertiesOkRecordsOneEventAndCancelNone) {
+    EditLabel();
+    EXPECT_FALSE(Enabled("acObjectProperties"));
+    W().Session().SelectObject(Doc().Objects().front());
+    ASSERT_TRUE(Enabled("acObjectProperties"));
+    FDialogs->Queue(false);
+    Trigger("acObjectProperties");
+    EXPECT_FALSE(Enabled("acUndo"));
+    FDialogs->Queue(true);
+    Trigger("acObjectProperties");
+    EXPECT_EQ(FDialogs->Questions().size(), 2u);
+    EXPECT_EQ(W().Session().UndoStack().UndoCount(), 1);
+    EXPECT_EQ(W().Action(u"acUndo")->text(), QStringLiteral("&Undo Object Properties"));
 }
 
 } // namespace

@@ -342,6 +342,9 @@ void TZpEditSession::NewLabel() {
 void TZpEditSession::LoadFromFile(const QString& fileName) {
     FGuideDrag.reset();
     FSelection.clear();
+    // The history holds the objects of the label being replaced; even a
+    // failed load has emptied the object list, so none of it applies any more.
+    FUndo.ClearHistory();
     try {
         LoadLabelDocument(FDocument, fileName, true);
     } catch (...) {

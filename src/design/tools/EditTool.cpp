@@ -54,8 +54,10 @@ bool TZpEditTool::KeyPress(QKeyEvent& event) {
     default:
         return false;
     }
-    if (FBox.Nudge)
-        FBox.Nudge(dx, dy);
+    // Without a nudge of its own the design area nudges the selection.
+    if (!FBox.Nudge)
+        return false;
+    FBox.Nudge(dx, dy);
     return true;
 }
 

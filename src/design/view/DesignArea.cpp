@@ -4,15 +4,18 @@
 #include "base/Errors.h"
 #include "base/LabelDpi.h"
 #include "base/Rounding.h"
+#include "data/FieldDrag.h"
 #include "design/edit/Arrange.h"
 #include "design/edit/Clipboard.h"
 #include "design/edit/Rulers.h"
 #include "design/tools/Tool.h"
+#include "model/document/FieldDrop.h"
 #include "platform/dialogs/DialogServices.h"
 #include "platform/printing/Printer.h"
 
 #include <QApplication>
 #include <QDrag>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -34,6 +37,9 @@ TZpDesignArea::TZpDesignArea(TZpEditSession& session, QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     viewport()->setMouseTracking(true);
+    // Fields dragged from the data window; other drops (files) go on to the window.
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAttribute(Qt::WA_NoSystemBackground);
     viewport()->setAcceptDrops(true);
@@ -489,18 +495,38 @@ void TZpDesignArea::StartSelectionDrag() {
     drag->exec(Qt::CopyAction);
 }
 
+namespace {
+
+// Label objects (another design area, another process) and fields from the
+// data window are dropped here; files go on to the window.
+bool AcceptsDrop(const QMimeData& data) {
+    return OffersObjects(data) || data.hasFormat(QLatin1String(kFieldDragMimeType));
+}
+
+} // namespace
+
 void TZpDesignArea::dragEnterEvent(QDragEnterEvent* event) {
-    if (!FSession.IsLocked() && OffersObjects(*event->mimeData()))
+    if (!FSession.IsLocked() && AcceptsDrop(*event->mimeData()))
         event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 void TZpDesignArea::dragMoveEvent(QDragMoveEvent* event) {
-    if (!FSession.IsLocked() && OffersObjects(*event->mimeData()))
+    if (!FSession.IsLocked() && AcceptsDrop(*event->mimeData()))
         event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 void TZpDesignArea::dropEvent(QDropEvent* event) {
-    if (FSession.IsLocked() || !OffersObjects(*event->mimeData()))
+    if (FSession.IsLocked())
+        return;
+    if (event->mimeData()->hasFormat(QLatin1String(kFieldDragMimeType))) {
+        DropFields(event);
+        return;
+    }
+    if (!OffersObjects(*event->mimeData()))
         return;
     event->setDropAction(Qt::CopyAction);
     event->accept();
@@ -614,6 +640,33 @@ void TZpDesignArea::keyPressEvent(QKeyEvent* event) {
 void TZpDesignArea::leaveEvent(QEvent* event) {
     SetRulerMarks({-1, -1});
     QAbstractScrollArea::leaveEvent(event);
+}
+
+// Fields dropped from the data window
+
+void TZpDesignArea::DropFields(QDropEvent* event) {
+    const std::optional<TZpFieldDrag> drag =
+        FSession.IsLocked() ? std::nullopt
+                            : DecodeFieldDrag(event->mimeData()->data(QLatin1String(kFieldDragMimeType)));
+    if (!drag) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    try {
+        const TZpDropPlan plan = PlanFieldDrop(*drag, DeviceToLabel(event->position().toPoint()), LabelDPI());
+        const TZpObjectPtr object = CreateDroppedObject(plan, &FSession.Document().Connections());
+        if (!object)
+            return;
+        FSession.ClearSelection();
+        FSession.AddObject(object);
+        FSession.SelectObject(object);
+    } catch (const std::exception& e) {
+        // A field whose value cannot be read is still on the label; the
+        // reason is said, as for any other command.
+        const auto* error = dynamic_cast<const EZpError*>(&e);
+        ShowMessage(TZpMsgKind::Error, error ? error->Message() : QString::fromUtf8(e.what()));
+    }
 }
 
 } // namespace zp

@@ -114,6 +114,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    /// One new object bound to the fields dragged from the data window.
+    void DropFields(QDropEvent* event);
 
 private:
     void SessionChanged(TZpChanges changes);

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+// The main window on the editing session: the design area's signals, the
+// session's commands, object properties, program options and the data
+// window and dialogs.
+#include "data/dialogs/DataDialogs.h"
+#include "design/dialogs/PlaceGuidesDialog.h"
+#include "design/edit/EditSession.h"
+#include "design/edit/ObjectProperties.h"
+#include "design/tools/ToolBox.h"
+#include "design/view/ClipboardCommands.h"
+#include "design/view/DesignArea.h"
+#include "platform/scanning/Scanner.h"
+#include "settings/dialogs/ProgramOptionsDialog.h"
+#include "ui/ArrangeHooks.h"
+#include "ui/Autosave.h"
+#include "ui/MainWindow.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTimer>
+
+namespace zp {
+
+namespace {
+
+// For the start-up benchmark: the process ends once the label is on screen.
+class TQuitAfterPaint : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !FDone) {
+            FDone = true;
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool FDone = false;
+};
+
+} // namespace
+
+TfrmMain::~TfrmMain() {
+    // The data window and the design area refer to the session's label, which
+    // goes before the window's children would.
+    CloseFieldChooser(FDocument->Connections());
+    delete FFieldChooser;
+    delete zpDesign;
+}
+
+void TfrmMain::InstallSessionHooks() {
+    // Every change of the label, its selection or its history is seen here
+    // once, so the commands always match what the session holds.
+    connect(FSession.get(), &TZpEditSession::Changed, this, [this](TZpChanges changes) {
+        // A new or opened label brings its own connections.
+        if (changes == kAllChanges)
+            RefreshFieldChooser(FDocument->Connections());
+        UpdateCommandStates();
+    });
+    connect(zpDesign, &TZpDesignArea::PointerMoved, this, [this](QPoint p) { ShowPointerPosition(p); });
+    connect(zpDesign, &TZpDesignArea::ZoomChanged, this, [this] { UpdateCommandStates(); });
+    zpDesign->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(zpDesign, &QWidget::customContextMenuRequested, this, [this](QPoint pos) {
+        if (FTool == 0)
+            puMenu->popup(zpDesign->mapToGlobal(pos));
+    });
+    if (qEnvironmentVariableIsSet("ZENTAPRINT_QUIT_AFTER_PAINT"))
+        zpDesign->viewport()->installEventFilter(new TQuitAfterPaint(this));
+    zpDesign->setFocus();
+
+    FHooks.SessionCommand = [this](const QString& id) {
+        TZpEditSession& session = *FSession;
+        if (id == QLatin1String("acUndo"))
+            session.Undo();
+        else if (id == QLatin1String("acRedo"))
+            session.Redo();
+        else if (id == QLatin1String("acSelectAll"))
+            session.SelectAll();
+        else if (id == QLatin1String("acDeleteSelected"))
+            session.DeleteSelected();
+        else if (id == QLatin1String("acClearGuides"))
+            session.ClearGuides();
+        else if (id == QLatin1String("acPlaceGuides"))
+            (void)PlaceGuides(session, this);
+    };
+    FHooks.EditObjectProperties = [this] { (void)zp::EditObjectProperties(*FSession); };
+    FHooks.ProgramOptions = [this] {
+        if (EditProgramOptions(this))
+            zpDesign->RefreshView();
+    };
+    FHooks.ConnectDatabase = [this] { FFieldChooser = ShowFieldChooser(this, FDocument->Connections()); };
+    FHooks.EditDatabase = [this](bool create) {
+        if (create)
+            (void)CreateDatabase(this, *FDocument);
+        else
+            (void)zp::EditDatabase(this, *FDocument);
+    };
+    FHooks.FindRecord = [this] { return zp::FindRecord(this, *FDocument); };
+
+    // The arrangement and formatting rows (and the property command for one
+    // or several objects), the Tools palette and the clipboard commands.
+    InstallArrangeHooks(FHooks, *FSession, this);
+    auto* tools = new TZpToolBox(*zpDesign, this);
+    FHooks.SetTool = [tools](int number) { tools->SetToolNumber(number); };
+    (new TZpClipboardCommands(*zpDesign))->Install(FHooks);
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent* event) {
+    // Keys the focused toolbar control leaves alone still reach the label.
+    static bool forwarding = false;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (!forwarding && !zpDesign->hasFocus()) {
+            // An event the area ignores comes back here through its parent.
+            forwarding = true;
+            QCoreApplication::sendEvent(zpDesign, event);
+            forwarding = false;
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+} // namespace zp
