@@ -47,6 +47,8 @@ TfrmMain::~TfrmMain() {
     // goes before the window's children would.
     CloseFieldChooser(FDocument->Connections());
     delete FFieldChooser;
+    // The tools hand the area back its pointer-less state when they go.
+    qDeleteAll(findChildren<TZpToolBox*>(Qt::FindDirectChildrenOnly));
     delete zpDesign;
 }
 
