@@ -209,7 +209,8 @@ TEST_F(InstallTest, ThePackageHoldsEveryPieceAndItsProgramPrintsTheSample) {
     EXPECT_TRUE(fields.Output.contains(QStringLiteral("Recommends: glabels-data")));
 
     if (const QString lintian = Tool("lintian"); !lintian.isEmpty()) {
-        const TRun check = RunTool(lintian, {QStringLiteral("--tag-display-limit"), QStringLiteral("0"), deb});
+        const TRun check =
+            RunTool(lintian, {QStringLiteral("--tag-display-limit"), QStringLiteral("0"), deb});
         EXPECT_FALSE(check.Output.contains(
             QRegularExpression(QStringLiteral("^E: "), QRegularExpression::MultilineOption)))
             << check.Output.toStdString();
