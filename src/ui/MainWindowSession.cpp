@@ -106,6 +106,11 @@ void TfrmMain::InstallSessionHooks() {
     InstallArrangeHooks(FHooks, *FSession, this);
     auto* tools = new TZpToolBox(*zpDesign, this);
     FHooks.SetTool = [tools](int number) { tools->SetToolNumber(number); };
+    // A drawing tool hands back to the pointer after one object: the palette follows.
+    connect(tools, &TZpToolBox::ToolChanged, this, [this, tools] {
+        FTool = tools->ToolNumber();
+        UpdateCommandStates();
+    });
     (new TZpClipboardCommands(*zpDesign))->Install(FHooks);
 }
 
