@@ -482,6 +482,10 @@ TZpCommandState TfrmMain::CommandState() const {
             s.FontUnderline = font->GetStyle() & 4;
             s.TextAlignment = font->GetAlignment();
         }
+    } else if (auto* font = FToolObject ? Supports<IZpFont>(FToolObject) : nullptr) {
+        s.FontBold = font->GetStyle() & 1;
+        s.FontItalic = font->GetStyle() & 2;
+        s.FontUnderline = font->GetStyle() & 4;
     }
     const TZpDataConnections& data = FDocument->Connections();
     s.HasRecords = data.RecordCount() > 0;
@@ -536,7 +540,8 @@ void TfrmMain::UpdateStyleBars(const TZpCommandState& state) {
         cmbLineStyle->setCurrentIndex(line->GetStyle());
         spnLineWidth->setValue(double(line->GetWidth()) / std::max(1, LabelDPI()) * 72.0);
     }
-    if (auto* font = last ? Supports<IZpFont>(last) : nullptr) {
+    const TZpObjectPtr fontSource = last ? last : FToolObject;
+    if (auto* font = fontSource ? Supports<IZpFont>(fontSource) : nullptr) {
         // Name, size and colour show only when every selected font agrees.
         bool nameSame = true, sizeSame = true, colorSame = true;
         for (const TZpObjectPtr& o : FSession->Selection())
@@ -560,6 +565,12 @@ void TfrmMain::UpdateStyleBars(const TZpCommandState& state) {
     for (QWidget* w : {static_cast<QWidget*>(cmbFontName), static_cast<QWidget*>(spnFontSize),
                        static_cast<QWidget*>(edtFontColor)})
         w->setEnabled(state.HasFont && unlocked);
+    // The EAN/UPC layout with descenders sizes its own digits.
+    auto* barcode = last ? Supports<IZpBarcode>(last) : nullptr;
+    if (barcode && barcode->GetSymbology() >= 4 && barcode->GetSymbology() <= 9 && barcode->GetDescenders()) {
+        spnFontSize->setEnabled(false);
+        spnFontSize->clear();
+    }
     for (QWidget* w : {static_cast<QWidget*>(edtFillColor), static_cast<QWidget*>(cmbFillStyle)})
         w->setEnabled(state.HasFill && unlocked);
     const bool hatch = state.HasFill && cmbFillStyle->currentIndex() > 1;

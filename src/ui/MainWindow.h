@@ -215,6 +215,9 @@ private:
     /// handlers do nothing.
     bool FUpdating = false;
     int FTool = 0;
+    /// A temporary object of the current drawing tool's class: with nothing
+    /// selected the font bar shows its default font.
+    TZpObjectPtr FToolObject;
     QPoint FLastPosition;
     QStringList FPrinterList;
 };

@@ -9,6 +9,7 @@
 #include "design/tools/ToolBox.h"
 #include "design/view/ClipboardCommands.h"
 #include "design/view/DesignArea.h"
+#include "model/objects/ObjectClasses.h"
 #include "platform/scanning/Scanner.h"
 #include "settings/dialogs/ProgramOptionsDialog.h"
 #include "ui/ArrangeHooks.h"
@@ -109,6 +110,8 @@ void TfrmMain::InstallSessionHooks() {
     // A drawing tool hands back to the pointer after one object: the palette follows.
     connect(tools, &TZpToolBox::ToolChanged, this, [this, tools] {
         FTool = tools->ToolNumber();
+        const QString className = tools->ToolClassName();
+        FToolObject = className.isEmpty() ? nullptr : CreateObject(className);
         UpdateCommandStates();
     });
     (new TZpClipboardCommands(*zpDesign))->Install(FHooks);

@@ -233,6 +233,12 @@ TEST_F(EditSessionTest, HitTestsFindHandlesOfTheSelectedAndCycleThroughAStack) {
     }
     EXPECT_EQ(order, std::vector<TZpObjectPtr>({c, b, a}));
     EXPECT_EQ(hit, c);
+
+    // A thick line is hit beside it, well past its (flat) bounds.
+    TZpObjectPtr line = Add("TZpLineObject", {0, 1000, 300, 1000});
+    Supports<IZpLineStyle>(line)->SetWidth(80);
+    EXPECT_EQ(Session.HitTest(m.LabelToDevice({150, 1038}), m), line);
+    EXPECT_EQ(Session.HitTest(m.LabelToDevice({150, 1060}), m), nullptr);
 }
 
 TEST_F(EditSessionTest, SelectingAGroupMemberSelectsTheGroupAndRectSelectionFindsOverlaps) {
@@ -251,6 +257,8 @@ TEST_F(EditSessionTest, SelectingAGroupMemberSelectsTheGroupAndRectSelectionFind
     Session.ClearSelection();
     Session.SelectInRect({100, 100, 200, 200}); // touches a's corner: no overlap
     EXPECT_EQ(Session.SelectedCount(), 0);
+    Session.SelectInRect({550, 550, 700, 700}); // meets b, which brings its group
+    EXPECT_EQ(Session.Selection(), TZpObjectList({b, a}));
 }
 
 TEST(UndoLevelsTest, ReadFromTheSettingsWithADefaultOfOneHundred) {

@@ -26,6 +26,7 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -316,6 +317,29 @@ TEST_F(MainWindowTest, LineBarAppliesTheRulesAndFillingItChangesNothing) {
     EXPECT_EQ(style->currentIndex(), psSolid);
     EXPECT_EQ(edits.back().Value, psSolid);
     EXPECT_EQ(edits.back().Width, 4);
+}
+
+TEST_F(MainWindowTest, FontBarShowsTheToolsDefaultFontAndDescendersLockTheSize) {
+    auto* size = W().findChild<QSpinBox*>(QStringLiteral("spnFontSize"));
+    const TZpObjectPtr object = CreateObject(QStringLiteral("TZpTextObject"));
+    auto* text = Supports<IZpFont>(object);
+    text->SetSize(text->GetSize() + 3); // the tool's own object, not this one, is shown
+    Trigger("acToolText");
+    EXPECT_EQ(size->value(), text->GetSize() - 3);
+    Trigger("acToolPointer");
+
+    // EAN-13 with descenders sizes its own digits: the size box is empty and off.
+    TZpObjectPtr barcode = CreateObject(QStringLiteral("TZpBarcodeObject"));
+    Supports<IZpBarcode>(barcode)->SetSymbology(7);
+    Supports<IZpBarcode>(barcode)->SetDescenders(true);
+    Doc().Add(barcode);
+    W().Session().SelectObject(barcode);
+    EXPECT_FALSE(size->isEnabled());
+    EXPECT_TRUE(size->text().isEmpty());
+    Supports<IZpBarcode>(barcode)->SetDescenders(false);
+    W().Session().Notify(TZpChange::Selection);
+    EXPECT_TRUE(size->isEnabled());
+    EXPECT_FALSE(size->text().isEmpty());
 }
 
 TEST_F(MainWindowTest, WindowSettingsComeBack) {

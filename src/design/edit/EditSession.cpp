@@ -9,6 +9,8 @@
 
 #include <QPolygon>
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace zp {
 
@@ -18,6 +20,9 @@ const QString kTextClass = QStringLiteral("TZpTextObject");
 const QString kBarcodeClass = QStringLiteral("TZpBarcodeObject");
 
 bool MeetsRect(const TZpObjectPtr& object, const TRect& r) {
+    const TRect e = object->HitExtent();
+    if (e.Right < r.Left || e.Left > r.Right || e.Bottom < r.Top || e.Top > r.Bottom)
+        return false;
     const QRect area(QPoint(r.Left, r.Top), QPoint(r.Right, r.Bottom));
     if (auto* linear = Supports<IZpLinear>(object)) {
         QPolygon band;
@@ -123,10 +128,28 @@ void TZpEditSession::SelectAll() {
 }
 
 void TZpEditSession::SelectInRect(const TRect& labelRect) {
+    // SelectOne's searches would make a band over a big label quadratic: the
+    // same order (each object, then the rest of its group) from sets.
     const TRect r = NormalizedRect(labelRect);
-    for (const TZpObjectPtr& object : Objects())
-        if (MeetsRect(object, r))
-            SelectOne(object);
+    const TZpObjectList& objects = Objects();
+    std::unordered_set<const TZpObject*> selected;
+    for (const TZpObjectPtr& s : FSelection)
+        selected.insert(s.get());
+    std::unordered_map<int32_t, TZpObjectList> groups;
+    for (const TZpObjectPtr& object : objects)
+        if (object->GetGroupId() != -1)
+            groups[object->GetGroupId()].push_back(object);
+    for (const TZpObjectPtr& object : objects) {
+        if (selected.contains(object.get()) || !MeetsRect(object, r))
+            continue;
+        FSelection.push_back(object);
+        selected.insert(object.get());
+        if (object->GetGroupId() == -1)
+            continue;
+        for (const TZpObjectPtr& member : groups[object->GetGroupId()])
+            if (selected.insert(member.get()).second)
+                FSelection.push_back(member);
+    }
     Notify(TZpChange::Selection);
 }
 

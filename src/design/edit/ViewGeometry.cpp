@@ -98,6 +98,13 @@ TRect HandleExtent(const TRect& deviceRect) {
 }
 
 TZpHitCode HitCode(const TZpObjectPtr& object, bool selected, TPoint p, const TZpViewMapping& mapping) {
+    // Most objects of a big label are far from the pointer: the handles
+    // reach at most 9 device pixels past the hit extent.
+    const TRect extent = NormalizedRect(mapping.LabelToDeviceRect(object->HitExtent()));
+    constexpr int kHandleReach = 10;
+    if (p.X < extent.Left - kHandleReach || p.X > extent.Right + kHandleReach ||
+        p.Y < extent.Top - kHandleReach || p.Y > extent.Bottom + kHandleReach)
+        return hcNone;
     const TRect r = mapping.LabelToDeviceRect(object->GetBounds());
     const int x = p.X;
     const int y = p.Y;

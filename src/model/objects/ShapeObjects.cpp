@@ -83,6 +83,18 @@ std::array<TPoint, 4> TZpLineObject::GetHitPolygon() const {
             TPoint{b.Right - h, b.Bottom - h}};
 }
 
+TRect TZpLineObject::HitExtent() const {
+    const std::array<TPoint, 4> polygon = GetHitPolygon();
+    TRect r{polygon[0].X, polygon[0].Y, polygon[0].X, polygon[0].Y};
+    for (const TPoint& p : polygon) {
+        r.Left = std::min(r.Left, p.X);
+        r.Top = std::min(r.Top, p.Y);
+        r.Right = std::max(r.Right, p.X);
+        r.Bottom = std::max(r.Bottom, p.Y);
+    }
+    return r;
+}
+
 // ---- constrained line
 
 TZpLineConstraint::TZpLineConstraint() {

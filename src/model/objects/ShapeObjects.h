@@ -21,6 +21,8 @@ public:
     void SaveToStream(TZpWriter& writer) override;
     void Draw(QPainter& canvas) override;
     [[nodiscard]] std::array<TPoint, 4> GetHitPolygon() const override;
+    /// A line is hit up to half its width beside it.
+    [[nodiscard]] TRect HitExtent() const override;
 
     [[nodiscard]] TZpLineStyle& LineStyle() { return FLineStyle; }
 

@@ -24,6 +24,15 @@ void* TZpObject::QueryInterface(const std::type_info& iid) {
     return nullptr;
 }
 
+TRect TZpObject::HitExtent() const {
+    TRect r = FBounds;
+    if (r.Left > r.Right)
+        std::swap(r.Left, r.Right);
+    if (r.Top > r.Bottom)
+        std::swap(r.Top, r.Bottom);
+    return r;
+}
+
 TRect NormalizeObjectBounds(TRect r) {
     if (r.Left < 0) {
         r.Right -= r.Left;

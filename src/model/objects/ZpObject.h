@@ -56,6 +56,10 @@ public:
 
     /// The number of the cursor shown while an object of this class is placed.
     [[nodiscard]] virtual int CursorId() const { return -12; }
+    /// The normalised label rectangle outside which no point hits the
+    /// object, so a hit test can pass over most objects without asking what
+    /// they are.
+    [[nodiscard]] virtual TRect HitExtent() const;
 
 protected:
     TRect FTrackRect;
