@@ -13,6 +13,8 @@
 #include "model/data/ZpData.h"
 #include "model/objects/Interfaces.h"
 #include "model/objects/ObjectClasses.h"
+#include "model/objects/RVData.h"
+#include "model/objects/TextInterfaces.h"
 #include "model/objects/ZpObject.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 
@@ -246,10 +248,12 @@ TEST_F(ClipboardCommandsTest, DropsReachTheHandlerOfWhatTheyCarry) {
         EXPECT_EQ(o->GetClassName(), QLatin1String(c.ExpectedClass));
         EXPECT_EQ(o->GetBounds().TopLeft(), (TPoint{300, 300}));
         auto* data = Supports<IZpData>(o);
-        if (c.ExpectedText.isEmpty())
+        if (c.ExpectedText.isEmpty()) {
             EXPECT_EQ(data->GetKind(), dkDatabaseField);
-        else
+        } else {
             EXPECT_EQ(data->GetText(), c.ExpectedText);
+            EXPECT_EQ(Supports<IZpRVData>(o)->GetRVData().PlainText(), c.ExpectedText); // what is drawn
+        }
     }
 }
 

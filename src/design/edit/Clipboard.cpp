@@ -9,6 +9,7 @@
 #include "model/data/ZpData.h"
 #include "model/objects/Interfaces.h"
 #include "model/objects/ObjectClasses.h"
+#include "model/objects/TextObject.h"
 #include "model/objects/ZpObject.h"
 
 #include <QBuffer>
@@ -377,6 +378,10 @@ void TZpClipboard::PasteNewDataObject(const QString& className, const QMimeData&
         data->SetKind(dkStaticText);
         data->SetText(ClipboardText(mime));
     }
+    // A text object keeps the formatted text it has for static text; a new
+    // one must be rebuilt, or it would show its default text.
+    if (auto* text = dynamic_cast<TZpTextObject*>(object.get()))
+        text->Rebuild();
     FSession.AddObject(object);
     FSession.ClearSelection();
     FSession.SelectObject(object);
