@@ -17,6 +17,7 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTimer>
@@ -115,6 +116,8 @@ void TfrmMain::InstallSessionHooks() {
         UpdateCommandStates();
     });
     (new TZpClipboardCommands(*zpDesign))->Install(FHooks);
+    // A copy in another program enables Paste without a command of ours.
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { UpdateCommandStates(); });
 }
 
 void TfrmMain::keyPressEvent(QKeyEvent* event) {

@@ -9,6 +9,8 @@
 #include "model/data/ZpData.h"
 #include "model/objects/Interfaces.h"
 #include "model/objects/ObjectClasses.h"
+#include "model/objects/RVData.h"
+#include "model/objects/TextInterfaces.h"
 #include "model/objects/ZpObject.h"
 
 #include <QBuffer>
@@ -228,6 +230,9 @@ TEST_F(ClipboardTest, PasteTakesObjectsThenPicturesThenText) {
     Clipboard.Paste(plain, View);
     EXPECT_EQ(Session.Objects().back()->GetClassName(), QStringLiteral("TZpTextObject"));
     EXPECT_EQ(Supports<IZpData>(Session.Objects().back())->GetText(), QStringLiteral("Grüße"));
+    // The text drawn, not only the data behind it.
+    EXPECT_EQ(Supports<IZpRVData>(Session.Objects().back())->GetRVData().PlainText(),
+              QStringLiteral("Grüße"));
     QMimeData digits;
     digits.setText(QStringLiteral("12345"));
     Clipboard.PasteAs(TZpPasteKind::Barcode, digits, View);

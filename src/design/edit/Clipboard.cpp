@@ -9,6 +9,7 @@
 #include "model/data/ZpData.h"
 #include "model/objects/Interfaces.h"
 #include "model/objects/ObjectClasses.h"
+#include "model/objects/TextObject.h"
 #include "model/objects/ZpObject.h"
 
 #include <QBuffer>
@@ -294,8 +295,7 @@ void TZpClipboard::AddPasted(const TZpObjectList& pasted, const std::function<TR
     try {
         for (size_t i = 0; i < pasted.size(); ++i) {
             const TZpObjectPtr& o = pasted[i];
-            event->AddItem(std::make_unique<TZpUndoObject>(
-                o, objects, const_cast<TZpObjectList&>(FSession.Selection()), true, first + i));
+            event->AddItem(FSession.PresenceItem(o, true, first + i));
             auto* obj = Supports<IZpObject>(o);
             obj->SetBounds(place(obj->GetBounds()));
             if (auto* data = Supports<IZpData>(o)) {
@@ -330,10 +330,14 @@ void TZpClipboard::PasteObjects(const QMimeData& mime, const TZpPasteView& view)
         r.Right += FPasteOffset.X;
         r.Top += FPasteOffset.Y;
         r.Bottom += FPasteOffset.Y;
-        TRect d = view.Mapping.LabelToDeviceRect(r);
-        if (!inside(d.Left, d.Top) && !inside(d.Right, d.Bottom))
-            d = TRect{0, 0, d.Right - d.Left, d.Bottom - d.Top};
-        return view.Mapping.DeviceToLabelRect(d);
+        const TRect d = view.Mapping.LabelToDeviceRect(r);
+        if (inside(d.Left, d.Top) || inside(d.Right, d.Bottom))
+            return r;
+        // Moved to the window's corner with its size in label pixels: a trip
+        // through screen pixels would round the copy's size and position.
+        const TRect corner = view.Mapping.DeviceToLabelRect(TRect{0, 0, 0, 0});
+        return TRect{corner.Left, corner.Top, corner.Left + (r.Right - r.Left),
+                     corner.Top + (r.Bottom - r.Top)};
     });
 }
 
@@ -374,6 +378,10 @@ void TZpClipboard::PasteNewDataObject(const QString& className, const QMimeData&
         data->SetKind(dkStaticText);
         data->SetText(ClipboardText(mime));
     }
+    // A text object keeps the formatted text it has for static text; a new
+    // one must be rebuilt, or it would show its default text.
+    if (auto* text = dynamic_cast<TZpTextObject*>(object.get()))
+        text->Rebuild();
     FSession.AddObject(object);
     FSession.ClearSelection();
     FSession.SelectObject(object);

@@ -6,6 +6,7 @@
 #include "model/data/ZpData.h"
 #include "model/objects/Interfaces.h"
 #include "model/objects/ObjectClasses.h"
+#include "model/objects/TextObject.h"
 
 #include <QImageReader>
 #include <cmath>
@@ -46,6 +47,10 @@ TZpObjectPtr AddDroppedText(TZpEditSession& session, const QString& text, TPoint
         return nullptr;
     TZpObjectPtr object = CreateObject(QStringLiteral("TZpTextObject"));
     Supports<IZpData>(object)->SetText(text);
+    // Static text is not rebuilt by the object itself: without this the new
+    // object would show its default text.
+    if (auto* shown = dynamic_cast<TZpTextObject*>(object.get()))
+        shown->Rebuild();
     const TRect b = object->GetBounds();
     object->SetBounds({labelPoint.X, labelPoint.Y, labelPoint.X + b.Width(), labelPoint.Y + b.Height()});
     AddAndSelect(session, object);

@@ -266,6 +266,11 @@ TZpObjectPtr TZpEditSession::FindObjectByDataName(const QString& name) const {
     return nullptr;
 }
 
+std::unique_ptr<TZpUndoObject> TZpEditSession::PresenceItem(TZpObjectPtr object, bool present, size_t index) {
+    return std::make_unique<TZpUndoObject>(std::move(object), FDocument.Objects(), FSelection, present,
+                                           index);
+}
+
 // Guides
 
 QList<int32_t>& TZpEditSession::Guides(TZpGuideAxis axis) {

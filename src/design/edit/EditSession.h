@@ -97,6 +97,10 @@ public:
     /// "TEXT_n", "BARCODE_n" or "OBJECT_n" with the lowest free n.
     void MakeUniqueDataName(const TZpObjectPtr& object);
     [[nodiscard]] TZpObjectPtr FindObjectByDataName(const QString& name) const;
+    /// The undo item of an object's presence on this label at index in the
+    /// drawing order, for events built outside the session (a paste).
+    [[nodiscard]] std::unique_ptr<TZpUndoObject> PresenceItem(TZpObjectPtr object, bool present,
+                                                              size_t index);
 
     // Guides.
     /// Starts dragging the guide at index, or a new one (index -1) that is

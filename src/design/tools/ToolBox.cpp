@@ -2,6 +2,8 @@
 #include "design/tools/ToolBox.h"
 
 #include "base/LabelDpi.h"
+#include "data/FieldDrag.h"
+#include "design/edit/Clipboard.h"
 #include "design/edit/DroppedObjects.h"
 #include "design/edit/InPlaceEdit.h"
 #include "design/tools/BarcodeTool.h"
@@ -87,6 +89,10 @@ QStringList DroppedPictures(const QMimeData& mime) {
 }
 
 bool AcceptsDrop(const QMimeData& mime) {
+    // Label objects and fields from the data window carry texts as well;
+    // the design area takes them as what they are.
+    if (OffersObjects(mime) || mime.hasFormat(QLatin1String(kFieldDragMimeType)))
+        return false;
     return mime.hasUrls() ? !DroppedPictures(mime).isEmpty() : mime.hasText();
 }
 

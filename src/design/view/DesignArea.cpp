@@ -474,12 +474,14 @@ void TZpDesignArea::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && StartGuideDrag(p))
         return;
     // Alt+drag on the selection carries it out as the clipboard would.
-    if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::AltModifier)) {
+    FCarryFrom.reset();
+    if (event->button() == Qt::LeftButton) {
         const TZpObjectPtr hit = FSession.HitTest({p.x(), p.y()}, Mapping());
-        if (hit && FSession.IsSelected(hit)) {
+        if (hit && FSession.IsSelected(hit) && (event->modifiers() & Qt::AltModifier)) {
             StartSelectionDrag();
             return;
         }
+        FCarryFrom = hit;
     }
     if (FTool)
         FTool->MousePress(PointerEvent(*event, false));
@@ -547,6 +549,18 @@ void TZpDesignArea::mouseMoveEvent(QMouseEvent* event) {
         FSession.DragGuideTo(FSession.DraggedGuideAxis() == TZpGuideAxis::Vertical ? label.X : label.Y);
         return;
     }
+    // Alt pressed once a drag on the selection is under way carries it out
+    // too: window managers that move windows on Alt+press never pass that on.
+    if (FCarryFrom && (event->buttons() & Qt::LeftButton) && (event->modifiers() & Qt::AltModifier) &&
+        FSession.IsSelected(FCarryFrom)) {
+        FCarryFrom.reset();
+        if (FTool) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier); // puts a move back
+            FTool->KeyPress(escape);
+        }
+        StartSelectionDrag();
+        return;
+    }
     const TZpPointerEvent pointer = PointerEvent(*event, true);
     if (FTool)
         FTool->MouseMove(pointer);
@@ -570,6 +584,7 @@ void TZpDesignArea::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TZpDesignArea::mouseReleaseEvent(QMouseEvent* event) {
+    FCarryFrom.reset();
     if (FSession.IsDraggingGuide()) {
         const QPoint p = SnapPointToRulers(event->position().toPoint());
         const TPoint label = DeviceToLabel(p);

@@ -142,6 +142,8 @@ private:
     bool FLayerValid = false;
     QPoint FMarks{-1, -1};
     QSize FScrollExtent;
+    /// The object a left press hit, while the button is down.
+    TZpObjectPtr FCarryFrom;
 };
 
 } // namespace zp
