@@ -99,12 +99,15 @@ TfrmPropertyMultipleObject::TfrmPropertyMultipleObject(QWidget* parent) : TfrmBa
     spnLeading->SetSwallowSigns(true);
     FLeadingLabel = AddRow(*leading, QStringLiteral("Lea&ding size"), spnLeading, QStringLiteral("points"));
     font->addWidget(FLeadingBox, font->rowCount(), 0, 1, 3);
+    // The bar code page makes the dialog tall; the rows stay at the top.
+    font->setRowStretch(font->rowCount(), 1);
 
     FPicturePage = new QWidget;
     auto* picture = new QGridLayout(FPicturePage);
     cbStretch = AddCheck(*picture, QStringLiteral("&Stretch image to fit area"));
     cbAlternatePrint = AddCheck(
         *picture, QStringLiteral("&Use alternate display/print method (recommended for large images)"));
+    picture->setRowStretch(picture->rowCount(), 1);
 
     BuildBarcodePage();
 
