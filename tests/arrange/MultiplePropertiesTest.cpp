@@ -19,8 +19,8 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <functional>
-#include <stdexcept>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace zp {
 namespace {
