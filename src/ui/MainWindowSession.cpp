@@ -5,7 +5,6 @@
 #include "data/dialogs/DataDialogs.h"
 #include "design/dialogs/PlaceGuidesDialog.h"
 #include "design/edit/EditSession.h"
-#include "design/edit/ObjectProperties.h"
 #include "design/tools/ToolBox.h"
 #include "design/view/ClipboardCommands.h"
 #include "design/view/DesignArea.h"
@@ -89,7 +88,6 @@ void TfrmMain::InstallSessionHooks() {
         else if (id == QLatin1String("acPlaceGuides"))
             (void)PlaceGuides(session, this);
     };
-    FHooks.EditObjectProperties = [this] { (void)zp::EditObjectProperties(*FSession); };
     FHooks.ProgramOptions = [this] {
         if (EditProgramOptions(this))
             zpDesign->RefreshView();

@@ -9,6 +9,7 @@
 #include "base/ValueStream.h"
 #include "model/data/ZpData.h"
 #include "model/objects/ObjectClasses.h"
+#include "model/objects/TextInterfaces.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -319,6 +320,50 @@ TEST_F(ArrangeTest, FormattingSettersChangeOnlyObjectsWithTheProperty) {
     SetFontItalic(Session, true, true);
     EXPECT_TRUE(font->GetStyle() & 2);
     EXPECT_EQ(Session.UndoStack().UndoCount(), events);
+}
+
+// Undoing the toolbar's font changes gives the text object back its record
+// byte for byte: its style sheet and runs, and a leading that follows the
+// size (12.5 points at 10 is 8.75 at 7, stored as 88 tenths, which scaled
+// back would be 126).
+TEST_F(ArrangeTest, UndoneFontChangesGiveBackTheTextRecordExactly) {
+    const struct {
+        const char* Name;
+        std::function<void(TZpEditSession&)> Changes;
+    } cases[] = {
+        {"bold, size, clear bold",
+         [](TZpEditSession& s) {
+             SetFontBold(s, true);
+             SetFontSize(s, 14);
+             SetFontBold(s, false);
+         }},
+        {"size with a leading that does not scale evenly", [](TZpEditSession& s) { SetFontSize(s, 7); }},
+        {"face, colour, italic, underline, alignment",
+         [](TZpEditSession& s) {
+             SetFontName(s, QStringLiteral("Liberation Serif"));
+             SetFontColor(s, 0x0000ff);
+             SetFontItalic(s, true);
+             SetFontUnderline(s, true);
+             SetTextAlignment(s, 2);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TZpObjectPtr text = Add('T', {0, 0, 300, 150}, "TZpTextObject");
+        Supports<IZpData>(text)->SetText(QStringLiteral("one\r\ntwo"));
+        Supports<IZpRVData>(text)->SetCustomLeadingSize(125);
+        Select("T");
+        const QByteArray before = Record(*text);
+        const int events = Session.UndoStack().UndoCount();
+        c.Changes(Session);
+        const QByteArray after = Record(*text);
+        while (Session.UndoStack().UndoCount() > events)
+            Session.Undo();
+        EXPECT_EQ(Record(*text), before);
+        while (Session.CanRedo())
+            Session.Redo();
+        EXPECT_EQ(Record(*text), after);
+    }
 }
 
 TEST_F(ArrangeTest, ImportTextFileAddsOneSelectedTextObject) {

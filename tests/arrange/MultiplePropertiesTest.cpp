@@ -1,19 +1,26 @@
 // SPDX-License-Identifier: MIT
 // "Object Properties" on several objects: shared values shown, differing
 // values blank, OK writes only what was changed, Cancel nothing.
+#include "barcode/BarcodeOptions.h"
+#include "barcode/EanUpcFont.h"
 #include "base/LabelDpi.h"
 #include "base/ValueStream.h"
 #include "design/dialogs/FormHelpers.h"
 #include "design/dialogs/MultiplePropertySheet.h"
 #include "design/edit/Arrange.h"
 #include "model/objects/ObjectClasses.h"
+#include "model/objects/TextInterfaces.h"
 
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QStackedWidget>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace zp {
 namespace {
@@ -32,6 +39,27 @@ template <class W> W* Find(QWidget& dialog, const char* name) {
     W* w = dialog.findChild<W*>(QString::fromLatin1(name));
     EXPECT_NE(w, nullptr) << name;
     return w;
+}
+
+// What a user does to a control: type into it, pick an item.
+void Type(QLineEdit* field, const char* text) {
+    field->setText(QString::fromLatin1(text));
+    Q_EMIT field->textEdited(field->text());
+}
+
+void Choose(QComboBox* list, int index) {
+    list->setCurrentIndex(index);
+    Q_EMIT list->activated(index);
+}
+
+/// A control of the bar code option panel on show, by its caption.
+template <class W> W* Option(QWidget& dialog, const char* caption) {
+    auto* stack = Find<QStackedWidget>(dialog, "stkOptions");
+    for (W* w : stack->currentWidget()->findChildren<W*>())
+        if (w->accessibleName() == QString::fromLatin1(caption).remove(QLatin1Char('&')))
+            return w;
+    // Thrown, not returned: the caller would use it at once.
+    throw std::runtime_error(std::string("no option control ") + caption);
 }
 
 class MultiplePropertiesTest : public ::testing::Test {
@@ -141,6 +169,210 @@ TEST_F(MultiplePropertiesTest, CancelLeavesRecordsAsTheyWereAndOkRecordsOneEvent
     session.Undo();
     EXPECT_EQ(Record(*a), recordA);
     EXPECT_EQ(Record(*b), recordB);
+}
+
+// Two bar codes set up, the dialog driven, OK pressed, then each bar code
+// checked (index 0 or 1 in the selection).
+struct TBarcodeCase {
+    const char* Name;
+    std::function<void(IZpBarcode&, int)> Setup;
+    std::function<void(QWidget&)> Act;
+    std::function<void(IZpBarcode&, int)> Expect;
+};
+
+IZpFont& FontOf(IZpBarcode& b) {
+    return *Supports<IZpFont>(b);
+}
+
+const TBarcodeCase kBarcodeCases[] = {
+    {"OkUntouchedKeepsWhatDiffers",
+     [](IZpBarcode& b, int i) {
+         b.SetSymbology(bcCode39);
+         b.SetCheckDigit(i == 0);
+         b.SetWideToNarrow(i == 0 ? 3.0f : 2.5f);
+         b.SetHeight(i == 0 ? 150 : 200);
+     },
+     [](QWidget& d) {
+         EXPECT_EQ(Find<QComboBox>(d, "cmbSymbology")->currentIndex(), bcCode39);
+         EXPECT_EQ(Option<QCheckBox>(d, "&Check digit (MOD 43)")->checkState(), Qt::PartiallyChecked);
+         EXPECT_EQ(Option<QComboBox>(d, "Wide to narrow ratio")->currentIndex(), -1);
+         EXPECT_TRUE(Find<TZpNumberField>(d, "spnBarHeight")->text().isEmpty());
+     },
+     [](IZpBarcode& b, int i) {
+         EXPECT_EQ(b.GetCheckDigit(), i == 0);
+         EXPECT_EQ(b.GetWideToNarrow(), i == 0 ? 3.0f : 2.5f);
+         EXPECT_EQ(b.GetHeight(), i == 0 ? 150 : 200);
+     }},
+    {"OneOptionIsWrittenTheOthersStay",
+     [](IZpBarcode& b, int i) {
+         b.SetSymbology(bcCode39);
+         b.SetShowHumanReadable(true);
+         b.SetShowStartStop(i == 0);
+         b.SetWideToNarrow(i == 0 ? 3.0f : 2.5f);
+     },
+     [](QWidget& d) { Option<QCheckBox>(d, "&Check digit (MOD 43)")->click(); },
+     [](IZpBarcode& b, int i) {
+         EXPECT_TRUE(b.GetCheckDigit());
+         EXPECT_EQ(b.GetShowStartStop(), i == 0);
+         EXPECT_EQ(b.GetWideToNarrow(), i == 0 ? 3.0f : 2.5f);
+     }},
+    {"ACountOfTwoMakesBothCheckDigits",
+     [](IZpBarcode& b, int i) {
+         b.SetSymbology(bcMSI);
+         b.SetFirstCheckMod11(i == 0);
+     },
+     [](QWidget& d) {
+         EXPECT_FALSE(Option<QCheckBox>(d, "Print &second check digit in human-readable text")->isEnabled());
+         Choose(Option<QComboBox>(d, "Number of check digits"), 1);
+         EXPECT_TRUE(Option<QCheckBox>(d, "Print &second check digit in human-readable text")->isEnabled());
+     },
+     [](IZpBarcode& b, int i) {
+         EXPECT_TRUE(b.GetCheckDigit());
+         EXPECT_EQ(b.GetFirstCheckMod11(), i == 0);
+     }},
+    {"HeightAndPrefixTypedReachBoth",
+     [](IZpBarcode& b, int i) {
+         b.SetSymbology(i == 0 ? bcCode128 : bcCode93);
+         b.SetHeight(i == 0 ? 150 : 200);
+     },
+     [](QWidget& d) {
+         // Different symbologies: no choice, no option panel.
+         EXPECT_EQ(Find<QComboBox>(d, "cmbSymbology")->currentIndex(), -1);
+         EXPECT_TRUE(Find<QStackedWidget>(d, "stkOptions")->isHidden());
+         Type(Find<TZpNumberField>(d, "spnBarHeight"), "1.00");
+         Type(Find<QLineEdit>(d, "edtPrefix"), "N-");
+     },
+     [](IZpBarcode& b, int i) {
+         EXPECT_EQ(b.GetSymbology(), i == 0 ? bcCode128 : bcCode93);
+         EXPECT_EQ(b.GetHeight(), 300);
+         EXPECT_EQ(b.GetPreamble(), QStringLiteral("N-"));
+     }},
+    {"ChoosingUpcSetsItsOptionsFaceAndDensityOnEach",
+     [](IZpBarcode& b, int i) {
+         b.SetSymbology(i == 0 ? bcCode39 : bcCode128);
+         b.SetShowHumanReadable(false);
+         b.SetHRPosition(0);
+     },
+     [](QWidget& d) {
+         Choose(Find<QComboBox>(d, "cmbSymbology"), bcUPCA);
+         // The text of a bar code with descenders has no size of its own.
+         EXPECT_FALSE(Find<TZpNumberField>(d, "spnFontSize")->isEnabled());
+         EXPECT_EQ(Option<QCheckBox>(d, "&Use descenders")->checkState(), Qt::Checked);
+     },
+     [](IZpBarcode& b, int) {
+         EXPECT_EQ(b.GetSymbology(), bcUPCA);
+         EXPECT_TRUE(b.GetShowHumanReadable());
+         EXPECT_EQ(b.GetHRPosition(), 1);
+         EXPECT_TRUE(b.GetDescenders());
+         EXPECT_EQ(b.GetDensity(), 4); // 0.013 inch at 300 dpi
+         EXPECT_EQ(FontOf(b).GetName(), QString::fromLatin1(kEanUpcFontName));
+     }},
+    {"TextClearedBeforeAChoiceIsShownAgain",
+     [](IZpBarcode& b, int) {
+         b.SetSymbology(bcCode128);
+         b.SetShowHumanReadable(true);
+     },
+     [](QWidget& d) {
+         auto* text = Find<QCheckBox>(d, "cbShowText");
+         text->click();
+         Choose(Find<QComboBox>(d, "cmbSymbology"), bcCode39);
+         EXPECT_EQ(text->checkState(), Qt::Checked);
+     },
+     [](IZpBarcode& b, int) {
+         EXPECT_EQ(b.GetSymbology(), bcCode39);
+         EXPECT_TRUE(b.GetShowHumanReadable());
+         EXPECT_EQ(b.GetHRPosition(), 1);
+     }},
+    {"TextClearedAfterAChoiceStaysCleared",
+     [](IZpBarcode& b, int) {
+         b.SetSymbology(bcCode128);
+         b.SetShowHumanReadable(true);
+     },
+     [](QWidget& d) {
+         Choose(Find<QComboBox>(d, "cmbSymbology"), bcCode39);
+         Find<QCheckBox>(d, "cbShowText")->click();
+     },
+     [](IZpBarcode& b, int) {
+         EXPECT_EQ(b.GetSymbology(), bcCode39);
+         EXPECT_FALSE(b.GetShowHumanReadable());
+     }},
+    {"CodabarChoiceWritesValidStartAndStop",
+     [](IZpBarcode& b, int i) {
+         b.SetSymbology(bcCode39);
+         b.SetCodabarStart(uint8_t(i + 2));
+     },
+     [](QWidget& d) {
+         Choose(Find<QComboBox>(d, "cmbSymbology"), bcCodabar);
+         EXPECT_EQ(Option<QComboBox>(d, "Start character")->currentIndex(), 0);
+     },
+     [](IZpBarcode& b, int) {
+         EXPECT_EQ(b.GetSymbology(), bcCodabar);
+         EXPECT_EQ(b.GetCodabarStart(), 0);
+         EXPECT_EQ(b.GetCodabarStop(), 0);
+     }},
+};
+
+class MultipleBarcodeTest : public MultiplePropertiesTest,
+                            public ::testing::WithParamInterface<TBarcodeCase> {};
+
+TEST_P(MultipleBarcodeTest, OkWritesWhatWasChangedAndCancelNothing) {
+    const TBarcodeCase& c = GetParam();
+    for (bool ok : {false, true}) {
+        TZpObjectList objects = {Make("TZpBarcodeObject"), Make("TZpBarcodeObject")};
+        for (int i = 0; i < 2; ++i)
+            c.Setup(*Supports<IZpBarcode>(objects[size_t(i)]), i);
+        const QByteArray before0 = Record(*objects[0]), before1 = Record(*objects[1]);
+        TfrmPropertyMultipleObject dialog;
+        dialog.LoadFromObjects(objects);
+        ASSERT_NE(dialog.Page(QStringLiteral("Bar Code")), nullptr);
+        c.Act(dialog);
+        if (!ok) {
+            dialog.reject();
+            EXPECT_EQ(Record(*objects[0]), before0);
+            EXPECT_EQ(Record(*objects[1]), before1);
+            continue;
+        }
+        dialog.accept();
+        for (int i = 0; i < 2; ++i) {
+            SCOPED_TRACE(i);
+            c.Expect(*Supports<IZpBarcode>(objects[size_t(i)]), i);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MultipleBarcodeTest, ::testing::ValuesIn(kBarcodeCases),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(MultiplePropertiesTest, BarCodePageOnlyWhenEverythingIsABarCode) {
+    TfrmPropertyMultipleObject dialog;
+    dialog.LoadFromObjects({Make("TZpBarcodeObject"), Make("TZpTextObject")});
+    EXPECT_EQ(dialog.Page(QStringLiteral("Bar Code")), nullptr);
+    EXPECT_NE(dialog.Page(QStringLiteral("Font")), nullptr);
+    EXPECT_TRUE(Find<QGroupBox>(dialog, "grpLeading")->isHidden()) << "a bar code has no leading";
+}
+
+TEST_F(MultiplePropertiesTest, LeadingSharedShownDifferingBlankAndWrittenWhenChanged) {
+    TZpObjectPtr a = Make("TZpTextObject");
+    TZpObjectPtr b = Make("TZpTextObject");
+    for (const TZpObjectPtr& o : {a, b})
+        Supports<IZpRVData>(o)->SetCustomLeading(true);
+    Supports<IZpRVData>(a)->SetCustomLeadingSize(140);
+    Supports<IZpRVData>(b)->SetCustomLeadingSize(150);
+    Supports<IZpRVData>(a)->SetSkipFirstLeading(false);
+    TfrmPropertyMultipleObject dialog;
+    dialog.LoadFromObjects({a, b});
+    EXPECT_EQ(Find<QCheckBox>(dialog, "cbCustomLeading")->checkState(), Qt::Checked);
+    EXPECT_EQ(Find<QCheckBox>(dialog, "cbSkipFirstLeading")->checkState(), Qt::PartiallyChecked);
+    auto* size = Find<TZpNumberField>(dialog, "spnLeading");
+    EXPECT_TRUE(size->text().isEmpty());
+    Type(size, "12.3");
+    dialog.accept();
+    for (const TZpObjectPtr& o : {a, b}) {
+        EXPECT_EQ(Supports<IZpRVData>(o)->GetCustomLeadingSize(), 123);
+        EXPECT_TRUE(Supports<IZpRVData>(o)->GetCustomLeading());
+    }
+    EXPECT_FALSE(Supports<IZpRVData>(a)->GetSkipFirstLeading());
+    EXPECT_TRUE(Supports<IZpRVData>(b)->GetSkipFirstLeading());
 }
 
 } // namespace

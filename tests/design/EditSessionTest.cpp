@@ -5,6 +5,7 @@
 
 #include "base/LabelDpi.h"
 #include "base/ValueStream.h"
+#include "design/edit/Arrange.h"
 #include "model/data/ZpData.h"
 #include "model/objects/ObjectClasses.h"
 #include "platform/dialogs/ScriptedDialogs.h"
@@ -303,12 +304,12 @@ TEST_F(EditSessionTest, ObjectPropertiesPushOneEventOnlyOnOkAndUndoRestoresTheRe
     const int events = Session.UndoStack().UndoCount();
 
     service->Confirm = false;
-    EXPECT_FALSE(Session.EditSelectedProperties());
+    EXPECT_FALSE(EditSelectedProperties(Session, {}));
     EXPECT_EQ(Session.UndoStack().UndoCount(), events);
     EXPECT_FALSE(Session.Modified());
 
     service->Confirm = true;
-    EXPECT_TRUE(Session.EditSelectedProperties());
+    EXPECT_TRUE(EditSelectedProperties(Session, {}));
     SetZpDialogs(std::move(previous));
     EXPECT_EQ(Session.UndoStack().UndoCount(), events + 1);
     EXPECT_EQ(Session.UndoCommandCaption(), QStringLiteral("&Undo Object Properties"));

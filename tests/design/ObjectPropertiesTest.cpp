@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // "Object Properties" on the session: one undoable event on OK, none on Cancel.
-#include "design/edit/ObjectProperties.h"
-
 #include "base/LabelDpi.h"
+#include "design/edit/Arrange.h"
 #include "design/edit/EditSession.h"
 #include "model/objects/ObjectClasses.h"
 #include "platform/dialogs/ScriptedDialogs.h"
@@ -52,7 +51,7 @@ TEST_F(ObjectPropertiesTest, OkRecordsOneEventWhoseUndoRestoresTheObject) {
     Dialogs->Queue(true);
     int signals = 0;
     QObject::connect(&Session, &TZpEditSession::Changed, [&](TZpChanges) { ++signals; });
-    EXPECT_TRUE(EditObjectProperties(Session));
+    EXPECT_TRUE(EditSelectedProperties(Session, {}));
     EXPECT_EQ(signals, 1);
     EXPECT_TRUE(Session.Modified());
     EXPECT_EQ(Session.UndoCommandCaption(), QStringLiteral("&Undo Object Properties"));
@@ -65,17 +64,17 @@ TEST_F(ObjectPropertiesTest, OkRecordsOneEventWhoseUndoRestoresTheObject) {
 
 TEST_F(ObjectPropertiesTest, CancelOrNotExactlyOneSelectedRecordsNothing) {
     // Nothing selected, then two: the dialog is not even asked.
-    EXPECT_FALSE(EditObjectProperties(Session));
+    EXPECT_FALSE(EditSelectedProperties(Session, {}));
     TZpObjectPtr other = CreateObject(QStringLiteral("TZpRectangleObject"));
     Session.AddObject(other);
     Session.SelectAll();
-    EXPECT_FALSE(EditObjectProperties(Session));
+    EXPECT_FALSE(EditSelectedProperties(Session, {}));
     EXPECT_TRUE(Dialogs->Questions().empty());
 
     Session.ClearSelection();
     Session.SelectObject(Object);
     Dialogs->Queue(false);
-    EXPECT_FALSE(EditObjectProperties(Session));
+    EXPECT_FALSE(EditSelectedProperties(Session, {}));
     EXPECT_EQ(Dialogs->Questions().size(), 1u);
     EXPECT_EQ(Session.UndoCommandCaption(), QStringLiteral("&Undo Add Object"));
 }

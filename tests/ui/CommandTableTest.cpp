@@ -5,6 +5,7 @@
 #include "design/view/DesignArea.h"
 
 #include <QSet>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -301,6 +302,15 @@ TEST(CommandTableTest, LayoutsNameExistingRows) {
     for (int i = 0; i < kToolbarCount; ++i)
         check(ToolbarLayout(TZpToolbar(i)));
     EXPECT_EQ(ToolbarLayout(TZpToolbar::Tools).size(), 9u);
+    // The distribute rows are ours, not the table's: easily lost in a merge.
+    for (const char* id : {"acDistributeH", "acDistributeV"}) {
+        auto has = [id](const std::vector<const char*>& entries) {
+            return std::any_of(entries.begin(), entries.end(),
+                               [id](const char* e) { return qstrcmp(e, id) == 0; });
+        };
+        EXPECT_TRUE(has(ContextMenuLayout())) << id;
+        EXPECT_TRUE(has(ToolbarLayout(TZpToolbar::Align))) << id;
+    }
 }
 
 } // namespace

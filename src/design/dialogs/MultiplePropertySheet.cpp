@@ -2,8 +2,11 @@
 #include "design/dialogs/MultiplePropertySheet.h"
 
 #include "base/LabelDpi.h"
+#include "base/Rounding.h"
 #include "design/dialogs/FormHelpers.h"
+#include "design/dialogs/MultipleValues.h"
 #include "design/dialogs/StyleSamples.h"
+#include "model/objects/TextInterfaces.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +16,7 @@
 #include <QLabel>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -21,36 +25,6 @@ namespace zp {
 namespace {
 
 const int kRotations[] = {0, 90, 180, 270};
-
-/// The value every object agrees on, or nothing when one lacks the
-/// interface (absent) or two differ (mixed).
-template <class I, class F> auto Common(const TZpObjectList& objects, F get, bool& present) {
-    using V = decltype(get(std::declval<I&>()));
-    std::optional<V> value;
-    present = !objects.empty();
-    bool mixed = false;
-    for (const TZpObjectPtr& o : objects) {
-        I* face = Supports<I>(o);
-        if (!face) {
-            present = false;
-            return std::optional<V>();
-        }
-        const V v = get(*face);
-        if (value && !(*value == v))
-            mixed = true;
-        value = v;
-    }
-    return mixed ? std::optional<V>() : value;
-}
-
-void SetCheck(QCheckBox* box, std::optional<bool> value) {
-    box->setTristate(!value);
-    box->setCheckState(!value ? Qt::PartiallyChecked : *value ? Qt::Checked : Qt::Unchecked);
-}
-
-void SelectData(QComboBox* list, std::optional<int> value) {
-    list->setCurrentIndex(value ? list->findData(*value) : -1);
-}
 
 } // namespace
 
@@ -109,18 +83,33 @@ TfrmPropertyMultipleObject::TfrmPropertyMultipleObject(QWidget* parent) : TfrmBa
     cmbFontName = new QFontComboBox(FFontPage);
     AddRow(*font, QStringLiteral("&Font name"), cmbFontName);
     spnFontSize = new TZpNumberField(QStringLiteral("Si&ze"), 1, 999, 0, QStringLiteral("points"), FFontPage);
-    AddRow(*font, QStringLiteral("Si&ze"), spnFontSize);
+    spnFontSize->SetSwallowSigns(true);
+    FFontSizeLabel = AddRow(*font, QStringLiteral("Si&ze"), spnFontSize);
     edtFontColor = new TZpPropertyColorButton(QStringLiteral("Co&lor"), FFontPage);
     AddRow(*font, QStringLiteral("Co&lor"), edtFontColor);
     cbBold = AddCheck(*font, QStringLiteral("&Bold"));
     cbItalic = AddCheck(*font, QStringLiteral("&Italic"));
     cbUnderline = AddCheck(*font, QStringLiteral("&Underline"));
+    FLeadingBox = new QGroupBox(QStringLiteral("Leading"), FFontPage);
+    auto* leading = new QGridLayout(FLeadingBox);
+    cbSkipFirstLeading = AddCheck(*leading, QStringLiteral("&Strip leading from first line of text"));
+    cbCustomLeading = AddCheck(*leading, QStringLiteral("Use &custom leading value"));
+    spnLeading =
+        new TZpNumberField(QStringLiteral("Lea&ding size"), 1, 99, 1, QStringLiteral("points"), FLeadingBox);
+    spnLeading->SetSwallowSigns(true);
+    FLeadingLabel = AddRow(*leading, QStringLiteral("Lea&ding size"), spnLeading, QStringLiteral("points"));
+    font->addWidget(FLeadingBox, font->rowCount(), 0, 1, 3);
+    // The bar code page makes the dialog tall; the rows stay at the top.
+    font->setRowStretch(font->rowCount(), 1);
 
     FPicturePage = new QWidget;
     auto* picture = new QGridLayout(FPicturePage);
     cbStretch = AddCheck(*picture, QStringLiteral("&Stretch image to fit area"));
     cbAlternatePrint = AddCheck(
         *picture, QStringLiteral("&Use alternate display/print method (recommended for large images)"));
+    picture->setRowStretch(picture->rowCount(), 1);
+
+    BuildBarcodePage();
 
     cbPrintObject->setObjectName(QStringLiteral("cbPrintObject"));
     cmbSizing->setObjectName(QStringLiteral("cmbSizing"));
@@ -140,13 +129,24 @@ TfrmPropertyMultipleObject::TfrmPropertyMultipleObject(QWidget* parent) : TfrmBa
     cbUnderline->setObjectName(QStringLiteral("cbUnderline"));
     cbStretch->setObjectName(QStringLiteral("cbStretch"));
     cbAlternatePrint->setObjectName(QStringLiteral("cbAlternatePrint"));
+    cbSkipFirstLeading->setObjectName(QStringLiteral("cbSkipFirstLeading"));
+    cbCustomLeading->setObjectName(QStringLiteral("cbCustomLeading"));
+    spnLeading->setObjectName(QStringLiteral("spnLeading"));
+    FLeadingBox->setObjectName(QStringLiteral("grpLeading"));
     for (QComboBox* list : {cmbSizing, cmbRotation, cmbFillStyle, cmbTransparency, cmbLineStyle})
         MarkOn(list);
-    for (QCheckBox* box : {cbPrintObject, cbBold, cbItalic, cbUnderline, cbStretch, cbAlternatePrint})
+    for (QCheckBox* box : {cbPrintObject, cbBold, cbItalic, cbUnderline, cbStretch, cbAlternatePrint,
+                           cbSkipFirstLeading, cbCustomLeading})
         MarkOn(box);
+    // The leading size counts only with custom leading.
+    connect(cbCustomLeading, &QCheckBox::clicked, this, [this] {
+        const bool custom = cbCustomLeading->checkState() != Qt::Unchecked;
+        spnLeading->setEnabled(custom);
+        FLeadingLabel->setEnabled(custom);
+    });
     for (TZpPropertyColorButton* button : {edtFillColor, edtLineColor, edtFontColor})
         connect(button, &TZpPropertyColorButton::ColorChosen, this, [this, button] { Mark(button); });
-    for (TZpNumberField* field : {spnEllipse, spnLineWidth, spnFontSize})
+    for (TZpNumberField* field : {spnEllipse, spnLineWidth, spnFontSize, spnLeading})
         connect(field, &TZpNumberField::ValueEdited, this, [this, field] { Mark(field); });
     connect(cmbFontName, &QFontComboBox::currentFontChanged, this, [this] { Mark(cmbFontName); });
 }
@@ -241,6 +241,27 @@ void TfrmPropertyMultipleObject::LoadFromObjects(const TZpObjectList& objects) {
         spnEllipse->SetBlank();
     cmbSizing->setCurrentIndex(-1);
 
+    SetCheck(cbSkipFirstLeading,
+             Common<IZpRVData>(
+                 objects, [](IZpRVData& r) { return r.GetSkipFirstLeading(); }, FHasRVData));
+    const auto custom = Common<IZpRVData>(
+        objects, [](IZpRVData& r) { return r.GetCustomLeading(); }, present);
+    SetCheck(cbCustomLeading, custom);
+    spnLeading->setEnabled(custom.value_or(true));
+    FLeadingLabel->setEnabled(custom.value_or(true));
+    if (const auto size = Common<IZpRVData>(
+            objects, [](IZpRVData& r) { return r.GetCustomLeadingSize(); }, present))
+        spnLeading->SetValue(*size / 10.0);
+    else
+        spnLeading->SetBlank();
+
+    FHasBarcode = !objects.empty() && std::all_of(objects.begin(), objects.end(), [](const TZpObjectPtr& o) {
+        return Supports<IZpBarcode>(o) != nullptr;
+    });
+    FBarcodeView = objects;
+    if (FHasBarcode)
+        LoadBarcode(objects);
+
     FShowSizing = true;
     for (const TZpObjectPtr& o : objects)
         if (Supports<IZpLinear>(o) || Supports<IZpBarcode>(o))
@@ -248,14 +269,18 @@ void TfrmPropertyMultipleObject::LoadFromObjects(const TZpObjectList& objects) {
     ShowRow(FSizingLabel, FShowSizing);
     ShowRow(FRotationLabel, FHasRotation);
     ShowRow(FEllipseLabel, FHasEllipse);
+    FLeadingBox->setVisible(FHasRVData);
     FFillBox->setVisible(FHasFill);
     FLineBox->setVisible(FHasLine);
     FPages->clear();
     FPages->addTab(FGeneralPage, QStringLiteral("Properties"));
     if (FHasFont)
         FPages->addTab(FFontPage, QStringLiteral("Font"));
+    if (FHasBarcode)
+        FPages->addTab(FBarcodePage, QStringLiteral("Bar Code"));
     if (FHasGraphic)
         FPages->addTab(FPicturePage, QStringLiteral("Picture"));
+    BarcodeControlEvent();
     FChanged.clear();
     FLoading = false;
 }
@@ -285,6 +310,9 @@ void TfrmPropertyMultipleObject::ApplyToObjects() {
         return changed(field) && !field->text().isEmpty() && field->IsValid();
     };
     for (const TZpObjectPtr& o : FObjects) {
+        auto* barcode = FHasBarcode ? Supports<IZpBarcode>(o) : nullptr;
+        if (barcode && changed(cmbSymbology))
+            ApplySymbology(*barcode);
         if (decided(cbPrintObject))
             o->SetPrintObject(checked(cbPrintObject));
         if (FShowSizing && chose(cmbSizing)) {
@@ -316,7 +344,7 @@ void TfrmPropertyMultipleObject::ApplyToObjects() {
         if (auto* font = FHasFont ? Supports<IZpFont>(o) : nullptr) {
             if (changed(cmbFontName) && !cmbFontName->currentText().isEmpty())
                 font->SetName(cmbFontName->currentText());
-            if (typed(spnFontSize))
+            if (typed(spnFontSize) && spnFontSize->isEnabled())
                 font->SetSize(spnFontSize->IntValue());
             if (changed(edtFontColor))
                 font->SetColor(edtFontColor->Color());
@@ -327,6 +355,16 @@ void TfrmPropertyMultipleObject::ApplyToObjects() {
             if (decided(cbUnderline))
                 font->SetUnderline(checked(cbUnderline));
         }
+        if (auto* rv = FHasRVData ? Supports<IZpRVData>(o) : nullptr) {
+            if (decided(cbSkipFirstLeading))
+                rv->SetSkipFirstLeading(checked(cbSkipFirstLeading));
+            if (decided(cbCustomLeading))
+                rv->SetCustomLeading(checked(cbCustomLeading));
+            if (typed(spnLeading))
+                rv->SetCustomLeadingSize(Round(spnLeading->Value() * 10));
+        }
+        if (barcode)
+            ApplyBarcode(*barcode);
         if (auto* rotation = FHasRotation ? Supports<IZpRotation>(o) : nullptr)
             if (chose(cmbRotation))
                 rotation->SetRotation(cmbRotation->currentData().toInt());

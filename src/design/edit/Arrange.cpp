@@ -451,10 +451,21 @@ bool EditSelectedProperties(TZpEditSession& session,
     auto event = NewEvent(UndoCaption::ObjectProperties);
     for (const TZpObjectPtr& o : session.Selection())
         event->AddItem(std::make_unique<TZpUndoObjectItem>(o));
-    const bool ok = session.SelectedCount() == 1 ? session.Selected(0)->EditProperties()
-                                                 : (multiple && multiple(session.Selection()));
+    bool ok = false;
+    try {
+        ok = session.SelectedCount() == 1 ? session.Selected(0)->EditProperties()
+                                          : (multiple && multiple(session.Selection()));
+    } catch (...) {
+        session.Document().RefreshDataValues();
+        throw;
+    }
+    // Linked objects show what the edited ones hold now; a cancelled dialog
+    // changed nothing, but the values are read afresh all the same.
+    session.Document().RefreshDataValues();
     if (ok)
         Record(session, event);
+    else
+        session.Notify(TZpChange::ObjectsChanged);
     return ok;
 }
 

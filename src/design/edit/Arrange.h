@@ -95,7 +95,9 @@ void ImportTextFile(TZpEditSession& session, const QString& fileName);
 
 /// "Object Properties": the object's own dialog for one selected object,
 /// else multiple(selection). One event with a snapshot of every selected
-/// object is recorded when the dialog ends with OK.
+/// object is recorded when the dialog ends with OK; the label's data values
+/// are refreshed either way. False with nothing selected, on a locked label,
+/// on Cancel, or with several selected and no multiple.
 bool EditSelectedProperties(TZpEditSession& session,
                             const std::function<bool(const TZpObjectList&)>& multiple);
 

@@ -389,27 +389,6 @@ void TZpEditSession::PushEvent(TZpUndoEventPtr event, TZpChanges changes, bool s
     Notify(changes | TZpChange::History | (setModified ? MarkModified() : TZpChanges()));
 }
 
-bool TZpEditSession::EditSelectedProperties() {
-    if (SelectedCount() != 1)
-        return false;
-    const TZpObjectPtr object = FSelection.front();
-    auto event = std::make_shared<TZpUndoEvent>(QStringLiteral("Object Properties"));
-    event->AddItem(std::make_unique<TZpUndoObjectItem>(object));
-    bool confirmed = false;
-    try {
-        confirmed = object->EditProperties();
-    } catch (...) {
-        FDocument.RefreshDataValues();
-        throw;
-    }
-    FDocument.RefreshDataValues();
-    if (confirmed)
-        PushEvent(std::move(event), TZpChange::ObjectsChanged, true);
-    else
-        Notify(TZpChange::ObjectsChanged);
-    return confirmed;
-}
-
 void TZpEditSession::Undo() {
     FGuideDrag.reset();
     if (CanUndo())

@@ -144,14 +144,6 @@ public:
     /// document: raises Changed with these flags.
     void Notify(TZpChanges changes);
 
-    /// "Object Properties" of the one selected object, asked through the
-    /// dialog services. Only when the dialog is confirmed is one "Object
-    /// Properties" event pushed (its undo brings back the object's record)
-    /// and the label marked modified; the data values are refreshed either
-    /// way. False when nothing was confirmed or not exactly one object is
-    /// selected (several objects have their own dialog).
-    bool EditSelectedProperties();
-
 Q_SIGNALS:
     void Changed(zp::TZpChanges changes);
 

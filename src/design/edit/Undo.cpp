@@ -102,7 +102,7 @@ TZpUndoFontAlignItem::TZpUndoFontAlignItem(TZpObjectPtr object) : TZpUndoEventIt
 void TZpUndoFontAlignItem::Execute() {
     if (auto* font = Supports<IZpFont>(FObject)) {
         const uint8_t current = font->GetAlignment();
-        font->SetAlignment(FAlignment);
+        FText.Swap(FObject, [&] { font->SetAlignment(FAlignment); });
         FAlignment = current;
     }
 }
@@ -115,7 +115,7 @@ TZpUndoFontNameItem::TZpUndoFontNameItem(TZpObjectPtr object) : TZpUndoEventItem
 void TZpUndoFontNameItem::Execute() {
     if (auto* font = Supports<IZpFont>(FObject)) {
         QString current = font->GetName();
-        font->SetName(FName);
+        FText.Swap(FObject, [&] { font->SetName(FName); });
         FName = std::move(current);
     }
 }
@@ -128,7 +128,7 @@ TZpUndoFontSizeItem::TZpUndoFontSizeItem(TZpObjectPtr object) : TZpUndoEventItem
 void TZpUndoFontSizeItem::Execute() {
     if (auto* font = Supports<IZpFont>(FObject)) {
         const int32_t current = font->GetSize();
-        font->SetSize(FSize);
+        FText.Swap(FObject, [&] { font->SetSize(FSize); });
         FSize = current;
     }
 }
@@ -141,7 +141,7 @@ TZpUndoFontColorItem::TZpUndoFontColorItem(TZpObjectPtr object) : TZpUndoEventIt
 void TZpUndoFontColorItem::Execute() {
     if (auto* font = Supports<IZpFont>(FObject)) {
         const TColor current = font->GetColor();
-        font->SetColor(FColor);
+        FText.Swap(FObject, [&] { font->SetColor(FColor); });
         FColor = current;
     }
 }
@@ -157,17 +157,19 @@ void TZpUndoFontStyleBitItem::Execute() {
     if (!font)
         return;
     const bool current = (font->GetStyle() & FBit) != 0;
-    switch (FBit) {
-    case fsBold:
-        font->SetBold(FOn);
-        break;
-    case fsItalic:
-        font->SetItalic(FOn);
-        break;
-    default:
-        font->SetUnderline(FOn);
-        break;
-    }
+    FText.Swap(FObject, [&] {
+        switch (FBit) {
+        case fsBold:
+            font->SetBold(FOn);
+            break;
+        case fsItalic:
+            font->SetItalic(FOn);
+            break;
+        default:
+            font->SetUnderline(FOn);
+            break;
+        }
+    });
     FOn = current;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "design/edit/Changes.h"
+#include "design/edit/TextFormatting.h"
 #include "model/layout/LabelRoutines.h"
 
 #include <QByteArray>
@@ -124,6 +125,7 @@ public:
 
 private:
     uint8_t FAlignment = 0;
+    TZpTextFormatting FText{FObject};
 };
 
 class TZpUndoFontNameItem : public TZpUndoEventItem {
@@ -133,6 +135,7 @@ public:
 
 private:
     QString FName;
+    TZpTextFormatting FText{FObject};
 };
 
 class TZpUndoFontSizeItem : public TZpUndoEventItem {
@@ -142,6 +145,7 @@ public:
 
 private:
     int32_t FSize = 0;
+    TZpTextFormatting FText{FObject};
 };
 
 class TZpUndoFontColorItem : public TZpUndoEventItem {
@@ -151,6 +155,7 @@ public:
 
 private:
     TColor FColor = 0;
+    TZpTextFormatting FText{FObject};
 };
 
 /// One bit of the font style (bold, italic or underline).
@@ -164,6 +169,7 @@ protected:
 private:
     uint8_t FBit;
     bool FOn = false;
+    TZpTextFormatting FText{FObject};
 };
 
 class TZpUndoFontBoldItem : public TZpUndoFontStyleBitItem {

@@ -16,6 +16,9 @@ bool SelAny(const S& s) {
 bool SelMany(const S& s) {
     return s.SelectedCount > 1;
 }
+bool SelThree(const S& s) {
+    return s.SelectedCount >= 3;
+}
 bool SelOnePicture(const S& s) {
     return s.Has(ftScanner) && s.SelectedCount == 1 && s.LastIsPicture;
 }
@@ -187,6 +190,8 @@ std::vector<TZpCommandRow> MakeTable() {
         {"acAlignVCenter", "&Vertical Center", "", "Align objects along vertical center", &M::CmdArrange, SelMany, nullptr, true, A, 4, "zp-align-vcenter"},
         {"acAlignHCenter", "&Horizontal Center", "", "Align objects along horizontal center", &M::CmdArrange, SelMany, nullptr, true, A, 5, "zp-align-hcenter"},
         {"acHCenter", "Center &horizontally", "", "Center selected objects horiztonally in the label", &M::CmdArrange, SelAny, nullptr, true, A, 6, "zp-center-horizontal"},
+        {"acDistributeH", "Distribute &Horizontally", "", "Make equal gaps between the selected objects from left to right", &M::CmdArrange, SelThree, nullptr, true, A, 0, "zp-distribute-horizontal"},
+        {"acDistributeV", "Distribute V&ertically", "", "Make equal gaps between the selected objects from top to bottom", &M::CmdArrange, SelThree, nullptr, true, A, 1, "zp-distribute-vertical"},
         {"acVCenter", "Center &Vertically in Label", "", "Center selected objects vertically in the label", &M::CmdArrange, SelAny, nullptr, true, A, 7, "zp-center-vertical"},
         {"acSizeHSmallest", "S&hrink to smallest (horizontal)", "", "", &M::CmdSize, nullptr, nullptr, true, A, 0},
         {"acSizeHLargest", "&Grow to largest (horizontal)", "", "", &M::CmdSize, nullptr, nullptr, true, A, 1},
@@ -337,6 +342,9 @@ const std::vector<const char*>& ContextMenuLayout() {
                                                      "acAlignHCenter",
                                                      "acAlignVCenter",
                                                      "-",
+                                                     "acDistributeH",
+                                                     "acDistributeV",
+                                                     "-",
                                                      "acHCenter|Center &Horizontally in Label",
                                                      "acVCenter",
                                                      "<",
@@ -388,9 +396,18 @@ const std::vector<const char*>& ToolbarLayout(TZpToolbar toolbar) {
         "acBold",        "acItalic",        "acUnderline",    "-",
         "acJustifyLeft", "acJustifyCenter", "acJustifyRight", "acJustifyFull"};
     static const std::vector<const char*> none;
-    static const std::vector<const char*> align = {
-        "acAlignLeft",    "acAlignTop", "acAlignRight", "acAlignBottom", "acAlignHCenter",
-        "acAlignVCenter", "-",          "acVCenter",    "acHCenter"};
+    static const std::vector<const char*> align = {"acAlignLeft",
+                                                   "acAlignTop",
+                                                   "acAlignRight",
+                                                   "acAlignBottom",
+                                                   "acAlignHCenter",
+                                                   "acAlignVCenter",
+                                                   "-",
+                                                   "acVCenter",
+                                                   "acHCenter",
+                                                   "-",
+                                                   "acDistributeH",
+                                                   "acDistributeV"};
     static const std::vector<const char*> tools = {
         "acToolPointer",         "acToolText",    "acToolRectangle",
         "acToolRoundRect",       "acToolCircle",  "acToolLine",
