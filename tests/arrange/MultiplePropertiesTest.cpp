@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // "Object Properties" on several objects: shared values shown, differing
 // values blank, OK writes only what was changed, Cancel nothing.
-#include "base/LabelDpi.h"
 #include "base/ValueStream.h"
 #include "design/dialogs/FormHelpers.h"
 #include "design/dialogs/MultiplePropertySheet.h"
 #include "design/edit/Arrange.h"
 #include "model/objects/ObjectClasses.h"
+#include "support/TestSupport.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -36,17 +36,12 @@ template <class W> W* Find(QWidget& dialog, const char* name) {
 
 class MultiplePropertiesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        FOldDpi = LabelDPI();
-        SetLabelDPI(300);
-    }
-    void TearDown() override { SetLabelDPI(FOldDpi); }
     TZpObjectPtr Make(const char* className, TRect bounds = {0, 0, 300, 150}) {
         TZpObjectPtr o = CreateObject(QString::fromLatin1(className));
         o->SetBounds(bounds);
         return o;
     }
-    int FOldDpi = 0;
+    test::TLabelDpiGuard FDpi{300};
 };
 
 TEST_F(MultiplePropertiesTest, OffersOnlyWhatEveryObjectHas) {
