@@ -123,7 +123,6 @@ void TBarcodeCanvas::DrawText(const QFont& font, int64_t u, int64_t v, const QSt
         origin = QPointF(FRect.Left, FRect.Top);
         break;
     }
-    DrawHeldBars();
     FPainter.save();
     // Unturned text is placed by its position alone: a transform of its own
     // would be saved, set and restored in a PDF for every symbol.

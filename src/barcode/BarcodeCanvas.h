@@ -35,8 +35,10 @@ public:
 
     /// A filled bar over [u0, u1) x [v0, v1) of the unturned frame. On a
     /// PDF the bars are held back and drawn together in device coordinates
-    /// (before any text and at the end): drawn one by one under the label's
-    /// transform, each would save, set and restore the transform in the file.
+    /// at the end: drawn one by one under the label's transform, each would
+    /// save, set and restore the transform in the file. The text, in the
+    /// bars' own colour, goes first, under the label's transform with the
+    /// label's other text.
     void FillBar(int64_t u0, int64_t v0, int64_t u1, int64_t v1);
     /// Text with its top-left corner at (u, v), turned with the symbol.
     void DrawText(const QFont& font, int64_t u, int64_t v, const QString& text);

@@ -32,7 +32,8 @@ QString RunTool(const QString& program, const QStringList& args) {
 // The shipped file is what BuildSampleLabel saves, so the two never drift
 // apart. ZP_WRITE_SAMPLE_LABEL=1 writes it anew after a deliberate change.
 TEST(DemoTest, TheShippedSampleLabelIsTheBuiltOne) {
-    const int dpi = LabelDPI();
+    // Building the label sets the label resolution.
+    const test::TLabelDpiGuard dpi(LabelDPI());
     TZpLabelDocument doc;
     BuildSampleLabel(doc);
     QBuffer built;
@@ -44,7 +45,6 @@ TEST(DemoTest, TheShippedSampleLabelIsTheBuiltOne) {
     QFile shipped(path);
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly)) << path.toStdString();
     EXPECT_EQ(test::ToHex(shipped.readAll()), test::ToHex(built.data()));
-    SetLabelDPI(dpi);
 }
 
 // The demo is the command a user runs: the shipped label, which names the

@@ -5,11 +5,11 @@
 #include "design/edit/Arrange.h"
 
 #include "base/Errors.h"
-#include "base/LabelDpi.h"
 #include "base/ValueStream.h"
 #include "model/data/ZpData.h"
 #include "model/objects/ObjectClasses.h"
 #include "model/objects/TextInterfaces.h"
+#include "support/TestSupport.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -33,12 +33,9 @@ QByteArray Record(TZpObject& object) {
 class ArrangeTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        FOldDpi = LabelDPI();
-        SetLabelDPI(300);
         Session.Document().Layout().Width = 4;
         Session.Document().Layout().Height = 2;
     }
-    void TearDown() override { SetLabelDPI(FOldDpi); }
 
     TZpObjectPtr Add(char name, TRect bounds, const char* className = "TZpRectangleObject") {
         TZpObjectPtr o = CreateObject(QString::fromLatin1(className));
@@ -93,7 +90,7 @@ protected:
 
     TZpEditSession Session{100};
     std::map<const TZpObject*, char> FNames;
-    int FOldDpi = 0;
+    test::TLabelDpiGuard FDpi{300};
 };
 
 struct TAlignCase {

@@ -10,6 +10,7 @@
 #include "design/edit/Arrange.h"
 #include "model/objects/ObjectClasses.h"
 #include "model/objects/TextInterfaces.h"
+#include "support/TestSupport.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -64,17 +65,12 @@ template <class W> W* Option(QWidget& dialog, const char* caption) {
 
 class MultiplePropertiesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        FOldDpi = LabelDPI();
-        SetLabelDPI(300);
-    }
-    void TearDown() override { SetLabelDPI(FOldDpi); }
     TZpObjectPtr Make(const char* className, TRect bounds = {0, 0, 300, 150}) {
         TZpObjectPtr o = CreateObject(QString::fromLatin1(className));
         o->SetBounds(bounds);
         return o;
     }
-    int FOldDpi = 0;
+    test::TLabelDpiGuard FDpi{300};
 };
 
 TEST_F(MultiplePropertiesTest, OffersOnlyWhatEveryObjectHas) {

@@ -19,13 +19,6 @@ TBarcodeOptions BarcodeOptions(uint8_t symbology, int32_t density) {
     return o;
 }
 
-TLabelDpiGuard::TLabelDpiGuard(int dpi) : FPrevious(LabelDPI()) {
-    SetLabelDPI(dpi);
-}
-TLabelDpiGuard::~TLabelDpiGuard() {
-    SetLabelDPI(FPrevious);
-}
-
 QImage LabelImage(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);

@@ -3,6 +3,7 @@
 
 #include "barcode/Barcode.h"
 #include "base/Rect.h"
+#include "support/TestSupport.h"
 
 #include <QImage>
 #include <string>
@@ -12,18 +13,6 @@ namespace zp::test {
 
 /// Options for a symbology with plain defaults: density 1, ratio 3, no text.
 [[nodiscard]] TBarcodeOptions BarcodeOptions(uint8_t symbology, int32_t density = 1);
-
-/// Sets LabelDPI for the lifetime of the guard.
-class TLabelDpiGuard {
-public:
-    explicit TLabelDpiGuard(int dpi);
-    ~TLabelDpiGuard();
-    TLabelDpiGuard(const TLabelDpiGuard&) = delete;
-    TLabelDpiGuard& operator=(const TLabelDpiGuard&) = delete;
-
-private:
-    int FPrevious;
-};
 
 /// A white image whose resolution is LabelDPI, so that one label pixel is one
 /// image pixel.

@@ -4,7 +4,6 @@
 #include "design/edit/Clipboard.h"
 
 #include "base/Errors.h"
-#include "base/LabelDpi.h"
 #include "design/edit/EditSession.h"
 #include "model/data/ZpData.h"
 #include "model/objects/Interfaces.h"
@@ -12,6 +11,7 @@
 #include "model/objects/RVData.h"
 #include "model/objects/TextInterfaces.h"
 #include "model/objects/ZpObject.h"
+#include "support/TestSupport.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -24,14 +24,11 @@ namespace {
 class ClipboardTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        FOldDpi = LabelDPI();
-        SetLabelDPI(300);
         // Device pixels equal label pixels; the window shows (0,0)-(1000,1000).
         View.Mapping = TZpViewMapping{300, 300, 0, 0};
         View.ClientRect = {0, 0, 1000, 1000};
         View.ScreenPpi = 96;
     }
-    void TearDown() override { SetLabelDPI(FOldDpi); }
 
     TZpObjectPtr Add(const char* className, TRect bounds, int32_t group = -1) {
         TZpObjectPtr o = CreateObject(QString::fromLatin1(className));
@@ -56,7 +53,7 @@ protected:
     TZpPasteView View;
 
 private:
-    int FOldDpi = 0;
+    test::TLabelDpiGuard FDpi{300};
 };
 
 TEST_F(ClipboardTest, CutThenPasteComesBackOffsetAndEachPasteMovesFurther) {

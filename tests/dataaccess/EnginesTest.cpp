@@ -318,6 +318,28 @@ TEST(TextTableTest, RecordsReadWholeAcrossTheReadPieces) {
     }
 }
 
+// Records of the copy are read a block at a time; any order gives each its own.
+TEST(TextTableTest, CopiedRecordsReadInAnyOrder) {
+    QTemporaryDir dir;
+    QFile file(QDir(dir.path()).filePath(QStringLiteral("t.csv")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Name,Qty\n");
+    for (int i = 0; i < 200; ++i)
+        file.write(
+            QStringLiteral("n%1,%2\n").arg(i).arg(i % 3 == 0 ? QString() : QString::number(i)).toUtf8());
+    file.close();
+    TZpConnection connection(
+        QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=%1;Extended Properties=Text")
+            .arg(dir.path()));
+    connection.Open();
+    const std::unique_ptr<TZpRecordSet> records = connection.Select(QStringLiteral("SELECT * FROM [t#csv]"));
+    ASSERT_EQ(records->Count(), 200);
+    for (const int i : {199, 0, 63, 64, 130, 1, 65, 198, 127, 128}) {
+        const QString qty = i % 3 == 0 ? QString() : QString::number(i);
+        EXPECT_EQ(records->Row(i), (QStringList{QStringLiteral("n%1").arg(i), qty})) << i;
+    }
+}
+
 // The copy of a file source lives in a temporary file: gone once the
 // connection is closed and no record set read from it is left, which may
 // outlive the connection.

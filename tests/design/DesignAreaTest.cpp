@@ -3,10 +3,10 @@
 // snapping and guides dragged with the mouse.
 #include "design/view/DesignArea.h"
 
-#include "base/LabelDpi.h"
 #include "base/Rounding.h"
 #include "design/edit/Rulers.h"
 #include "model/objects/ObjectClasses.h"
+#include "support/TestSupport.h"
 
 #include <QImage>
 #include <QPainter>
@@ -20,7 +20,6 @@ namespace {
 class DesignAreaTest : public ::testing::Test {
 protected:
     DesignAreaTest() {
-        SetLabelDPI(300);
         Session = std::make_unique<TZpEditSession>(100);
         TZpIDEProperties& ide = Session->Environment();
         ide.RulerWidth = 75; // a quarter inch: 24 pixels at 96 per inch
@@ -38,11 +37,10 @@ protected:
     ~DesignAreaTest() override {
         Area.reset();
         Session.reset();
-        SetLabelDPI(FOldDpi);
     }
     QWidget* View() { return Area->viewport(); }
 
-    int FOldDpi = LabelDPI();
+    test::TLabelDpiGuard FDpi{300};
     std::unique_ptr<TZpEditSession> Session;
     std::unique_ptr<TZpDesignArea> Area;
     QSize Viewport;

@@ -3,7 +3,6 @@
 // tests and the one change notification.
 #include "design/edit/EditSession.h"
 
-#include "base/LabelDpi.h"
 #include "base/ValueStream.h"
 #include "design/edit/Arrange.h"
 #include "model/data/ZpData.h"
@@ -20,12 +19,6 @@ namespace {
 
 class EditSessionTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        FOldDpi = LabelDPI();
-        SetLabelDPI(300);
-    }
-    void TearDown() override { SetLabelDPI(FOldDpi); }
-
     TZpObjectPtr Add(const char* className, TRect bounds) {
         TZpObjectPtr o = CreateObject(QString::fromLatin1(className));
         o->SetBounds(bounds);
@@ -49,7 +42,7 @@ protected:
     }
 
     TZpEditSession Session{100};
-    int FOldDpi = 0;
+    test::TLabelDpiGuard FDpi{300};
 };
 
 TEST_F(EditSessionTest, AddedTextObjectsGetUniqueNamesAndUndoRemovesThemFromTheSelection) {

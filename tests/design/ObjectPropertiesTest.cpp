@@ -5,6 +5,7 @@
 #include "design/edit/EditSession.h"
 #include "model/objects/ObjectClasses.h"
 #include "platform/dialogs/ScriptedDialogs.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -24,8 +25,6 @@ public:
 class ObjectPropertiesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        FOldDpi = LabelDPI();
-        SetLabelDPI(300);
         auto dialogs = std::make_unique<TMovingDialogs>();
         Dialogs = dialogs.get();
         FPrevious = SetZpDialogs(std::move(dialogs));
@@ -33,16 +32,13 @@ protected:
         Object->SetBounds({10, 10, 110, 60});
         Session.AddObject(Object);
     }
-    void TearDown() override {
-        SetZpDialogs(std::move(FPrevious));
-        SetLabelDPI(FOldDpi);
-    }
+    void TearDown() override { SetZpDialogs(std::move(FPrevious)); }
 
     TZpEditSession Session{100};
     TZpObjectPtr Object;
     TMovingDialogs* Dialogs = nullptr;
     std::unique_ptr<IZpDialogs> FPrevious;
-    int FOldDpi = 0;
+    test::TLabelDpiGuard FDpi{300};
 };
 
 TEST_F(ObjectPropertiesTest, OkRecordsOneEventWhoseUndoRestoresTheObject) {

@@ -16,16 +16,7 @@ TLabelProperties SampleLayout() {
     TLabelProperties p;
     p.Manufacturer = QStringLiteral("Maker");
     p.PageOrientation = 0;
-    p.PageWidth = 8.5f;
-    p.PageHeight = 11.0f;
-    p.Columns = 3;
-    p.Rows = 10;
-    p.LeftMargin = 0.1875f;
-    p.TopMargin = 0.5f;
-    p.Width = 2.625f;
-    p.Height = 1.0f;
-    p.HorizontalPitch = 2.75f;
-    p.VerticalPitch = 1.0f;
+    test::SetLetterSheet(p, test::kAddressSheet);
     p.LabelShape = lsRoundRect;
     p.EllipseWidth = 0.1f;
     p.EllipseHeight = 0.2f;

@@ -15,16 +15,6 @@
 
 namespace zp::test {
 
-/// Sets LabelDPI for one test and restores it after.
-class TLabelDpiGuard {
-public:
-    explicit TLabelDpiGuard(int dpi) : FOld(LabelDPI()) { SetLabelDPI(dpi); }
-    ~TLabelDpiGuard() { SetLabelDPI(FOld); }
-
-private:
-    int FOld;
-};
-
 /// The log messages of one category, collected while the object lives.
 class TLogCapture {
 public:

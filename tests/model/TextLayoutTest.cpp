@@ -6,6 +6,7 @@
 #include "model/objects/TextObject.h"
 
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace zp {
@@ -291,6 +292,88 @@ TEST(TextDrawingTest, BackgroundFillsTheBoundsAndTextIsClipped) {
     EXPECT_EQ(image.pixel(50, 50), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(149, 99), qRgb(255, 0, 0));
     EXPECT_TRUE(QRect(50, 50, 102, 52).contains(Ink(image)));
+}
+
+// A 300 dpi device that only counts what text drawing asks of it.
+class TCountingEngine final : public QPaintEngine {
+public:
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState& state) override {
+        if (state.state() & (DirtyClipPath | DirtyClipRegion | DirtyClipEnabled))
+            ++Clips;
+    }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawTextItem(const QPointF&, const QTextItem&) override { ++Texts; }
+    [[nodiscard]] Type type() const override { return User; }
+    int Clips = 0;
+    int Texts = 0;
+};
+
+class TCountingDevice final : public QPaintDevice {
+public:
+    [[nodiscard]] QPaintEngine* paintEngine() const override { return &Engine; }
+    mutable TCountingEngine Engine;
+
+protected:
+    [[nodiscard]] int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+        case PdmWidth:
+        case PdmHeight:
+            return 1000;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 300;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        default:
+            return 0;
+        }
+    }
+};
+
+// Text is clipped to its box only where its ink reaches the box's edge: a
+// clip for every text would be set and undone in a PDF for every label.
+TEST(TextDrawingTest, OnlyTextWhoseInkLeavesItsBoxIsClipped) {
+    TLabelDpiGuard dpi(300);
+    const struct {
+        const char* name;
+        const char* text;
+        TRect bounds;
+        bool clipped;
+    } cases[] = {
+        {"fits", "Sample", {50, 50, 400, 150}, false},
+        {"descender below the bottom", "gyp", {50, 50, 400, 88}, true},
+        {"letter wider than the box", "WWW", {50, 50, 70, 400}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TZpTextObject text;
+        text.SetBoundsExact(c.bounds);
+        text.Font().SetSize(12);
+        text.Data().SetText(QString::fromLatin1(c.text));
+        text.Rebuild();
+        TCountingDevice device;
+        {
+            QPainter painter(&device);
+            ApplyLabelMapping(painter, {}, 300);
+            text.Draw(painter);
+        }
+        EXPECT_GT(device.Engine.Texts, 0);
+        EXPECT_EQ(device.Engine.Clips > 0, c.clipped);
+        const QImage image = Render(text, {500, 500}, 300);
+        const QRect ink = Ink(image);
+        ASSERT_FALSE(ink.isEmpty());
+        EXPECT_TRUE(
+            QRect(c.bounds.Left, c.bounds.Top, c.bounds.Width() + 2, c.bounds.Height() + 2).contains(ink))
+            << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
+    }
 }
 
 TEST(TextDrawingTest, HatchedBackgroundLeavesTheGapsWhenTransparent) {

@@ -7,6 +7,7 @@
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "print/PrintInfo.h"
 #include "print/dialogs/SheetPicture.h"
+#include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,16 +28,7 @@ namespace {
 TLabelProperties Sheet(int columns, int rows) {
     TLabelProperties layout;
     layout.SetDesignDefaults();
-    layout.PageWidth = 8.5f;
-    layout.PageHeight = 11.0f;
-    layout.Columns = columns;
-    layout.Rows = rows;
-    layout.LeftMargin = 0.25f;
-    layout.TopMargin = 0.5f;
-    layout.Width = 2.5f;
-    layout.Height = 2.0f;
-    layout.HorizontalPitch = 2.75f;
-    layout.VerticalPitch = 2.5f;
+    test::SetLetterSheet(layout, {columns, rows, 0.25f, 0.5f, 2.5f, 2.0f, 2.75f, 2.5f});
     return layout;
 }
 

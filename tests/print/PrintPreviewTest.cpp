@@ -7,6 +7,7 @@
 #include "model/layout/LabelProperties.h"
 #include "model/objects/ShapeObjects.h"
 #include "print/PrintInfo.h"
+#include "support/TestSupport.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -22,16 +23,7 @@ class PrintPreviewTest : public ::testing::Test {
 protected:
     void SetUp() override {
         FLayout.SetDesignDefaults();
-        FLayout.PageWidth = 8.5f;
-        FLayout.PageHeight = 11.0f;
-        FLayout.Columns = 3;
-        FLayout.Rows = 10;
-        FLayout.LeftMargin = 0.1875f;
-        FLayout.TopMargin = 0.5f;
-        FLayout.Width = 2.625f;
-        FLayout.Height = 1.0f;
-        FLayout.HorizontalPitch = 2.75f;
-        FLayout.VerticalPitch = 1.0f;
+        test::SetLetterSheet(FLayout, test::kAddressSheet);
         FLayout.EllipseWidth = 0.125f;
         FLayout.EllipseHeight = 0.125f;
         auto mark = std::make_shared<TZpCircleObject>();

@@ -180,15 +180,7 @@ TEST_F(PrintRun, StartLabelCountsInTheDirectionAndTheNextSheetStartsAtItsFirstLa
 
 TEST_F(PrintRun, LabelsLandOnTheirSheetPositionsOnThePrintedPage) {
     // A 3 x 10 sheet: label (2, 3) starts at (2.9375, 2.5) inches.
-    TLabelProperties& l = Doc.Layout();
-    l.Columns = 3;
-    l.Rows = 10;
-    l.LeftMargin = 0.1875f;
-    l.TopMargin = 0.5f;
-    l.Width = 2.625f;
-    l.Height = 1.0f;
-    l.HorizontalPitch = 2.75f;
-    l.VerticalPitch = 1.0f;
+    SetLetterSheet(Doc.Layout(), kAddressSheet);
     const struct {
         uint8_t Direction;
         int Start;

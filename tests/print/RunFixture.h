@@ -10,6 +10,7 @@
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/printing/Printer.h"
 #include "print/PrintInfo.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QPainter>
@@ -68,18 +69,8 @@ private:
 class RunFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        SetLabelDPI(100);
         TLabelProperties& l = Doc.Layout();
-        l.PageWidth = 8.5f;
-        l.PageHeight = 11.0f;
-        l.Columns = 2;
-        l.Rows = 5;
-        l.LeftMargin = 0.5f;
-        l.TopMargin = 0.5f;
-        l.Width = 3.5f;
-        l.Height = 2.0f;
-        l.HorizontalPitch = 4.0f;
-        l.VerticalPitch = 2.0f;
+        SetLetterSheet(l, {2, 5, 0.5f, 0.5f, 3.5f, 2.0f, 4.0f, 2.0f});
         l.LabelShape = lsRectangle;
         Probe = std::make_shared<TProbeObject>(Drawn);
         Probe->SetBoundsExact({10, 10, 60, 40});
@@ -154,6 +145,7 @@ protected:
     TZpPrintInfo Info;
     std::vector<TDrawn> Drawn;
     std::shared_ptr<TProbeObject> Probe;
+    TLabelDpiGuard FDpi{100};
 };
 
 } // namespace zp::test

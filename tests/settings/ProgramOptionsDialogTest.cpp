@@ -2,7 +2,6 @@
 #include "settings/dialogs/ProgramOptionsDialog.h"
 
 #include "barcode/BarcodeObject.h"
-#include "base/LabelDpi.h"
 #include "model/objects/TextObject.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/store/SettingsStore.h"
@@ -136,12 +135,7 @@ const TControlCase kControls[] = {
 
 class ProgramOptionsDialogTest : public ::testing::TestWithParam<TControlCase> {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(FDir.isValid());
-        FSavedDpi = LabelDPI();
-        SetLabelDPI(300);
-    }
-    void TearDown() override { SetLabelDPI(FSavedDpi); }
+    void SetUp() override { ASSERT_TRUE(FDir.isValid()); }
     [[nodiscard]] QString IniFile() const { return FDir.filePath(QStringLiteral("options.ini")); }
     static QWidget* Control(TfrmProgramOptions& dialog, const char* name) {
         auto* w = dialog.findChild<QWidget*>(QLatin1String(name));
@@ -151,8 +145,8 @@ protected:
 
     QTemporaryDir FDir;
     TZpAppOptions FOptions;
-    int FSavedDpi = 0;
     const QStringList FPrinters{QStringLiteral("Alpha"), QStringLiteral("PDF")};
+    test::TLabelDpiGuard FDpi{300};
 };
 
 TEST_P(ProgramOptionsDialogTest, ControlLoadsItsValueAndOkWritesIt) {

@@ -4,6 +4,7 @@
 #include "model/stock/LabelFormats.h"
 #include "model/stock/StockFolders.h"
 #include "model/stock/TemplateImport.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,16 +21,7 @@ inline TLabelProperties Stock(const QString& product, float width, float height,
     l.Category = category;
     l.LabelType = category;
     l.Product = product;
-    l.PageWidth = 8.5f;
-    l.PageHeight = 11;
-    l.Columns = 2;
-    l.Rows = 3;
-    l.LeftMargin = 0.25f;
-    l.TopMargin = 0.5f;
-    l.Width = width;
-    l.Height = height;
-    l.HorizontalPitch = width + 0.125f;
-    l.VerticalPitch = height;
+    SetLetterSheet(l, {2, 3, 0.25f, 0.5f, width, height, width + 0.125f, height});
     return l;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "support/TestSupport.h"
 
+#include "base/LabelDpi.h"
+#include "model/layout/LabelProperties.h"
 #include "platform/store/SettingsStore.h"
 
 namespace zp::test {
@@ -24,6 +26,27 @@ QString ToHex(const QByteArray& bytes) {
 
 QString TestDataPath(const QString& name) {
     return QStringLiteral(ZP_TEST_DATA_DIR "/") + name;
+}
+
+TLabelDpiGuard::TLabelDpiGuard(int dpi) : FPrevious(LabelDPI()) {
+    SetLabelDPI(dpi);
+}
+
+TLabelDpiGuard::~TLabelDpiGuard() {
+    SetLabelDPI(FPrevious);
+}
+
+void SetLetterSheet(TLabelProperties& layout, const TSheetGrid& grid) {
+    layout.PageWidth = 8.5f;
+    layout.PageHeight = 11.0f;
+    layout.Columns = grid.Columns;
+    layout.Rows = grid.Rows;
+    layout.LeftMargin = grid.LeftMargin;
+    layout.TopMargin = grid.TopMargin;
+    layout.Width = grid.Width;
+    layout.Height = grid.Height;
+    layout.HorizontalPitch = grid.HorizontalPitch;
+    layout.VerticalPitch = grid.VerticalPitch;
 }
 
 } // namespace zp::test

@@ -4,11 +4,11 @@
 #include "design/edit/PointerEditing.h"
 
 #include "base/Errors.h"
-#include "base/LabelDpi.h"
 #include "design/edit/DroppedObjects.h"
 #include "design/edit/InPlaceEdit.h"
 #include "model/data/ZpData.h"
 #include "model/objects/ObjectClasses.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QImage>
@@ -21,12 +21,7 @@ namespace {
 
 class PointerEditingTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        FOldDpi = LabelDPI();
-        SetLabelDPI(300);
-        Session.Environment().SnapToGuides = false;
-    }
-    void TearDown() override { SetLabelDPI(FOldDpi); }
+    void SetUp() override { Session.Environment().SnapToGuides = false; }
 
     TZpObjectPtr Add(const char* className, TRect bounds, int group = -1) {
         TZpObjectPtr o = CreateObject(QString::fromLatin1(className));
@@ -48,7 +43,7 @@ protected:
     }
 
     TZpEditSession Session{100};
-    int FOldDpi = 0;
+    test::TLabelDpiGuard FDpi{300};
 };
 
 TEST_F(PointerEditingTest, ClicksWithAndWithoutShiftFollowTheSelectionRules) {

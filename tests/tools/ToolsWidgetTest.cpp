@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The tools on a design area on the offscreen platform, driven with QTest
 // mouse and key events.
-#include "base/LabelDpi.h"
 #include "design/tools/ToolBox.h"
 #include "design/view/DesignArea.h"
 #include "model/objects/ObjectClasses.h"
+#include "support/TestSupport.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -15,7 +15,6 @@ namespace {
 class ToolsWidgetTest : public ::testing::Test {
 protected:
     ToolsWidgetTest() {
-        SetLabelDPI(300);
         Session = std::make_unique<TZpEditSession>(100);
         TZpIDEProperties& ide = Session->Environment();
         ide.RulerWidth = 75; // 24 pixels at 96 per inch
@@ -35,7 +34,6 @@ protected:
         Box.reset();
         Area.reset();
         Session.reset();
-        SetLabelDPI(FOldDpi);
     }
     QWidget* View() { return Area->viewport(); }
     /// A device point for a label point in inches.
@@ -48,7 +46,7 @@ protected:
         QTest::mouseRelease(View(), button, mods, to);
     }
 
-    int FOldDpi = LabelDPI();
+    test::TLabelDpiGuard FDpi{300};
     std::unique_ptr<TZpEditSession> Session;
     std::unique_ptr<TZpDesignArea> Area;
     std::unique_ptr<TZpToolBox> Box;

@@ -19,19 +19,10 @@ class VerifyFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         ClearStore();
-        FPreviousDpi = LabelDPI();
-        SetLabelDPI(300);
-        Layout.PageWidth = 8.5f;
-        Layout.PageHeight = 11.0f;
-        Layout.Columns = 1;
-        Layout.Rows = 1;
-        Layout.Width = 4.0f;
-        Layout.Height = 2.0f;
-        Layout.HorizontalPitch = 4.0f;
-        Layout.VerticalPitch = 2.0f;
+        SetLetterSheet(Layout,
+                       {.Width = 4.0f, .Height = 2.0f, .HorizontalPitch = 4.0f, .VerticalPitch = 2.0f});
         Layout.LabelShape = lsRectangle;
     }
-    void TearDown() override { SetLabelDPI(FPreviousDpi); }
 
     /// A bar code with its text, at (left, top) in label pixels, drawn once
     /// so that its bounds sit around its symbol.
@@ -55,7 +46,7 @@ protected:
     TZpScriptedDialogsGuard Dialogs;
 
 private:
-    int FPreviousDpi = 0;
+    TLabelDpiGuard FDpi{300};
 };
 
 } // namespace zp::test

@@ -10,9 +10,11 @@
 #include <QLoggingCategory>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 Q_LOGGING_CATEGORY(lcTextLayout, "zentaprint.model.text.layout")
 
@@ -208,8 +210,22 @@ std::vector<qsizetype> BreakLines(const QString& text, double width,
     return starts;
 }
 
+struct TZpTextLayout::TFontEntry {
+    TZpTextStyle Style;
+    int Dpi = 0;
+    TFontInfo Info;
+};
+
 TZpTextLayout::TZpTextLayout() = default;
 TZpTextLayout::~TZpTextLayout() = default;
+
+const TZpTextLayout::TFontEntry& TZpTextLayout::FontFor(const TZpTextStyle& style, int dpi) {
+    for (const std::unique_ptr<TFontEntry>& entry : FFonts)
+        if (entry->Dpi == dpi && entry->Style == style)
+            return *entry;
+    FFonts.push_back(std::make_unique<TFontEntry>(TFontEntry{style, dpi, MakeFontInfo(style, dpi)}));
+    return *FFonts.back();
+}
 
 void TZpTextLayout::Format(const TZpRVData& doc, int32_t width, int32_t visibleHeight, int dpi) {
     const TKey key{doc.Revision(),    width, visibleHeight, dpi, doc.CustomLeadingSize, doc.SkipFirstLeading,
@@ -219,14 +235,17 @@ void TZpTextLayout::Format(const TZpRVData& doc, int32_t width, int32_t visibleH
     FKey = key;
     ++FFormatCount;
     FItems.clear();
+    // Fonts are only let go between formats, which hold on to them.
+    constexpr size_t kFontsKept = 16;
+    if (FFonts.size() > kFontsKept)
+        FFonts.clear();
 
     const std::vector<TZpTextStyle>& styles = doc.TextStyles();
-    std::vector<std::unique_ptr<TFontInfo>> fonts(styles.size() + 1);
+    std::vector<const TFontInfo*> fonts(styles.size() + 1);
     const auto fontOf = [&](int32_t style) -> const TFontInfo& {
         const size_t index = style >= 0 && size_t(style) < styles.size() ? size_t(style) : styles.size();
         if (!fonts[index])
-            fonts[index] = std::make_unique<TFontInfo>(
-                MakeFontInfo(index < styles.size() ? styles[index] : TZpTextStyle{}, dpi));
+            fonts[index] = &FontFor(index < styles.size() ? styles[index] : TZpTextStyle{}, dpi).Info;
         return *fonts[index];
     };
 
@@ -292,9 +311,19 @@ void TZpTextLayout::Format(const TZpRVData& doc, int32_t width, int32_t visibleH
             measureTo(index);
             return segments[index];
         };
+        // Line breaking asks for the same positions again and again.
+        std::vector<double> xs(size_t(text.size()) + 1, std::numeric_limits<double>::quiet_NaN());
         const auto xAt = [&](qsizetype i) {
-            const TSegment& seg = segmentAt(i);
-            return seg.BaseX + seg.Offset(std::min(i - seg.From, seg.Len));
+            const auto at = [&] {
+                const TSegment& seg = segmentAt(i);
+                return seg.BaseX + seg.Offset(std::min(i - seg.From, seg.Len));
+            };
+            if (i < 0 || i > text.size())
+                return at();
+            double& x = xs[size_t(i)];
+            if (std::isnan(x))
+                x = at();
+            return x;
         };
         const auto advance = [&](qsizetype a, qsizetype b) { return xAt(b) - xAt(a); };
 
@@ -400,8 +429,27 @@ void TZpTextLayout::Format(const TZpRVData& doc, int32_t width, int32_t visibleH
         }
     }
 
-    for (TZpTextItem& item : FItems)
+    FInkBounds = QRectF();
+    FDecorated = false;
+    for (TZpTextItem& item : FItems) {
         item.Top = int32_t(std::clamp<int64_t>(correctedTop(item), INT32_MIN / 2, INT32_MAX / 2));
+        const double baseline = double(item.Top) + item.Ascent - item.Shift;
+        for (const TZpGlyphPiece& piece : item.Pieces) {
+            const QGlyphRun& run = piece.Glyphs;
+            FDecorated = FDecorated || run.underline() || run.overline() || run.strikeOut();
+            // A run's own bounding rectangle is its line box; the ink is
+            // the glyphs' outlines.
+            const QRawFont font = run.rawFont();
+            const QList<quint32> glyphs = run.glyphIndexes();
+            const QList<QPointF> positions = run.positions();
+            const QPointF origin(piece.Offset.x(), baseline + piece.Offset.y());
+            for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
+                const QRectF ink = font.boundingRect(glyphs[i]);
+                if (!ink.isEmpty())
+                    FInkBounds |= ink.translated(origin + positions[i]);
+            }
+        }
+    }
 }
 
 void TZpTextLayout::Paint(QPainter& painter, QPointF offset) const {

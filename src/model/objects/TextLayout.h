@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QGlyphRun>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -17,6 +18,7 @@ class QTextLayout;
 namespace zp {
 
 class TZpRVData;
+struct TZpTextStyle;
 
 /// Glyphs of one drawing item, placed relative to the item's baseline.
 struct TZpGlyphPiece {
@@ -68,6 +70,12 @@ public:
     void Paint(QPainter& painter, QPointF offset = {}) const;
 
     [[nodiscard]] const std::vector<TZpTextItem>& Items() const { return FItems; }
+    /// Where the glyphs put ink, in the coordinates Paint draws in (before
+    /// its offset); empty when nothing is drawn.
+    [[nodiscard]] QRectF InkBounds() const { return FInkBounds; }
+    /// Whether any glyphs carry an underline, overline or strike-out, whose
+    /// lines reach past the glyphs' own ink.
+    [[nodiscard]] bool Decorated() const { return FDecorated; }
     /// How often the document was actually formatted (not taken from the cache).
     [[nodiscard]] int FormatCount() const { return FFormatCount; }
 
@@ -79,8 +87,16 @@ private:
         const void* Doc = nullptr;
         friend bool operator==(const TKey&, const TKey&) = default;
     };
+    struct TFontEntry;
+    /// The fonts of the styles formatted lately: a merge formats the same
+    /// styles for every record, and finding a font is dear.
+    const TFontEntry& FontFor(const TZpTextStyle& style, int dpi);
+
     TKey FKey;
+    std::vector<std::unique_ptr<TFontEntry>> FFonts;
     std::vector<TZpTextItem> FItems;
+    QRectF FInkBounds;
+    bool FDecorated = false;
     int FFormatCount = 0;
 };
 

@@ -9,6 +9,7 @@
 
 #include <QLoggingCategory>
 #include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 
 Q_LOGGING_CATEGORY(lcTextObject, "zentaprint.model.text")
@@ -151,28 +152,52 @@ const TZpLineStyle& NoOutline() {
 
 void TZpTextObject::Draw(QPainter& canvas) {
     const TRect b = FBounds;
+    const int64_t width = int64_t(b.Right) - b.Left;
+    const int64_t height = int64_t(b.Bottom) - b.Top;
+    const bool sized = width > 0 && height > 0 && width <= INT32_MAX && height <= INT32_MAX;
+    const int turn = ((FRotation % 360 + 360) % 360) / 90;
+    const TZpTextLayout& layout = FRVData.Layout();
+    if (sized) {
+        const bool across = turn % 2 == 1;
+        FRVData.Layout().Format(FRVData, int32_t(across ? height : width), int32_t(across ? width : height),
+                                LabelDPI());
+    }
+    // The text sits 2 device pixels right of and below the bounds' corner,
+    // its clip with it. Unturned text on a painter that only scales and
+    // moves is placed by its position alone, and clipped only where its ink
+    // comes within a device pixel of the clip (closer, the clip could shade
+    // an edge pixel): a transform or clip of its own would be set and undone
+    // in a PDF for every text.
+    const QTransform combined = canvas.combinedTransform();
+    const bool placed = sized && turn == 0 && combined.type() <= QTransform::TxScale && combined.m11() > 0 &&
+                        combined.m22() > 0;
+    // One device pixel in the painter's own coordinates.
+    const QPointF device(1.0 / std::max(combined.m11(), 1e-9), 1.0 / std::max(combined.m22(), 1e-9));
+    const QPointF corner = QPointF(b.Left, b.Top) + 2 * device;
+    const QRectF box(corner, QSizeF(double(width), double(height)));
+    const QRectF ink = layout.InkBounds().translated(corner);
+    const bool fits =
+        placed && !layout.Decorated() &&
+        (ink.isEmpty() || box.marginsRemoved({device.x(), device.y(), device.x(), device.y()}).contains(ink));
+    if (fits && FFillStyle.GetStyle() == bsClear) {
+        // Nothing but the pen (and on a recorded page the font) changes.
+        const QPen pen = canvas.pen();
+        const bool recorded = canvas.device() && canvas.device()->devType() == QInternal::Picture;
+        const QFont font = recorded ? canvas.font() : QFont();
+        layout.Paint(canvas, corner);
+        canvas.setPen(pen);
+        if (recorded)
+            canvas.setFont(font);
+        return;
+    }
     canvas.save();
     if (FFillStyle.GetStyle() != bsClear)
         DrawClosedShape(canvas, FFillStyle, NoOutline(), b, TZpShapeKind::Rectangle);
-    const int64_t width = int64_t(b.Right) - b.Left;
-    const int64_t height = int64_t(b.Bottom) - b.Top;
-    if (width > 0 && height > 0 && width <= INT32_MAX && height <= INT32_MAX) {
-        const int turn = ((FRotation % 360 + 360) % 360) / 90;
-        const bool across = turn % 2 == 1;
-        const int32_t layoutWidth = int32_t(across ? height : width);
-        const int32_t layoutHeight = int32_t(across ? width : height);
-        FRVData.Layout().Format(FRVData, layoutWidth, layoutHeight, LabelDPI());
-        // The text sits 2 device pixels right of and below the bounds' corner,
-        // its clip with it. Unturned text on a painter that only scales and
-        // moves is placed by its position alone: a transform of its own would
-        // be set and undone in a PDF for every text.
-        const QTransform combined = canvas.combinedTransform();
-        if (turn == 0 && combined.type() <= QTransform::TxScale && combined.m11() > 0 && combined.m22() > 0) {
-            // 2 device pixels in the painter's own coordinates.
-            const QPointF corner =
-                QPointF(b.Left, b.Top) + QPointF(2.0 / combined.m11(), 2.0 / combined.m22());
-            canvas.setClipRect(QRectF(corner, QSizeF(double(width), double(height))), Qt::IntersectClip);
-            FRVData.Layout().Paint(canvas, corner);
+    if (sized) {
+        if (placed) {
+            if (!fits)
+                canvas.setClipRect(box, Qt::IntersectClip);
+            layout.Paint(canvas, corner);
         } else {
             const QTransform world = canvas.worldTransform();
             const QTransform view = world.inverted() * combined;
@@ -183,7 +208,7 @@ void TZpTextObject::Draw(QPainter& canvas) {
             static constexpr int kOriginY[] = {0, 1, 1, 0};
             canvas.translate(double(width) * kOriginX[turn], double(height) * kOriginY[turn]);
             canvas.rotate(-90.0 * turn);
-            FRVData.Layout().Paint(canvas);
+            layout.Paint(canvas);
         }
     }
     canvas.restore();

@@ -15,6 +15,7 @@
 #include <QSqlQuery>
 #include <QTemporaryFile>
 #include <sqlite3.h>
+#include <vector>
 
 namespace zp {
 
@@ -165,13 +166,18 @@ private:
 
 namespace {
 
-// A table's records in the copy, read by position. The last record read is
-// kept: a cursor asks for the fields of one record one after another.
+// A table's records in the copy, read by position, a block of records at a
+// time: a cursor asks for the fields of one record one after another, and a
+// run walks the records in order, where a read of its own for every record
+// would take and give back the file's lock each time.
 class TCopiedRecords final : public IZpStoredRecords {
 public:
     TCopiedRecords(std::shared_ptr<TZpCopyFile> file, const QString& table, int columns, int count)
         : FFile(std::move(file)), FColumns(columns), FCount(count) {
-        const QByteArray select = QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(table).toUtf8();
+        const QByteArray select =
+            QStringLiteral("SELECT rowid, * FROM %1 WHERE rowid BETWEEN ? AND ? ORDER BY rowid")
+                .arg(table)
+                .toUtf8();
         if (sqlite3_prepare_v2(FFile->Reader(), select.constData(), -1, &FStatement, nullptr) != SQLITE_OK) {
             throw EZpError(QString::fromUtf8(sqlite3_errmsg(FFile->Reader())));
         }
@@ -182,14 +188,27 @@ public:
 
     [[nodiscard]] int Count() const override { return FCount; }
     [[nodiscard]] QStringList Row(int index) const override {
-        if (index == FLastIndex) {
-            return FLastRow;
+        if (index < FBlockStart || index - FBlockStart >= int(FBlock.size())) {
+            ReadBlock(index);
         }
-        QStringList row;
-        row.reserve(FColumns);
-        sqlite3_bind_int64(FStatement, 1, sqlite3_int64(index) + 1);
-        if (sqlite3_step(FStatement) == SQLITE_ROW) {
-            for (int i = 0; i < FColumns; ++i) {
+        return FBlock[size_t(index - FBlockStart)];
+    }
+
+private:
+    static constexpr int kBlock = 64;
+
+    // Records index to index + kBlock - 1 (rowid is the position + 1); a
+    // record that is not there reads as no fields.
+    void ReadBlock(int index) const {
+        FBlock.assign(kBlock, QStringList());
+        FBlockStart = index;
+        const sqlite3_int64 first = sqlite3_int64(index) + 1;
+        sqlite3_bind_int64(FStatement, 1, first);
+        sqlite3_bind_int64(FStatement, 2, first + kBlock - 1);
+        while (sqlite3_step(FStatement) == SQLITE_ROW) {
+            QStringList& row = FBlock[size_t(sqlite3_column_int64(FStatement, 0) - first)];
+            row.reserve(FColumns);
+            for (int i = 1; i <= FColumns; ++i) {
                 const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(FStatement, i));
                 row.append(text ? QString::fromUtf16(text, sqlite3_column_bytes16(FStatement, i) / 2)
                                 : QString());
@@ -197,18 +216,14 @@ public:
         }
         // Reset at once, so that no read holds a lock while tables are copied.
         sqlite3_reset(FStatement);
-        FLastIndex = index;
-        FLastRow = row;
-        return row;
     }
 
-private:
     std::shared_ptr<TZpCopyFile> FFile;
     sqlite3_stmt* FStatement = nullptr;
     int FColumns;
     int FCount;
-    mutable int FLastIndex = -1;
-    mutable QStringList FLastRow;
+    mutable int FBlockStart = 0;
+    mutable std::vector<QStringList> FBlock;
 };
 
 // Writes the records handed over into a table of the copy, as text (null
