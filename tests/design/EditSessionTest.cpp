@@ -255,6 +255,18 @@ TEST_F(EditSessionTest, SelectingAGroupMemberSelectsTheGroupAndRectSelectionFind
     EXPECT_EQ(Session.Selection(), TZpObjectList({b, a}));
 }
 
+TEST_F(EditSessionTest, NewGroupIdsAreFreeEvenAfterTheLargestNumber) {
+    EXPECT_EQ(Session.NewGroupId(), 1);
+    TZpObjectPtr a = Add("TZpRectangleObject", {0, 0, 10, 10});
+    TZpObjectPtr b = Add("TZpRectangleObject", {0, 0, 10, 10});
+    a->SetGroupId(5);
+    EXPECT_EQ(Session.NewGroupId(), 6);
+    // A damaged file or clipboard block can carry the largest number: no overflow.
+    a->SetGroupId(INT32_MAX);
+    b->SetGroupId(1);
+    EXPECT_EQ(Session.NewGroupId(), 2);
+}
+
 TEST(UndoLevelsTest, ReadFromTheSettingsWithADefaultOfOneHundred) {
     test::ClearStore();
     EXPECT_EQ(TZpUndoStack::LevelsFromSettings(ZpStore()), 100);

@@ -350,10 +350,7 @@ void SetGroup(TZpEditSession& session, const char* caption, int32_t group) {
 void GroupSelected(TZpEditSession& session) {
     if (!CanAct(session))
         return;
-    int32_t largest = 0;
-    for (const TZpObjectPtr& o : session.Objects())
-        largest = std::max(largest, o->GetGroupId());
-    SetGroup(session, UndoCaption::Group, largest + 1);
+    SetGroup(session, UndoCaption::Group, session.NewGroupId());
 }
 
 void UngroupSelected(TZpEditSession& session) {

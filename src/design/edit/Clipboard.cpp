@@ -287,11 +287,7 @@ void TZpClipboard::AddPasted(const TZpObjectList& pasted, const std::function<TR
     objects.insert(objects.end(), pasted.begin(), pasted.end());
     FSession.ClearSelection();
     auto event = std::make_shared<TZpUndoEvent>(QString::fromLatin1(UndoCaption::Paste));
-    int32_t group = 0;
-    for (const TZpObjectPtr& o : objects)
-        if (auto* obj = Supports<IZpObject>(o))
-            group = std::max(group, obj->GetGroupId());
-    ++group;
+    const int32_t group = FSession.NewGroupId();
     try {
         for (size_t i = 0; i < pasted.size(); ++i) {
             const TZpObjectPtr& o = pasted[i];

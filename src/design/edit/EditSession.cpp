@@ -242,6 +242,21 @@ void TZpEditSession::DeleteSelected() {
            MarkModified());
 }
 
+int32_t TZpEditSession::NewGroupId() const {
+    int32_t largest = -1;
+    for (const TZpObjectPtr& o : Objects())
+        largest = std::max(largest, o->GetGroupId());
+    if (largest < INT32_MAX)
+        return std::max(largest + 1, 1);
+    std::unordered_set<int32_t> used;
+    for (const TZpObjectPtr& o : Objects())
+        used.insert(o->GetGroupId());
+    int32_t id = 1;
+    while (used.contains(id))
+        ++id;
+    return id;
+}
+
 void TZpEditSession::MakeUniqueDataName(const TZpObjectPtr& object) {
     auto* data = Supports<IZpData>(object);
     if (!data)

@@ -96,6 +96,10 @@ public:
     void DeleteSelected();
     /// "TEXT_n", "BARCODE_n" or "OBJECT_n" with the lowest free n.
     void MakeUniqueDataName(const TZpObjectPtr& object);
+    /// A group number no object of the label has: one past the largest, or,
+    /// when a file or the clipboard brought the largest possible number, the
+    /// smallest free one.
+    [[nodiscard]] int32_t NewGroupId() const;
     [[nodiscard]] TZpObjectPtr FindObjectByDataName(const QString& name) const;
     /// The undo item of an object's presence on this label at index in the
     /// drawing order, for events built outside the session (a paste).
