@@ -7,6 +7,7 @@
 namespace zp {
 
 bool EditObjectProperties(TZpEditSession& session) {
+    session.EndInPlaceEdit();
     if (session.SelectedCount() != 1)
         return false;
     const TZpObjectPtr object = session.Selected(0);
