@@ -74,6 +74,8 @@ bool TZpToolBox::EditObjectInPlace(const TZpObjectPtr& object) {
     // the others stay open until the area ends the edit.
     if (!editor->IsEditing())
         FArea.EndInPlaceEdit();
+    else // the font now shows the caret's format
+        session.Notify(TZpChange::Selection);
     return true;
 }
 
