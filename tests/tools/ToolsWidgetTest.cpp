@@ -2,7 +2,6 @@
 // The tools on a design area on the offscreen platform, driven with QTest
 // mouse and key events.
 #include "base/LabelDpi.h"
-#include "design/edit/Arrange.h"
 #include "design/tools/ToolBox.h"
 #include "design/view/DesignArea.h"
 #include "design/view/InPlaceEditors.h"
@@ -147,7 +146,7 @@ TEST_F(ToolsWidgetTest, ArrowsGoToTheNudgeHookAndDeleteRemovesTheSelection) {
 }
 
 // As a user does it: draw a text, double-click it, type, double-click a word,
-// Bold from the toolbar, Escape; then a click beside a second edit ends it.
+// Ctrl+B, Escape; then a click beside a second edit ends it.
 TEST_F(ToolsWidgetTest, TextIsEditedInPlaceOverTheObject) {
     Box->SetToolNumber(1);
     QTest::mouseClick(View(), Qt::LeftButton, {}, At(0.5, 0.5));
@@ -165,7 +164,7 @@ TEST_F(ToolsWidgetTest, TextIsEditedInPlaceOverTheObject) {
     QTest::keyClick(editor, Qt::Key_Left, Qt::ControlModifier);
     // The word under the point: "mine" starts where the caret now stands.
     QTest::mouseDClick(editor, Qt::LeftButton, {}, editor->CaretRect().center() + QPoint(4, 0));
-    SetFontBold(*Session, true, true);
+    QTest::keyClick(editor, Qt::Key_B, Qt::ControlModifier);
     QTest::keyClick(editor, Qt::Key_Escape);
     QTest::qWait(0);
     EXPECT_FALSE(Session->IsEditing());

@@ -3,6 +3,7 @@
 
 #include "base/Color.h"
 #include "base/LabelDpi.h"
+#include "design/edit/Arrange.h"
 #include "design/edit/TextEditModel.h"
 #include "design/view/DesignArea.h"
 #include "model/objects/PlainEditor.h"
@@ -250,8 +251,8 @@ void TZpTextEditorWidget::paintEvent(QPaintEvent*) {
 
 bool TZpTextEditorWidget::event(QEvent* event) {
     // The editor's own keys win over the window's shortcuts for them
-    // (Delete, the arrows, typing, select all); Bold, the clipboard and undo
-    // stay the window's commands.
+    // (Delete, the arrows, typing, select all, Ctrl+B, I and U); the
+    // clipboard and undo stay the window's commands.
     if (event->type() == QEvent::ShortcutOverride && FModel) {
         auto* key = static_cast<QKeyEvent*>(event);
         const Qt::KeyboardModifiers mods = key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
@@ -262,7 +263,10 @@ bool TZpTextEditorWidget::event(QEvent* event) {
         const bool plain = mods == Qt::NoModifier &&
                            (navigation || k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape ||
                             (!key->text().isEmpty() && key->text().at(0).isPrint()));
-        if (plain || (mods == Qt::ControlModifier && navigation) || key->matches(QKeySequence::SelectAll)) {
+        const bool style =
+            mods == Qt::ControlModifier && (k == Qt::Key_B || k == Qt::Key_I || k == Qt::Key_U);
+        if (plain || style || (mods == Qt::ControlModifier && navigation) ||
+            key->matches(QKeySequence::SelectAll)) {
             event->accept();
             return true;
         }
@@ -337,6 +341,8 @@ void TZpTextEditorWidget::keyPressEvent(QKeyEvent* event) {
         m.SelectAll();
         return;
     }
+    if (event->modifiers() == Qt::ControlModifier && ToggleStyle(event->key()))
+        return;
     if (event->matches(QKeySequence::Copy)) {
         copy();
         return;
@@ -356,6 +362,26 @@ void TZpTextEditorWidget::keyPressEvent(QKeyEvent* event) {
     }
     // Undo, redo and the rest are the window's.
     event->ignore();
+}
+
+bool TZpTextEditorWidget::ToggleStyle(int key) {
+    const uint8_t bit = key == Qt::Key_B   ? fsBold
+                        : key == Qt::Key_I ? fsItalic
+                        : key == Qt::Key_U ? fsUnderline
+                                           : 0;
+    TZpDesignArea* area = DesignAreaOf(this);
+    if (bit == 0 || !area)
+        return false;
+    // As the Font toolbar's buttons do, so that the toolbar follows.
+    const bool on = !(FModel->CaretStyle().Style & bit);
+    TZpEditSession& session = area->Session();
+    if (bit == fsBold)
+        SetFontBold(session, on, true);
+    else if (bit == fsItalic)
+        SetFontItalic(session, on, true);
+    else
+        SetFontUnderline(session, on, true);
+    return true;
 }
 
 void TZpTextEditorWidget::inputMethodEvent(QInputMethodEvent* event) {

@@ -15,7 +15,8 @@ class TZpDesignArea;
 
 /// The rich-text editor over a text object: shows the edited copy of its
 /// document laid out exactly as it prints, at the design area's zoom, with a
-/// caret and a selection. Escape, or a press on the label beside it, ends
+/// caret and a selection; Ctrl+B, Ctrl+I and Ctrl+U turn bold, italic and
+/// underline over. Escape, or a press on the label beside it, ends
 /// the edit; the Font toolbar and the clipboard commands reach it through
 /// the object while it is open.
 class TZpTextEditorWidget : public QWidget {
@@ -54,6 +55,8 @@ private:
     /// The caret one line up (-1) or down (1), keeping its x.
     [[nodiscard]] qsizetype LineStep(int direction) const;
     void Changed();
+    /// Ctrl+B, I, U: the style at the caret turned over for the selection.
+    bool ToggleStyle(int key);
 
     TZpTextEditModel* FModel;
     double FScale;
