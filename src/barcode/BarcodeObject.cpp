@@ -84,7 +84,43 @@ void* TZpBarcodeObject::QueryInterface(const std::type_info& iid) {
         return static_cast<IZpBarcode*>(this);
     if (iid == typeid(IZpDataCallback))
         return static_cast<IZpDataCallback*>(this);
+    if (iid == typeid(IZpEdit))
+        return static_cast<IZpEdit*>(this);
     return TZpObject::QueryInterface(iid);
+}
+
+void TZpBarcodeObject::BeginEdit(QWidget* parent, const TRect& rect) {
+    if (!FEditor)
+        FEditor = CreatePlainEditor(parent, rect, FData.GetText());
+}
+
+void TZpBarcodeObject::EndEdit() {
+    if (!FEditor)
+        return;
+    const std::unique_ptr<IZpPlainEditor> editor = std::move(FEditor);
+    const QString text = editor->Text();
+    editor->Close();
+    const TBarcodeOptions options = GetOptions();
+    std::string data = options.Preamble;
+    data += BarcodeBytes(text);
+    data += options.Postamble;
+    if (ValidateBarcodeData(options, data, true))
+        FData.SetText(text);
+}
+
+void TZpBarcodeObject::Cut() {
+    if (FEditor)
+        FEditor->Cut();
+}
+
+void TZpBarcodeObject::Copy() {
+    if (FEditor)
+        FEditor->Copy();
+}
+
+void TZpBarcodeObject::Paste() {
+    if (FEditor)
+        FEditor->Paste();
 }
 
 TBarcodeOptions TZpBarcodeObject::GetOptions() const {

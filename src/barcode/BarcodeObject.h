@@ -3,6 +3,7 @@
 
 #include "barcode/BarcodeOptions.h"
 #include "model/data/ZpData.h"
+#include "model/objects/PlainEditor.h"
 #include "model/objects/Styles.h"
 #include "model/objects/ZpObject.h"
 #include "model/script/ZpScript.h"
@@ -19,7 +20,8 @@ class TZpBarcodeObject : public TZpObject,
                          public IZpPaint,
                          public IZpRotation,
                          public IZpBarcode,
-                         public IZpDataCallback {
+                         public IZpDataCallback,
+                         public IZpEdit {
 public:
     /// Defaults from the store's "Bar Code Settings", sized to the symbol.
     TZpBarcodeObject();
@@ -52,6 +54,17 @@ public:
 
     /// New text needs nothing at once: the rectangle catches up when drawn.
     void DataChanged() override {}
+
+    /// Opens a one-line editor on the data text, all of it selected.
+    void BeginEdit(QWidget* parent, const TRect& rect) override;
+    /// Preamble + the edited text + postamble is validated with the
+    /// messages; valid (or ignored) text becomes the static text. The editor
+    /// goes either way.
+    void EndEdit() override;
+    [[nodiscard]] bool IsEditing() const override { return FEditor != nullptr; }
+    void Cut() override;
+    void Copy() override;
+    void Paste() override;
 
     [[nodiscard]] TZpFont& Font() { return FFont; }
     [[nodiscard]] const TZpFont& Font() const { return FFont; }
@@ -164,6 +177,7 @@ private:
     TZpFont FFont{this};
     TZpData FData{this};
     TZpScript FScript{this};
+    std::unique_ptr<IZpPlainEditor> FEditor;
 };
 
 } // namespace zp

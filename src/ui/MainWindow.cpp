@@ -462,6 +462,7 @@ TZpCommandState TfrmMain::CommandState() const {
         s.ToolbarVisible[size_t(i)] = FToolbars[size_t(i)] && !FToolbars[size_t(i)]->isHidden();
     const TZpObjectList& selection = FSession->Selection();
     s.SelectedCount = int(selection.size());
+    s.Editing = FSession->IsEditing();
     if (selection.size() > 1) {
         for (const TZpObjectPtr& o : selection)
             (o->GetGroupId() == -1 ? s.CanGroup : s.CanUngroup) = true;

@@ -144,6 +144,8 @@ void TfrmMain::CmdPageSetup(const TZpCommandRow&) {
 }
 
 void TfrmMain::CmdPrintPreview(const TZpCommandRow&) {
+    // A text object being edited is drawn only once its edit is stored.
+    zpDesign->EndInPlaceEdit();
     if (!PrintDialog())
         return;
     AdoptPrinter();
@@ -151,6 +153,8 @@ void TfrmMain::CmdPrintPreview(const TZpCommandRow&) {
 }
 
 void TfrmMain::CmdPrint(const TZpCommandRow&) {
+    // A text object being edited is drawn only once its edit is stored.
+    zpDesign->EndInPlaceEdit();
     if (!PrintDialog())
         return;
     AdoptPrinter();
@@ -170,6 +174,8 @@ void TfrmMain::CmdImport(const TZpCommandRow&) {
 }
 
 void TfrmMain::CmdExport(const TZpCommandRow&) {
+    // A text object being edited is drawn only once its edit is stored.
+    zpDesign->EndInPlaceEdit();
     std::optional<QString> name =
         ZpDialogs().SaveFileName(QStringLiteral("Export to Image"), QString(), kExportImageFilter);
     if (!name || name->isEmpty())

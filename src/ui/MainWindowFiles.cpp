@@ -3,6 +3,7 @@
 // the close question, and the automatic copies of a modified label.
 #include "base/Errors.h"
 #include "design/edit/EditSession.h"
+#include "design/view/DesignArea.h"
 #include "files/LabelFile.h"
 #include "model/data/ZpData.h"
 #include "model/objects/Interfaces.h"
@@ -135,6 +136,8 @@ void TfrmMain::AddRecentFile(const QString& fileName) {
 }
 
 bool TfrmMain::SaveFile(const QString& fileName) {
+    // What is being typed in place goes into the file too.
+    zpDesign->EndInPlaceEdit();
     try {
         SaveLabelDocument(*FDocument, fileName);
     } catch (const EZpAbort&) {
@@ -257,6 +260,7 @@ void TfrmMain::CmdSaveAs(const TZpCommandRow&) {
 }
 
 void TfrmMain::CmdSaveAsTemplate(const TZpCommandRow&) {
+    zpDesign->EndInPlaceEdit();
     TfrmDialogSaveAsTemplate dialog(*FDocument, this);
     dialog.exec();
 }
@@ -266,6 +270,8 @@ void TfrmMain::CmdExit(const TZpCommandRow&) {
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
+    // An edit still open counts as a change to save.
+    zpDesign->EndInPlaceEdit();
     if (FDocument->Modified()) {
         const TZpAnswer answer = ZpDialogs().MessageBox(TZpMsgKind::Confirmation, kModifiedQuestion,
                                                         TZpButtons::YesNoCancel, TZpAnswer::Cancel);

@@ -81,7 +81,13 @@ void TfrmMain::InstallSessionHooks() {
             session.Redo();
         else if (id == QLatin1String("acSelectAll"))
             session.SelectAll();
-        else if (id == QLatin1String("acDeleteSelected"))
+        else if (id == QLatin1String("acDeleteSelected") && session.IsEditing()) {
+            // While an object is edited in place Delete is the editor's key.
+            if (QWidget* focus = QApplication::focusWidget()) {
+                QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+                QCoreApplication::sendEvent(focus, &del);
+            }
+        } else if (id == QLatin1String("acDeleteSelected"))
             session.DeleteSelected();
         else if (id == QLatin1String("acClearGuides"))
             session.ClearGuides();
@@ -103,7 +109,7 @@ void TfrmMain::InstallSessionHooks() {
 
     // The arrangement and formatting rows (and the property command for one
     // or several objects), the Tools palette and the clipboard commands.
-    InstallArrangeHooks(FHooks, *FSession, this);
+    InstallArrangeHooks(FHooks, *FSession, this, [this] { return FSession->IsEditing(); });
     auto* tools = new TZpToolBox(*zpDesign, this);
     FHooks.SetTool = [tools](int number) { tools->SetToolNumber(number); };
     // A drawing tool hands back to the pointer after one object: the palette follows.

@@ -112,6 +112,64 @@ TEST(TextLeadingTest, CorrectionsMoveLinesByTheirOwnMetrics) {
               (std::vector<int32_t>{-m, plain[1] - m + step, plain[2] - m + 2 * step}));
 }
 
+// The editor's caret geometry: asking for it leaves what is drawn exactly as
+// it was, and every line knows where its characters are.
+TEST(TextLayoutTest, CaretGeometryMatchesTheDrawnLines) {
+    TLabelDpiGuard dpi(300);
+    TZpTextObject text;
+    TZpRVData& doc = text.RVData();
+    doc.SetTextStyles({text.FontStyle(), TZpTextStyle{0, QStringLiteral("Arial"), 20, 0, fsBold}});
+    doc.SetParagraphs(
+        {TZpParagraph{taCenter,
+                      {TZpRun{QStringLiteral("Hello big "), 0}, TZpRun{QStringLiteral("bold"), 1},
+                       TZpRun{QStringLiteral(" world, wrapped twice over"), 0}}},
+         TZpParagraph{taLeft, {}}, TZpParagraph{taJustify, {TZpRun{QStringLiteral("last words here"), 0}}}});
+    doc.Layout().Format(doc, 300, INT32_MAX, 300);
+    const std::vector<TZpTextItem> plain = doc.Layout().Items();
+    EXPECT_TRUE(doc.Layout().Lines().empty());
+    doc.Layout().Format(doc, 300, INT32_MAX, 300, true);
+    const std::vector<TZpTextItem>& items = doc.Layout().Items();
+    ASSERT_EQ(items.size(), plain.size());
+    for (size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i].Top, plain[i].Top) << i;
+        EXPECT_DOUBLE_EQ(items[i].X, plain[i].X) << i;
+        EXPECT_EQ(items[i].Pieces.size(), plain[i].Pieces.size()) << i;
+    }
+
+    const std::vector<TZpTextLine>& lines = doc.Layout().Lines();
+    ASSERT_EQ(int(lines.size()), items.back().Line);
+    ASSERT_GE(lines.size(), 5u);                     // the first paragraph wraps at least twice
+    EXPECT_EQ(lines[lines.size() - 2].Paragraph, 1); // the empty paragraph has its line
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const TZpTextLine& line = lines[i];
+        ASSERT_EQ(qsizetype(line.CaretX.size()), line.To - line.From + 1) << i;
+        EXPECT_TRUE(std::is_sorted(line.CaretX.begin(), line.CaretX.end())) << i;
+        EXPECT_GT(line.Height, 0) << i;
+        // The caret's x at the line's first character is where its first item starts.
+        EXPECT_DOUBLE_EQ(line.CaretX.front(), items[line.FirstItem].X) << i;
+        if (i > 0) {
+            EXPECT_GT(line.Top, lines[i - 1].Top) << i;
+            if (line.Paragraph == lines[i - 1].Paragraph)
+                EXPECT_EQ(line.From, lines[i - 1].To) << i; // wrapped: no character lost
+        }
+        // A point on each caret stop finds that position again; the end of a
+        // wrapped line belongs to the next line.
+        const bool wrapped = i + 1 < lines.size() && lines[i + 1].Paragraph == line.Paragraph;
+        for (qsizetype k = 0; k + (wrapped ? 1 : 0) < qsizetype(line.CaretX.size()); ++k) {
+            const QPointF at(line.CaretX[size_t(k)], line.Top + line.Height / 2.0);
+            const TZpTextPosition found = doc.Layout().PositionAt(at);
+            EXPECT_EQ(found.Paragraph, line.Paragraph) << i << " " << k;
+            if (k > 0 && line.CaretX[size_t(k)] == line.CaretX[size_t(k - 1)])
+                continue; // a zero-width character: either side will do
+            EXPECT_EQ(found.Offset, line.From + k) << i << " " << k;
+            EXPECT_EQ(doc.Layout().LineOf(line.Paragraph, line.From + k), &line) << i << " " << k;
+        }
+    }
+    // Centred: the first line's caret stops sit inside the width, off the left edge.
+    EXPECT_GT(lines.front().CaretX.front(), 0.0);
+    EXPECT_LE(lines.front().CaretX.back(), 300.0 + 30);
+}
+
 // The label drawn at one label pixel per image pixel, white background.
 QImage Render(TZpTextObject& text, QSize size, int dpi) {
     QImage image(size, QImage::Format_RGB32);

@@ -3,7 +3,9 @@
 // mouse and key events.
 #include "design/tools/ToolBox.h"
 #include "design/view/DesignArea.h"
+#include "design/view/InPlaceEditors.h"
 #include "model/objects/ObjectClasses.h"
+#include "model/objects/TextObject.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
@@ -36,6 +38,11 @@ protected:
         Session.reset();
     }
     QWidget* View() { return Area->viewport(); }
+    /// QTest sends no release after the double click; a real pointer does.
+    void DoubleClick(QPoint at) {
+        QTest::mouseDClick(View(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(View(), Qt::LeftButton, {}, at);
+    }
     /// A device point for a label point in inches.
     QPoint At(double x, double y) { return Area->LabelToDevice({int(x * 300), int(y * 300)}); }
     void Drag(QPoint from, QPoint to, Qt::KeyboardModifiers mods = {},
@@ -134,6 +141,49 @@ TEST_F(ToolsWidgetTest, ArrowsGoToTheNudgeHookAndDeleteRemovesTheSelection) {
     QTest::keyClick(Area.get(), Qt::Key_Delete);
     EXPECT_EQ(Session->ControlCount(), 0);
     EXPECT_EQ(Session->UndoCommandCaption(), QStringLiteral("&Undo Delete Object"));
+}
+
+// As a user does it: draw a text, double-click it, type, double-click a word,
+// Ctrl+B, Escape; then a click beside a second edit ends it.
+TEST_F(ToolsWidgetTest, TextIsEditedInPlaceOverTheObject) {
+    Box->SetToolNumber(1);
+    QTest::mouseClick(View(), Qt::LeftButton, {}, At(0.5, 0.5));
+    ASSERT_EQ(Session->ControlCount(), 1);
+    auto text = std::dynamic_pointer_cast<TZpTextObject>(Session->Objects().back());
+    ASSERT_TRUE(text);
+    DoubleClick(At(0.7, 0.6));
+    auto* editor = View()->findChild<TZpTextEditorWidget*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(Session->IsEditing());
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->geometry().topLeft(), At(0.5, 0.5));
+    editor->setFocus();
+    QTest::keyClicks(editor, QStringLiteral(" of mine"));
+    QTest::keyClick(editor, Qt::Key_Left, Qt::ControlModifier);
+    // The word under the point: "mine" starts where the caret now stands.
+    QTest::mouseDClick(editor, Qt::LeftButton, {}, editor->CaretRect().center() + QPoint(4, 0));
+    QTest::keyClick(editor, Qt::Key_B, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QTest::qWait(0);
+    EXPECT_FALSE(Session->IsEditing());
+    EXPECT_EQ(text->Data().GetText(), QStringLiteral("Sample Text of mine"));
+    EXPECT_FALSE(Supports<IZpFont>(text)->IsBoldUniform());
+    const TZpRVData& doc = text->RVData();
+    ASSERT_EQ(doc.Paragraphs().size(), 1u);
+    ASSERT_EQ(doc.Paragraphs()[0].Runs.size(), 2u);
+    EXPECT_EQ(doc.Paragraphs()[0].Runs[1].Text, QStringLiteral("mine"));
+    EXPECT_TRUE(doc.TextStyles()[size_t(doc.Paragraphs()[0].Runs[1].Style)].Style & fsBold);
+
+    // With snapping the release is snapped and the press is not: still a double click.
+    Session->Environment().SnapToRulers = true;
+    DoubleClick(At(0.71, 0.61));
+    ASSERT_TRUE(Session->IsEditing());
+    QTest::mouseClick(View(), Qt::LeftButton, {}, At(3, 2.5));
+    EXPECT_FALSE(Session->IsEditing());
+    Session->Undo();
+    Session->Undo();
+    EXPECT_EQ(text->Data().GetText(), QStringLiteral("Sample Text"));
+    EXPECT_TRUE(Supports<IZpFont>(text)->IsBoldUniform());
 }
 
 } // namespace

@@ -73,7 +73,8 @@ void FormatEach(TZpEditSession& session, const char* caption, bool record, F set
     bool changed = false;
     for (const TZpObjectPtr& o : session.Selection()) {
         I* face = Supports<I>(o);
-        if (!face)
+        // While an object is edited in place only its editor takes the change.
+        if (!face || (!record && session.IsEditing() && o != session.EditedObject()))
             continue;
         event->AddItem(std::make_unique<Item>(o));
         set(*face);
@@ -305,6 +306,7 @@ void ChangeEach(TZpEditSession& session, const char* caption, MakeItem makeItem,
 } // namespace
 
 void RotateSelected(TZpEditSession& session) {
+    session.EndInPlaceEdit();
     ChangeEach<IZpRotation>(
         session, UndoCaption::Rotate,
         [](const TZpObjectPtr& o) { return std::make_unique<TZpUndoRotateItem>(o); },
@@ -443,6 +445,7 @@ void ImportTextFile(TZpEditSession& session, const QString& fileName) {
 
 bool EditSelectedProperties(TZpEditSession& session,
                             const std::function<bool(const TZpObjectList&)>& multiple) {
+    session.EndInPlaceEdit();
     if (!CanAct(session))
         return false;
     auto event = NewEvent(UndoCaption::ObjectProperties);

@@ -3,6 +3,7 @@
 
 #include "base/LabelDpi.h"
 #include "base/Rounding.h"
+#include "design/edit/InPlaceEdit.h"
 #include "files/LabelFile.h"
 #include "model/data/ZpData.h"
 #include "platform/store/SettingsStore.h"
@@ -219,6 +220,7 @@ void TZpEditSession::AddObject(TZpObjectPtr object) {
 }
 
 void TZpEditSession::DeleteSelected() {
+    EndInPlaceEdit();
     if (FSelection.empty())
         return;
     TZpObjectList& objects = FDocument.Objects();
@@ -375,6 +377,7 @@ void TZpEditSession::PlaceGuides(const TZpGuidePlacement& p) {
 // The label as a whole
 
 void TZpEditSession::NewLabel() {
+    EndInPlaceEdit();
     FGuideDrag.reset();
     FSelection.clear();
     FUndo.ClearHistory();
@@ -383,6 +386,7 @@ void TZpEditSession::NewLabel() {
 }
 
 void TZpEditSession::LoadFromFile(const QString& fileName) {
+    EndInPlaceEdit();
     FGuideDrag.reset();
     FSelection.clear();
     // The history holds the objects of the label being replaced; even a
@@ -405,15 +409,34 @@ void TZpEditSession::PushEvent(TZpUndoEventPtr event, TZpChanges changes, bool s
 }
 
 void TZpEditSession::Undo() {
+    EndInPlaceEdit();
     FGuideDrag.reset();
     if (CanUndo())
         Notify(FUndo.Undo() | TZpChange::History);
 }
 
 void TZpEditSession::Redo() {
+    EndInPlaceEdit();
     FGuideDrag.reset();
     if (CanRedo())
         Notify(FUndo.Redo() | TZpChange::History);
+}
+
+bool TZpEditSession::BeginInPlaceEdit(const TZpObjectPtr& object) {
+    EndInPlaceEdit();
+    FInPlaceEdit = TZpInPlaceEdit::Begin(*this, object);
+    return FInPlaceEdit != nullptr;
+}
+
+void TZpEditSession::EndInPlaceEdit() {
+    // Taken out first: ending may raise Changed, whose observers must see
+    // the edit over.
+    if (std::unique_ptr<TZpInPlaceEdit> edit = std::move(FInPlaceEdit))
+        edit->End();
+}
+
+TZpObjectPtr TZpEditSession::EditedObject() const {
+    return FInPlaceEdit ? FInPlaceEdit->Object() : nullptr;
 }
 
 } // namespace zp

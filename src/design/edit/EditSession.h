@@ -11,6 +11,8 @@
 
 namespace zp {
 
+class TZpInPlaceEdit;
+
 /// The two guide lists: vertical guides hold x positions (FGuidesX),
 /// horizontal guides y positions (FGuidesY).
 enum class TZpGuideAxis { Vertical, Horizontal };
@@ -148,6 +150,17 @@ public:
     /// document: raises Changed with these flags.
     void Notify(TZpChanges changes);
 
+    // In-place editing.
+    /// Records "Editing" with a snapshot of the object and keeps it as the
+    /// object being edited (an edit still open is ended first). False, with
+    /// nothing recorded, when its data is not static text.
+    bool BeginInPlaceEdit(const TZpObjectPtr& object);
+    /// Closes the object's editor and refreshes the values; undo, redo,
+    /// deleting and replacing the label end an edit first.
+    void EndInPlaceEdit();
+    [[nodiscard]] bool IsEditing() const { return FInPlaceEdit != nullptr; }
+    [[nodiscard]] TZpObjectPtr EditedObject() const;
+
 Q_SIGNALS:
     void Changed(zp::TZpChanges changes);
 
@@ -165,6 +178,7 @@ private:
     TZpObjectList FSelection;
     TZpUndoStack FUndo;
     std::optional<TGuideDrag> FGuideDrag;
+    std::unique_ptr<TZpInPlaceEdit> FInPlaceEdit;
 };
 
 } // namespace zp

@@ -3,6 +3,8 @@
 
 #include "model/data/ZpData.h"
 
+#include <exception>
+
 namespace zp {
 
 namespace {
@@ -33,6 +35,16 @@ std::unique_ptr<TZpInPlaceEdit> TZpInPlaceEdit::Begin(TZpEditSession& session, T
 }
 
 void TZpInPlaceEdit::End() {
+    // The edited text goes into the object before any value is refreshed,
+    // so that the objects linked to it read the new text.
+    std::exception_ptr error;
+    if (auto* editor = Supports<IZpEdit>(FObject)) {
+        try {
+            editor->EndEdit();
+        } catch (...) {
+            error = std::current_exception();
+        }
+    }
     auto* data = Supports<IZpData>(FObject);
     if (data && data->GetKind() != dkPrompt)
         UpdateQuietly(data);
@@ -48,6 +60,9 @@ void TZpInPlaceEdit::End() {
     }
     FSession.SetModified();
     FSession.Notify(TZpChanges(TZpChange::ObjectsChanged) | TZpChange::Selection);
+    // What the editor could not store is reported once the label is consistent.
+    if (error)
+        std::rethrow_exception(error);
 }
 
 } // namespace zp

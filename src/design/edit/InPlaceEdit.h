@@ -7,8 +7,10 @@ namespace zp {
 
 /// Editing one object in place, without the editor's window: Begin records
 /// "Editing" with a snapshot of the object before anything changes; End
+/// closes the object's editor (which stores what was edited), then
 /// refreshes the object's value (unless it prompts), the objects linked to
-/// it and every other value, and marks the label modified.
+/// it and every other value, and marks the label modified. The session
+/// keeps the edit that is open (TZpEditSession::BeginInPlaceEdit).
 class TZpInPlaceEdit {
 public:
     /// False, recording nothing, when the object's data source is not

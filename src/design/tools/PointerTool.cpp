@@ -109,7 +109,10 @@ void TZpPointerTool::MouseRelease(const TZpPointerEvent& event) {
         return;
     TZpEditSession& session = Session();
     const TZpObjectPtr pending = std::exchange(FPendingEdit, nullptr);
-    if (pending && event.Device == FPress && !(event.Modifiers & Qt::ControlModifier)) {
+    // The release comes snapped to the rulers, the press does not: a double
+    // click that stayed put is the press point snapped the same way.
+    const bool stayed = event.Device == FPress || event.Device == FBox.Area().SnapPointToRulers(FPress);
+    if (pending && stayed && !(event.Modifiers & Qt::ControlModifier)) {
         CancelDrag();
         if (FBox.EditInPlace)
             FBox.EditInPlace(pending);

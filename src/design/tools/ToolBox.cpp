@@ -16,6 +16,7 @@
 #include "design/tools/RoundRectTool.h"
 #include "design/tools/TextTool.h"
 #include "design/view/DesignArea.h"
+#include "design/view/InPlaceEditors.h"
 #include "model/objects/Interfaces.h"
 #include "model/objects/TextInterfaces.h"
 #include "platform/dialogs/DialogServices.h"
@@ -44,6 +45,7 @@ TZpToolBox::TZpToolBox(TZpDesignArea& area, QObject* parent) : QObject(parent), 
     add(std::make_unique<TZpPictureTool>(*this));
     FArea.SetTool(FTools.front().second.get());
     EditInPlace = [this](const TZpObjectPtr& object) { return EditObjectInPlace(object); };
+    InstallInPlaceEditors();
     FArea.viewport()->setAcceptDrops(true);
     FArea.viewport()->installEventFilter(this);
 }
@@ -56,19 +58,26 @@ bool TZpToolBox::EditObjectInPlace(const TZpObjectPtr& object) {
         QApplication::beep();
         return false;
     }
-    const std::unique_ptr<TZpInPlaceEdit> edit = TZpInPlaceEdit::Begin(FArea.Session(), object);
+    TZpEditSession& session = FArea.Session();
+    FArea.EndInPlaceEdit();
+    if (!session.BeginInPlaceEdit(object))
+        return false;
     if (auto* zoom = Supports<IZpEditZoom>(object))
         zoom->SetEditZoom(FArea.Zoom());
+    // The object is not drawn while its editor shows it.
+    FArea.InvalidateObject(object, false);
     const TRect device = NormalizedRect(FArea.Mapping().LabelToDeviceRect(object->GetBounds()));
-    // The editors objects have so far are modal: the edit is over when
-    // BeginEdit returns.
     try {
         editor->BeginEdit(FArea.viewport(), device);
-        editor->EndEdit();
     } catch (const std::exception& e) {
         ZpDialogs().MessageBox(TZpMsgKind::Error, QString::fromUtf8(e.what()), TZpButtons::Ok, TZpAnswer::Ok);
     }
-    edit->End();
+    // An editor that is a dialog (pictures) is done when BeginEdit returns;
+    // the others stay open until the area ends the edit.
+    if (!editor->IsEditing())
+        FArea.EndInPlaceEdit();
+    else // the font now shows the caret's format
+        session.Notify(TZpChange::Selection);
     return true;
 }
 
@@ -164,6 +173,7 @@ int TZpToolBox::ToolNumber() const {
 }
 
 void TZpToolBox::SetTool(const QString& className) {
+    FArea.EndInPlaceEdit();
     QString name;
     for (const auto& entry : FTools)
         if (entry.first.compare(className, Qt::CaseInsensitive) == 0)

@@ -4,6 +4,7 @@
 #include "base/Errors.h"
 #include "design/dialogs/PasteSpecialDialog.h"
 #include "design/view/DesignArea.h"
+#include "model/objects/Interfaces.h"
 #include "ui/commands/CommandHooks.h"
 
 #include <QApplication>
@@ -63,6 +64,17 @@ bool TZpClipboardCommands::CanPaste() const {
 }
 
 bool TZpClipboardCommands::ToEditor(const char* slot) {
+    // An object edited in place takes the commands, wherever the focus is.
+    if (auto* editor = Supports<IZpEdit>(FArea.Session().EditedObject())) {
+        const QByteArray name(slot);
+        if (name == "cut")
+            editor->Cut();
+        else if (name == "copy")
+            editor->Copy();
+        else
+            editor->Paste();
+        return true;
+    }
     QWidget* focus = QApplication::focusWidget();
     if (!focus || focus == &FArea || !FArea.isAncestorOf(focus))
         return false;

@@ -35,7 +35,8 @@ public:
     [[nodiscard]] TZpPasteView PasteView() const;
 
 private:
-    /// The in-place editor's slot run; false when no editor has the focus.
+    /// The object edited in place, or else the focused editor below the area,
+    /// runs the command (slot "cut", "copy" or "paste"); false when neither is.
     bool ToEditor(const char* slot);
 
     TZpDesignArea& FArea;

@@ -53,7 +53,23 @@ TZpDesignArea::~TZpDesignArea() {
         FTool->Deactivate();
 }
 
+void TZpDesignArea::EndInPlaceEdit() {
+    if (!FSession.IsEditing())
+        return;
+    const TZpObjectPtr object = FSession.EditedObject();
+    try {
+        FSession.EndInPlaceEdit();
+    } catch (const std::exception& e) {
+        ZpDialogs().MessageBox(TZpMsgKind::Error, QString::fromUtf8(e.what()), TZpButtons::Ok, TZpAnswer::Ok);
+    }
+    InvalidateObject(object, false);
+    // The keys go back to the label.
+    if (!hasFocus() && (!QApplication::focusWidget() || isAncestorOf(QApplication::focusWidget())))
+        setFocus();
+}
+
 void TZpDesignArea::SetTool(TZpTool* tool) {
+    EndInPlaceEdit();
     if (tool == FTool)
         return;
     if (FTool)
@@ -129,6 +145,7 @@ void TZpDesignArea::SetZoom(int percent) {
     percent = std::clamp(percent, kMinZoom, kMaxZoom);
     if (percent == Zoom())
         return;
+    EndInPlaceEdit();
     FSession.Environment().SetScale(percent);
     const int ruler = RulerPixels();
     const QSize label = LabelScreenSize();
@@ -438,6 +455,7 @@ void TZpDesignArea::resizeEvent(QResizeEvent* event) {
 }
 
 void TZpDesignArea::scrollContentsBy(int, int) {
+    EndInPlaceEdit();
     SetRulerMarks({-1, -1});
     InvalidateWholeLayer();
 }
@@ -464,6 +482,11 @@ TZpPointerEvent TZpDesignArea::PointerEvent(const QMouseEvent& event, bool snap)
 void TZpDesignArea::mousePressEvent(QMouseEvent* event) {
     if (FSession.IsLocked() || (!FTool && event->button() != Qt::LeftButton))
         return;
+    // A press beside an open editor only ends the edit.
+    if (FSession.IsEditing()) {
+        EndInPlaceEdit();
+        return;
+    }
     const QPoint p = event->position().toPoint();
     const int ruler = RulerPixels();
     if (p.x() < ruler && p.y() < ruler) {
@@ -599,7 +622,9 @@ void TZpDesignArea::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TZpDesignArea::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (FTool && !FSession.IsLocked())
+    if (FSession.IsEditing())
+        mousePressEvent(event);
+    else if (FTool && !FSession.IsLocked())
         FTool->MouseDoubleClick(PointerEvent(*event, false));
     else
         mousePressEvent(event);

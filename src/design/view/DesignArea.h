@@ -77,6 +77,10 @@ public:
     /// the guides are locked.
     [[nodiscard]] std::optional<QCursor> GuideCursorAt(TPoint label) const;
 
+    /// Ends the in-place edit, if one is open; what the editor could not
+    /// store is reported in a message box.
+    void EndInPlaceEdit();
+
     // Repainting (for the tools).
     /// Scroll ranges recomputed, the whole area repainted.
     void RefreshView();

@@ -188,6 +188,9 @@ class IZpEdit : public virtual IZpUnknown {
 public:
     virtual void BeginEdit(QWidget* parent, const TRect& rect) = 0;
     virtual void EndEdit() = 0;
+    /// Whether an editor stays open after BeginEdit returned; an editor that
+    /// is a dialog has done its work by then.
+    [[nodiscard]] virtual bool IsEditing() const { return false; }
     virtual void Cut() = 0;
     virtual void Copy() = 0;
     virtual void Paste() = 0;

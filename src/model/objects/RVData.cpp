@@ -146,6 +146,10 @@ bool TZpRVData::HasRuns() const {
                        [](const TZpParagraph& p) { return !p.Runs.empty(); });
 }
 
+TZpTextStyle ChangedTextStyle(const TZpTextStyle& style, TZpStyleChange change, const TZpTextStyle& value) {
+    return Changed(style, change, value);
+}
+
 void TZpRVData::ChangeAllRuns(TZpStyleChange change, const TZpTextStyle& value) {
     // Each style in use is converted once; runs naming a style the sheet
     // lacks are left alone (they draw in the first style).

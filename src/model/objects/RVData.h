@@ -55,6 +55,11 @@ enum class TZpStyleChange : uint8_t {
     ShiftDown = 14,
 };
 
+/// style with one change applied; value holds the face, size or colour the
+/// change sets (the whole font for Font), the other kinds ignore it.
+[[nodiscard]] TZpTextStyle ChangedTextStyle(const TZpTextStyle& style, TZpStyleChange change,
+                                            const TZpTextStyle& value);
+
 /// A text object's document: the style sheet (text styles and the four
 /// paragraph styles), paragraphs of runs, the two leading corrections and
 /// the formatted layout. Every change of the style sheet or the text goes

@@ -73,6 +73,9 @@ public:
     /// Refused with a message for a face that cannot be rotated when the
     /// owner is rotated.
     void SetName(const QString& name) override;
+    /// The face as given, without the rotation check (a format taken from text
+    /// that already shows it).
+    void SetNameExact(const QString& name) { FName = name; }
     [[nodiscard]] int32_t GetSize() const override { return FSize; }
     void SetSize(int32_t size) override { FSize = size; }
     [[nodiscard]] uint8_t GetStyle() const override { return FStyle; }

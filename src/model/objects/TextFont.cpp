@@ -6,6 +6,19 @@
 
 namespace zp {
 
+namespace {
+
+// While the object is edited in place a change goes to the editor's
+// selection; otherwise to every run of the text.
+void ChangeRuns(TZpTextObject& owner, TZpStyleChange change, const TZpTextStyle& value) {
+    if (owner.Editor())
+        owner.ApplyToEditor([&](IZpTextEditor& editor) { editor.ChangeStyle(change, value); });
+    else
+        owner.RVData().ChangeAllRuns(change, value);
+}
+
+} // namespace
+
 void* TZpTextFont::QueryInterface(const std::type_info& iid) {
     return FOwner.QueryInterface(iid);
 }
@@ -21,7 +34,7 @@ void TZpTextFont::SetName(const QString& name) {
         return; // refused for a rotated object
     TZpTextStyle value;
     value.FontName = name;
-    FOwner.RVData().ChangeAllRuns(TZpStyleChange::Face, value);
+    ChangeRuns(FOwner, TZpStyleChange::Face, value);
 }
 
 int32_t TZpTextFont::GetSize() const {
@@ -35,7 +48,7 @@ void TZpTextFont::SetSize(int32_t size) {
     font.SetSize(size);
     TZpTextStyle value;
     value.Size = size;
-    doc.ChangeAllRuns(TZpStyleChange::Size, value);
+    ChangeRuns(FOwner, TZpStyleChange::Size, value);
     // Without custom leading the leading follows the size. A font of size 0
     // (nothing sets one, but a file may hold it) has no ratio to keep.
     if (!doc.CustomLeading && oldSize != 0) {
@@ -59,7 +72,7 @@ void TZpTextFont::SetColor(TColor color) {
     FOwner.Font().SetColor(color);
     TZpTextStyle value;
     value.Color = color;
-    FOwner.RVData().ChangeAllRuns(TZpStyleChange::Color, value);
+    ChangeRuns(FOwner, TZpStyleChange::Color, value);
 }
 
 uint8_t TZpTextFont::GetAlignment() const {
@@ -68,22 +81,25 @@ uint8_t TZpTextFont::GetAlignment() const {
 
 void TZpTextFont::SetAlignment(uint8_t alignment) {
     FOwner.Font().SetAlignment(alignment);
-    FOwner.RVData().SetAllParaStyles(alignment);
+    if (FOwner.Editor())
+        FOwner.ApplyToEditor([&](IZpTextEditor& editor) { editor.SetParaStyle(alignment); });
+    else
+        FOwner.RVData().SetAllParaStyles(alignment);
 }
 
 void TZpTextFont::SetBold(bool on) {
     FOwner.Font().SetBold(on);
-    FOwner.RVData().ChangeAllRuns(on ? TZpStyleChange::AddBold : TZpStyleChange::RemoveBold, {});
+    ChangeRuns(FOwner, on ? TZpStyleChange::AddBold : TZpStyleChange::RemoveBold, {});
 }
 
 void TZpTextFont::SetItalic(bool on) {
     FOwner.Font().SetItalic(on);
-    FOwner.RVData().ChangeAllRuns(on ? TZpStyleChange::AddItalic : TZpStyleChange::RemoveItalic, {});
+    ChangeRuns(FOwner, on ? TZpStyleChange::AddItalic : TZpStyleChange::RemoveItalic, {});
 }
 
 void TZpTextFont::SetUnderline(bool on) {
     FOwner.Font().SetUnderline(on);
-    FOwner.RVData().ChangeAllRuns(on ? TZpStyleChange::AddUnderline : TZpStyleChange::RemoveUnderline, {});
+    ChangeRuns(FOwner, on ? TZpStyleChange::AddUnderline : TZpStyleChange::RemoveUnderline, {});
 }
 
 void TZpTextFont::LoadFromStream(TZpReader& reader) {

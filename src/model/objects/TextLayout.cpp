@@ -227,55 +227,39 @@ const TZpTextLayout::TFontEntry& TZpTextLayout::FontFor(const TZpTextStyle& styl
     return *FFonts.back();
 }
 
-void TZpTextLayout::Format(const TZpRVData& doc, int32_t width, int32_t visibleHeight, int dpi) {
-    const TKey key{doc.Revision(),    width, visibleHeight, dpi, doc.CustomLeadingSize, doc.SkipFirstLeading,
-                   doc.CustomLeading, &doc};
-    if (key == FKey)
-        return;
-    FKey = key;
-    ++FFormatCount;
-    FItems.clear();
-    // Fonts are only let go between formats, which hold on to them.
-    constexpr size_t kFontsKept = 16;
-    if (FFonts.size() > kFontsKept)
-        FFonts.clear();
+namespace {
 
-    const std::vector<TZpTextStyle>& styles = doc.TextStyles();
-    std::vector<const TFontInfo*> fonts(styles.size() + 1);
-    const auto fontOf = [&](int32_t style) -> const TFontInfo& {
-        const size_t index = style >= 0 && size_t(style) < styles.size() ? size_t(style) : styles.size();
-        if (!fonts[index])
-            fonts[index] = &FontFor(index < styles.size() ? styles[index] : TZpTextStyle{}, dpi).Info;
-        return *fonts[index];
-    };
+/// The font of each text style, made when first asked for; styles the sheet
+/// lacks take the default style.
+class TFontCache {
+public:
+    using TMake = std::function<const TFontInfo&(const TZpTextStyle&)>;
+    TFontCache(const std::vector<TZpTextStyle>& styles, TMake make)
+        : FStyles(styles), FMake(std::move(make)), FFonts(styles.size() + 1) {}
+    const TFontInfo& operator()(int32_t style) {
+        const size_t index = style >= 0 && size_t(style) < FStyles.size() ? size_t(style) : FStyles.size();
+        if (!FFonts[index])
+            FFonts[index] = &FMake(index < FStyles.size() ? FStyles[index] : TZpTextStyle{});
+        return *FFonts[index];
+    }
 
-    const int32_t leadTerm = Round((doc.CustomLeadingSize - 25) / 720.0 * dpi);
-    int32_t firstLeading = 0; // M: the largest internal leading + 1 up to the first item of line 2
-    bool firstLeadingDone = false;
-    const auto correctedTop = [&](const TZpTextItem& item) {
-        int64_t top = item.Top;
-        if (doc.SkipFirstLeading)
-            top -= firstLeading;
-        if (doc.CustomLeading)
-            top += int64_t(leadTerm - item.InternalLeading - item.ExternalLeading - item.Ascent) *
-                   (item.Line - 1);
-        return top;
-    };
+private:
+    const std::vector<TZpTextStyle>& FStyles;
+    TMake FMake;
+    std::vector<const TFontInfo*> FFonts;
+};
 
-    int32_t lineTop = 0;
-    int lineNo = 0;
-    int64_t previousTop = 0;
-    bool stop = false;
-    for (const TZpParagraph& paragraph : doc.Paragraphs()) {
-        if (stop)
-            break;
-        // The paragraph as one string, measured in segments of one style each.
-        QString text;
-        std::vector<TSegment> segments;
+/// One paragraph as a single string, cut into measuring segments of one
+/// style and one writing direction each. Segments are measured in order, as
+/// far as the lines reach, so a long paragraph below the visible area costs
+/// nothing.
+class TParagraphText {
+public:
+    TParagraphText(const TZpParagraph& paragraph, TFontCache& fonts) {
         for (const TZpRun& run : paragraph.Runs) {
             const QString runText = Sanitized(run.Text);
-            const qsizetype base = text.size();
-            text += runText;
+            const qsizetype base = FText.size();
+            FText += runText;
             qsizetype from = 0;
             do {
                 int direction = 0;
@@ -285,154 +269,265 @@ void TZpTextLayout::Format(const TZpRVData& doc, int32_t width, int32_t visibleH
                 seg.From = base + from;
                 seg.Len = end - from;
                 seg.Style = run.Style;
-                seg.Font = &fontOf(run.Style);
-                segments.push_back(std::move(seg));
+                seg.Font = &fonts(run.Style);
+                FSegments.push_back(std::move(seg));
                 from = end;
             } while (from < runText.size());
         }
-        if (segments.empty()) {
+        if (FSegments.empty()) {
             TSegment seg;
-            seg.Font = &fontOf(0);
-            segments.push_back(std::move(seg));
+            seg.Font = &fonts(0);
+            FSegments.push_back(std::move(seg));
         }
-        // Segments are measured in order, as far as the lines reach.
-        size_t measured = 0;
-        const auto measureTo = [&](size_t index) {
-            for (; measured <= index && measured < segments.size(); ++measured) {
-                TSegment& seg = segments[measured];
-                Measure(seg, text);
-                seg.BaseX = measured == 0 ? 0.0 : segments[measured - 1].BaseX + segments[measured - 1].Width;
-            }
+    }
+
+    [[nodiscard]] const QString& Text() const { return FText; }
+    [[nodiscard]] std::vector<TSegment>& Segments() { return FSegments; }
+
+    void MeasureTo(size_t index) {
+        for (; FMeasured <= index && FMeasured < FSegments.size(); ++FMeasured) {
+            TSegment& seg = FSegments[FMeasured];
+            Measure(seg, FText);
+            seg.BaseX =
+                FMeasured == 0 ? 0.0 : FSegments[FMeasured - 1].BaseX + FSegments[FMeasured - 1].Width;
+        }
+    }
+    const TSegment& SegmentAt(qsizetype i) {
+        auto it = std::upper_bound(FSegments.begin(), FSegments.end(), i,
+                                   [](qsizetype v, const TSegment& s) { return v < s.From; });
+        const size_t index = it == FSegments.begin() ? 0 : size_t(it - FSegments.begin()) - 1;
+        MeasureTo(index);
+        return FSegments[index];
+    }
+    /// The logical x of character position i from the paragraph's start.
+    double XAt(qsizetype i) {
+        const auto at = [&] {
+            const TSegment& seg = SegmentAt(i);
+            return seg.BaseX + seg.Offset(std::min(i - seg.From, seg.Len));
         };
-        const auto segmentAt = [&](qsizetype i) -> const TSegment& {
-            auto it = std::upper_bound(segments.begin(), segments.end(), i,
-                                       [](qsizetype v, const TSegment& s) { return v < s.From; });
-            const size_t index = it == segments.begin() ? 0 : size_t(it - segments.begin()) - 1;
-            measureTo(index);
-            return segments[index];
-        };
+        if (i < 0 || i > FText.size())
+            return at();
         // Line breaking asks for the same positions again and again.
-        std::vector<double> xs(size_t(text.size()) + 1, std::numeric_limits<double>::quiet_NaN());
-        const auto xAt = [&](qsizetype i) {
-            const auto at = [&] {
-                const TSegment& seg = segmentAt(i);
-                return seg.BaseX + seg.Offset(std::min(i - seg.From, seg.Len));
-            };
-            if (i < 0 || i > text.size())
-                return at();
-            double& x = xs[size_t(i)];
-            if (std::isnan(x))
-                x = at();
-            return x;
-        };
-        const auto advance = [&](qsizetype a, qsizetype b) { return xAt(b) - xAt(a); };
+        if (FXs.empty())
+            FXs.assign(size_t(FText.size()) + 1, std::numeric_limits<double>::quiet_NaN());
+        double& x = FXs[size_t(i)];
+        if (std::isnan(x))
+            x = at();
+        return x;
+    }
+    double Advance(qsizetype a, qsizetype b) { return XAt(b) - XAt(a); }
 
-        const TZpLineBreaker breaker(text, width, advance);
-        const int32_t alignment = doc.Alignment(paragraph.ParaStyle);
-        bool firstLine = true; // an empty paragraph still has its one line
-        for (qsizetype s = 0, e = 0; !stop && (firstLine || s < text.size()); s = e, firstLine = false) {
-            e = breaker.NextLine(s);
-            qsizetype visibleEnd = e;
-            while (visibleEnd > s && text[visibleEnd - 1] == u' ')
-                --visibleEnd;
-            const double lineWidth = advance(s, visibleEnd);
-            double x0 = 0;
-            if (alignment == taRight)
-                x0 = width - lineWidth;
-            else if (alignment == taCenter)
-                x0 = (width - lineWidth) / 2;
-            double spaceExtra = 0;
-            if (alignment == taJustify && e < text.size() && lineWidth < width) {
-                const qsizetype spaces = std::count(text.begin() + s, text.begin() + visibleEnd, u' ');
-                if (spaces > 0)
-                    spaceExtra = (width - lineWidth) / double(spaces);
-            }
-            const auto spacesBefore = [&](qsizetype i) {
-                return spaceExtra == 0
-                           ? 0.0
-                           : double(std::count(text.begin() + s, text.begin() + i, u' ')) * spaceExtra;
-            };
+private:
+    QString FText;
+    std::vector<TSegment> FSegments;
+    size_t FMeasured = 0;
+    std::vector<double> FXs;
+};
 
-            ++lineNo;
-            const size_t firstItem = FItems.size();
-            for (const TSegment& seg : segments) {
-                if (seg.From > std::max(s, visibleEnd))
-                    break;
-                measureTo(size_t(&seg - segments.data()));
-                const qsizetype a = std::max(s, seg.From);
-                const qsizetype b = std::min(visibleEnd, seg.From + seg.Len);
-                const bool emptyLine = visibleEnd == s && &seg == &segmentAt(s);
-                if (a >= b && !emptyLine)
-                    continue;
-                TZpTextItem item;
-                item.Line = lineNo;
-                item.StartsLine = FItems.size() == firstItem;
-                item.Style = seg.Style;
-                item.X = x0 + xAt(a) - xAt(s) + spacesBefore(a);
-                item.Ascent = seg.Font->Ascent;
-                item.Descent = seg.Font->Descent;
-                item.InternalLeading = seg.Font->InternalLeading;
-                item.ExternalLeading = seg.Font->ExternalLeading;
-                item.Shift = seg.Font->Shift;
-                item.Color = seg.Font->Color;
-                // Justified lines are drawn word by word, each word moved by the
-                // extra space before it.
-                for (qsizetype pa = a; pa < b;) {
-                    qsizetype pb = b;
-                    if (spaceExtra != 0)
-                        for (qsizetype i = pa; i < b; ++i)
-                            if (text[i] == u' ') {
-                                pb = i + 1;
-                                break;
-                            }
-                    const QTextLine line = seg.Layout->lineAt(0);
-                    const double left =
-                        std::min(line.cursorToX(int(pa - seg.From)), line.cursorToX(int(pb - seg.From)));
-                    const double dx = x0 + xAt(pa) - xAt(s) + spacesBefore(pa) - left;
-                    const QList<QGlyphRun> runs = seg.Layout->glyphRuns(int(pa - seg.From), int(pb - pa));
-                    for (const QGlyphRun& run : runs)
-                        item.Pieces.push_back(TZpGlyphPiece{QPointF(dx, -seg.Baseline), run, {}, {}});
-                    if (runs.size() == 1 && !runs.front().isRightToLeft() &&
-                        !runs.front().positions().isEmpty()) {
-                        item.Pieces.back().Text = text.mid(pa, pb - pa);
-                        item.Pieces.back().Font = seg.Font->Font;
-                    }
-                    pa = pb;
-                }
-                FItems.push_back(std::move(item));
-            }
-            int32_t ascent = 0, descent = 0;
-            for (size_t i = firstItem; i < FItems.size(); ++i) {
-                ascent = std::max(ascent, FItems[i].Ascent + std::max(0, FItems[i].Shift));
-                descent = std::max(descent, FItems[i].Descent + std::max(0, -FItems[i].Shift));
-            }
-            for (size_t i = firstItem; i < FItems.size(); ++i)
-                FItems[i].Top = lineTop + ascent - FItems[i].Ascent;
-            lineTop += ascent + descent;
+/// The two corrections of the line spacing: the first line's leading
+/// removed (M, the largest internal leading + 1 up to the first item of
+/// line 2) and a custom leading that moves line j by (j - 1) times the
+/// difference between it and each item's own font height.
+class TLeadingCorrection {
+public:
+    TLeadingCorrection(const TZpRVData& doc, int dpi)
+        : FSkipFirst(doc.SkipFirstLeading), FCustom(doc.CustomLeading),
+          FLeadTerm(Round((doc.CustomLeadingSize - 25) / 720.0 * dpi)) {}
 
-            // Leading correction 1 looks at the items up to the first of line 2.
-            for (size_t i = firstItem; i < FItems.size() && !firstLeadingDone; ++i) {
-                firstLeading = std::max(firstLeading, FItems[i].InternalLeading + 1);
-                firstLeadingDone = i > 0 && FItems[i].StartsLine;
-            }
-            // Lines that the corrections leave below the visible area, moving
-            // further down, need not be formatted at all.
-            int64_t top = INT64_MAX;
-            for (size_t i = firstItem; i < FItems.size(); ++i)
-                top = std::min(top, correctedTop(FItems[i]));
-            stop = lineNo >= 3 && top > visibleHeight && top > previousTop;
-            previousTop = top;
-            if (lineNo >= kMaxLines) {
-                qCInfo(lcTextLayout) << "text cut after" << kMaxLines << "lines";
-                stop = true;
-            }
+    /// Sees the items of one more placed line.
+    void Note(const std::vector<TZpTextItem>& items, size_t firstItem) {
+        for (size_t i = firstItem; i < items.size() && !FFirstDone; ++i) {
+            FFirstLeading = std::max(FFirstLeading, items[i].InternalLeading + 1);
+            FFirstDone = i > 0 && items[i].StartsLine;
         }
+    }
+    [[nodiscard]] int64_t Top(const TZpTextItem& item) const {
+        int64_t top = item.Top;
+        if (FSkipFirst)
+            top -= FFirstLeading;
+        if (FCustom)
+            top += int64_t(FLeadTerm - item.InternalLeading - item.ExternalLeading - item.Ascent) *
+                   (item.Line - 1);
+        return top;
+    }
+    static int32_t Clamped(int64_t top) {
+        return int32_t(std::clamp<int64_t>(top, INT32_MIN / 2, INT32_MAX / 2));
+    }
+
+private:
+    bool FSkipFirst, FCustom;
+    int32_t FLeadTerm;
+    int32_t FFirstLeading = 0;
+    bool FFirstDone = false;
+};
+
+} // namespace
+
+/// Places the lines of one paragraph under the lines before it.
+struct TZpTextLayout::TPlacer {
+    TZpTextLayout& Layout;
+    const TZpRVData& Doc;
+    int32_t Width;
+    int32_t VisibleHeight;
+    TLeadingCorrection& Leading;
+    int32_t ParagraphIndex = 0;
+    int32_t LineTop = 0;
+    int LineNo = 0;
+    int64_t PreviousTop = 0;
+
+    /// False once the lines left are below the visible area (or too many).
+    bool Place(TParagraphText& para);
+};
+
+bool TZpTextLayout::TPlacer::Place(TParagraphText& para) {
+    std::vector<TZpTextItem>& items = Layout.FItems;
+    const QString& text = para.Text();
+    const auto advance = [&](qsizetype a, qsizetype b) { return para.Advance(a, b); };
+    const TZpLineBreaker breaker(text, Width, advance);
+    const int32_t alignment = Doc.Alignment(Doc.Paragraphs()[size_t(ParagraphIndex)].ParaStyle);
+    bool firstLine = true; // an empty paragraph still has its one line
+    for (qsizetype s = 0, e = 0; firstLine || s < text.size(); s = e, firstLine = false) {
+        e = breaker.NextLine(s);
+        qsizetype visibleEnd = e;
+        while (visibleEnd > s && text[visibleEnd - 1] == u' ')
+            --visibleEnd;
+        const double lineWidth = advance(s, visibleEnd);
+        double x0 = 0;
+        if (alignment == taRight)
+            x0 = Width - lineWidth;
+        else if (alignment == taCenter)
+            x0 = (Width - lineWidth) / 2;
+        double spaceExtra = 0;
+        if (alignment == taJustify && e < text.size() && lineWidth < Width) {
+            const qsizetype spaces = std::count(text.begin() + s, text.begin() + visibleEnd, u' ');
+            if (spaces > 0)
+                spaceExtra = (Width - lineWidth) / double(spaces);
+        }
+        const auto spacesBefore = [&](qsizetype i) {
+            return spaceExtra == 0
+                       ? 0.0
+                       : double(std::count(text.begin() + s, text.begin() + i, u' ')) * spaceExtra;
+        };
+        // Where the caret stands before each character of the line.
+        const auto caretX = [&](qsizetype i) { return x0 + para.XAt(i) - para.XAt(s) + spacesBefore(i); };
+
+        ++LineNo;
+        const size_t firstItem = items.size();
+        for (const TSegment& seg : para.Segments()) {
+            if (seg.From > std::max(s, visibleEnd))
+                break;
+            para.MeasureTo(size_t(&seg - para.Segments().data()));
+            const qsizetype a = std::max(s, seg.From);
+            const qsizetype b = std::min(visibleEnd, seg.From + seg.Len);
+            const bool emptyLine = visibleEnd == s && &seg == &para.SegmentAt(s);
+            if (a >= b && !emptyLine)
+                continue;
+            TZpTextItem item;
+            item.Line = LineNo;
+            item.StartsLine = items.size() == firstItem;
+            item.Style = seg.Style;
+            item.X = caretX(a);
+            item.Ascent = seg.Font->Ascent;
+            item.Descent = seg.Font->Descent;
+            item.InternalLeading = seg.Font->InternalLeading;
+            item.ExternalLeading = seg.Font->ExternalLeading;
+            item.Shift = seg.Font->Shift;
+            item.Color = seg.Font->Color;
+            // Justified lines are drawn word by word, each word moved by the
+            // extra space before it.
+            for (qsizetype pa = a; pa < b;) {
+                qsizetype pb = b;
+                if (spaceExtra != 0)
+                    for (qsizetype i = pa; i < b; ++i)
+                        if (text[i] == u' ') {
+                            pb = i + 1;
+                            break;
+                        }
+                const QTextLine line = seg.Layout->lineAt(0);
+                const double left =
+                    std::min(line.cursorToX(int(pa - seg.From)), line.cursorToX(int(pb - seg.From)));
+                const double dx = caretX(pa) - left;
+                const QList<QGlyphRun> runs = seg.Layout->glyphRuns(int(pa - seg.From), int(pb - pa));
+                for (const QGlyphRun& run : runs)
+                    item.Pieces.push_back(TZpGlyphPiece{QPointF(dx, -seg.Baseline), run, {}, {}});
+                if (runs.size() == 1 && !runs.front().isRightToLeft() &&
+                    !runs.front().positions().isEmpty()) {
+                    item.Pieces.back().Text = text.mid(pa, pb - pa);
+                    item.Pieces.back().Font = seg.Font->Font;
+                }
+                pa = pb;
+            }
+            items.push_back(std::move(item));
+        }
+        int32_t ascent = 0, descent = 0;
+        for (size_t i = firstItem; i < items.size(); ++i) {
+            ascent = std::max(ascent, items[i].Ascent + std::max(0, items[i].Shift));
+            descent = std::max(descent, items[i].Descent + std::max(0, -items[i].Shift));
+        }
+        for (size_t i = firstItem; i < items.size(); ++i)
+            items[i].Top = LineTop + ascent - items[i].Ascent;
+        if (Layout.FKey.Carets) {
+            TZpTextLine line;
+            line.Paragraph = ParagraphIndex;
+            line.From = s;
+            line.To = e;
+            line.Top = LineTop;
+            line.Height = ascent + descent;
+            line.FirstItem = firstItem;
+            line.ItemCount = items.size() - firstItem;
+            for (qsizetype i = s; i <= e; ++i)
+                line.CaretX.push_back(caretX(i));
+            Layout.FLines.push_back(std::move(line));
+        }
+        LineTop += ascent + descent;
+
+        Leading.Note(items, firstItem);
+        // Lines that the corrections leave below the visible area, moving
+        // further down, need not be formatted at all.
+        int64_t top = INT64_MAX;
+        for (size_t i = firstItem; i < items.size(); ++i)
+            top = std::min(top, Leading.Top(items[i]));
+        const bool below = LineNo >= 3 && top > VisibleHeight && top > PreviousTop;
+        PreviousTop = top;
+        if (LineNo >= kMaxLines) {
+            qCInfo(lcTextLayout) << "text cut after" << kMaxLines << "lines";
+            return false;
+        }
+        if (below)
+            return false;
+    }
+    return true;
+}
+
+void TZpTextLayout::Format(const TZpRVData& doc, int32_t width, int32_t visibleHeight, int dpi, bool carets) {
+    const TKey key{doc.Revision(),    width,  visibleHeight, dpi, doc.CustomLeadingSize, doc.SkipFirstLeading,
+                   doc.CustomLeading, carets, &doc};
+    if (key == FKey)
+        return;
+    FKey = key;
+    ++FFormatCount;
+    FItems.clear();
+    FLines.clear();
+
+    // Fonts are only let go between formats, which hold on to them.
+    constexpr size_t kFontsKept = 16;
+    if (FFonts.size() > kFontsKept)
+        FFonts.clear();
+    TFontCache fonts(doc.TextStyles(),
+                     [this, dpi](const TZpTextStyle& style) -> const TFontInfo& { return FontFor(style, dpi).Info; });
+    TLeadingCorrection leading(doc, dpi);
+    TPlacer placer{*this, doc, width, visibleHeight, leading};
+    for (const TZpParagraph& paragraph : doc.Paragraphs()) {
+        TParagraphText para(paragraph, fonts);
+        if (!placer.Place(para))
+            break;
+        ++placer.ParagraphIndex;
     }
 
     FInkBounds = QRectF();
     FDecorated = false;
     for (TZpTextItem& item : FItems) {
-        item.Top = int32_t(std::clamp<int64_t>(correctedTop(item), INT32_MIN / 2, INT32_MAX / 2));
+        item.Top = TLeadingCorrection::Clamped(leading.Top(item));
         const double baseline = double(item.Top) + item.Ascent - item.Shift;
         for (const TZpGlyphPiece& piece : item.Pieces) {
             const QGlyphRun& run = piece.Glyphs;
@@ -450,6 +545,50 @@ void TZpTextLayout::Format(const TZpRVData& doc, int32_t width, int32_t visibleH
             }
         }
     }
+    // A line moves with its items; its top is the highest of them.
+    for (TZpTextLine& line : FLines) {
+        int64_t top = INT64_MAX, bottom = INT64_MIN;
+        for (size_t i = line.FirstItem; i < line.FirstItem + line.ItemCount; ++i) {
+            top = std::min<int64_t>(top, FItems[i].Top - std::max(0, FItems[i].Shift));
+            bottom = std::max<int64_t>(bottom, int64_t(FItems[i].Top) + FItems[i].Ascent + FItems[i].Descent +
+                                                   std::max(0, -FItems[i].Shift));
+        }
+        if (top <= bottom) {
+            line.Top = int32_t(top);
+            line.Height = int32_t(bottom - top);
+        }
+    }
+}
+
+const TZpTextLine* TZpTextLayout::LineOf(int32_t paragraph, qsizetype offset) const {
+    const TZpTextLine* found = nullptr;
+    for (const TZpTextLine& line : FLines) {
+        if (line.Paragraph > paragraph)
+            break;
+        if (line.Paragraph == paragraph && line.From <= offset)
+            found = &line;
+    }
+    return found;
+}
+
+TZpTextPosition TZpTextLayout::PositionAt(QPointF point) const {
+    if (FLines.empty())
+        return {};
+    // The line under the point, or the nearest above or below all lines.
+    const TZpTextLine* hit = &FLines.front();
+    for (const TZpTextLine& line : FLines)
+        if (point.y() >= line.Top)
+            hit = &line;
+    size_t best = 0;
+    for (size_t i = 1; i < hit->CaretX.size(); ++i)
+        if (std::abs(hit->CaretX[i] - point.x()) < std::abs(hit->CaretX[best] - point.x()))
+            best = i;
+    // The end of a wrapped line is the start of the next: the caret stays
+    // before the break, at its last character.
+    const bool wrapped = &*hit != &FLines.back() && (hit + 1)->Paragraph == hit->Paragraph;
+    if (wrapped && best + 1 == hit->CaretX.size() && best > 0)
+        --best;
+    return {hit->Paragraph, hit->From + qsizetype(best)};
 }
 
 void TZpTextLayout::Paint(QPainter& painter, QPointF offset) const {

@@ -48,6 +48,24 @@ struct TZpTextItem {
     std::vector<TZpGlyphPiece> Pieces;
 };
 
+/// One formatted line, kept for an editor that shows a caret on it.
+struct TZpTextLine {
+    int32_t Paragraph = 0;
+    qsizetype From = 0,
+              To = 0; ///< the paragraph's characters [From, To) on the line, trailing spaces included
+    int32_t Top = 0;  ///< after the leading corrections, label pixels
+    int32_t Height = 0;
+    size_t FirstItem = 0, ItemCount = 0;
+    std::vector<double> CaretX; ///< the caret's x before character From + i, for i = 0 .. To - From
+};
+
+/// A caret position: a paragraph and a character offset in it.
+struct TZpTextPosition {
+    int32_t Paragraph = 0;
+    qsizetype Offset = 0;
+    friend bool operator==(const TZpTextPosition&, const TZpTextPosition&) = default;
+};
+
 /// The formatting of a text document: line breaking at the delimiters, the
 /// alignment, the leading corrections and the glyphs to draw. Everything is
 /// computed once in label pixels with hinting off, from the fonts alone and
@@ -64,12 +82,23 @@ public:
     /// Formats doc to a wrapping width in label pixels at dpi label pixels
     /// per inch. Lines wholly below visibleHeight (after the corrections) may
     /// be left out. Nothing is done when nothing changed since the last call.
-    void Format(const TZpRVData& doc, int32_t width, int32_t visibleHeight, int dpi);
+    /// With carets the lines and their caret positions are kept too (Lines()).
+    /// Formatting is three steps: each paragraph is cut into measuring
+    /// segments, its lines are broken and placed under the lines before, and
+    /// the leading corrections move the placed items last.
+    void Format(const TZpRVData& doc, int32_t width, int32_t visibleHeight, int dpi, bool carets = false);
     /// Draws the items on a painter already in document coordinates.
     /// Draws the glyphs, moved by offset.
     void Paint(QPainter& painter, QPointF offset = {}) const;
 
     [[nodiscard]] const std::vector<TZpTextItem>& Items() const { return FItems; }
+    /// The lines of the last formatting with carets, in order; empty without.
+    [[nodiscard]] const std::vector<TZpTextLine>& Lines() const { return FLines; }
+    /// The line that shows the caret before character offset of paragraph
+    /// (at a wrap, the line that starts there), or null.
+    [[nodiscard]] const TZpTextLine* LineOf(int32_t paragraph, qsizetype offset) const;
+    /// The caret position nearest a point in document coordinates.
+    [[nodiscard]] TZpTextPosition PositionAt(QPointF point) const;
     /// Where the glyphs put ink, in the coordinates Paint draws in (before
     /// its offset); empty when nothing is drawn.
     [[nodiscard]] QRectF InkBounds() const { return FInkBounds; }
@@ -83,18 +112,19 @@ private:
     struct TKey {
         uint64_t Revision = ~uint64_t(0);
         int32_t Width = 0, VisibleHeight = 0, Dpi = 0, CustomLeadingSize = 0;
-        bool SkipFirstLeading = false, CustomLeading = false;
+        bool SkipFirstLeading = false, CustomLeading = false, Carets = false;
         const void* Doc = nullptr;
         friend bool operator==(const TKey&, const TKey&) = default;
     };
+    struct TPlacer;
     struct TFontEntry;
-    /// The fonts of the styles formatted lately: a merge formats the same
-    /// styles for every record, and finding a font is dear.
+    /// The font of a style at a dpi, kept from one formatting to the next
+    /// (a print run formats the same styles for every record).
     const TFontEntry& FontFor(const TZpTextStyle& style, int dpi);
-
     TKey FKey;
     std::vector<std::unique_ptr<TFontEntry>> FFonts;
     std::vector<TZpTextItem> FItems;
+    std::vector<TZpTextLine> FLines;
     QRectF FInkBounds;
     bool FDecorated = false;
     int FFormatCount = 0;

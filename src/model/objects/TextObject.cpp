@@ -16,6 +16,19 @@ Q_LOGGING_CATEGORY(lcTextObject, "zentaprint.model.text")
 
 namespace zp {
 
+namespace {
+
+TZpTextEditorFactory& EditorFactory() {
+    static TZpTextEditorFactory factory;
+    return factory;
+}
+
+} // namespace
+
+void SetTextEditorFactory(TZpTextEditorFactory factory) {
+    EditorFactory() = std::move(factory);
+}
+
 TZpTextObject::TZpTextObject() {
     FFillStyle.SetColor(clWhite);
     FFillStyle.SetStyle(bsClear);
@@ -40,6 +53,11 @@ TZpTextObject::TZpTextObject() {
     Rebuild();
 }
 
+TZpTextObject::~TZpTextObject() {
+    if (FEditor)
+        FEditor->Close();
+}
+
 void* TZpTextObject::QueryInterface(const std::type_info& iid) {
     if (iid == typeid(IZpFont))
         return static_cast<IZpFont*>(&FFontIntf);
@@ -61,6 +79,8 @@ void* TZpTextObject::QueryInterface(const std::type_info& iid) {
         return static_cast<IZpTextShift*>(this);
     if (iid == typeid(IZpEditZoom))
         return static_cast<IZpEditZoom*>(this);
+    if (iid == typeid(IZpEdit))
+        return static_cast<IZpEdit*>(this);
     return TZpObject::QueryInterface(iid);
 }
 
@@ -132,7 +152,80 @@ void TZpTextObject::SetShift(uint8_t kind) {
     const TZpStyleChange change = kind == 1   ? TZpStyleChange::ShiftUp
                                   : kind == 2 ? TZpStyleChange::ShiftDown
                                               : TZpStyleChange::ShiftNone;
-    FRVData.ChangeAllRuns(change, {});
+    if (FEditor)
+        ApplyToEditor([&](IZpTextEditor& editor) { editor.ChangeStyle(change, {}); });
+    else
+        FRVData.ChangeAllRuns(change, {});
+}
+
+bool TZpTextObject::GetShifted() const {
+    if (!FEditor)
+        return false;
+    const int32_t shift = FEditor->CaretStyle().VShift;
+    return shift == 50 || shift == -50;
+}
+
+void TZpTextObject::BeginEdit(QWidget* parent, const TRect& rect) {
+    if (FEditor || !EditorFactory())
+        return;
+    FEditor = EditorFactory()(*this, parent, rect);
+    if (FEditor)
+        EditorCaretChanged();
+}
+
+void TZpTextObject::EndEdit() {
+    if (!FEditor)
+        return;
+    std::unique_ptr<IZpTextEditor> editor = std::move(FEditor);
+    editor->Close();
+    FEditZoom = 100;
+    TakeCaretFormat(*editor);
+    editor->SaveTo(FRVData);
+    FData.SetText(editor->PlainText());
+}
+
+void TZpTextObject::Cut() {
+    if (FEditor)
+        FEditor->Cut();
+}
+
+void TZpTextObject::Copy() {
+    if (FEditor)
+        FEditor->Copy();
+}
+
+void TZpTextObject::Paste() {
+    if (FEditor)
+        FEditor->Paste();
+}
+
+void TZpTextObject::EditorCaretChanged() {
+    if (FEditor && !FApplying)
+        TakeCaretFormat(*FEditor);
+}
+
+void TZpTextObject::TakeCaretFormat(const IZpTextEditor& editor) {
+    const TZpTextStyle caret = editor.CaretStyle();
+    // The face goes in as it is: the text already shows it, rotated or not.
+    FFont.SetNameExact(caret.FontName);
+    FFont.SetSize(caret.Size);
+    FFont.SetColor(caret.Color);
+    FFont.SetStyle(caret.Style);
+    FFont.SetAlignment(uint8_t(editor.CaretParaStyle()));
+}
+
+void TZpTextObject::ApplyToEditor(const std::function<void(IZpTextEditor&)>& change) {
+    if (!FEditor)
+        return;
+    const bool was = FApplying;
+    FApplying = true;
+    try {
+        change(*FEditor);
+    } catch (...) {
+        FApplying = was;
+        throw;
+    }
+    FApplying = was;
 }
 
 namespace {
@@ -151,6 +244,9 @@ const TZpLineStyle& NoOutline() {
 } // namespace
 
 void TZpTextObject::Draw(QPainter& canvas) {
+    // The editor shows the text while it is open.
+    if (FEditor)
+        return;
     const TRect b = FBounds;
     const int64_t width = int64_t(b.Right) - b.Left;
     const int64_t height = int64_t(b.Bottom) - b.Top;

@@ -20,10 +20,12 @@ class TZpTextObject : public TZpObject,
                       public IZpDataCallback,
                       public IZpRVData,
                       public IZpTextShift,
-                      public IZpEditZoom {
+                      public IZpEditZoom,
+                      public IZpEdit {
 public:
     /// Defaults from the store's "Text Settings"; the document is built from them.
     TZpTextObject();
+    ~TZpTextObject() override;
     void* QueryInterface(const std::type_info& iid) override;
     [[nodiscard]] QString GetClassName() const override { return QStringLiteral("TZpTextObject"); }
     [[nodiscard]] int CursorId() const override { return 2000; }
@@ -56,11 +58,31 @@ public:
     [[nodiscard]] int32_t GetCustomLeadingSize() const override { return FRVData.CustomLeadingSize; }
     void SetCustomLeadingSize(int32_t tenths) override { FRVData.CustomLeadingSize = tenths; }
 
-    [[nodiscard]] bool GetShifted() const override { return false; }
+    /// While editing: whether the caret's text style is shifted.
+    [[nodiscard]] bool GetShifted() const override;
     void SetShift(uint8_t kind) override;
 
     [[nodiscard]] int32_t GetEditZoom() const override { return FEditZoom; }
     void SetEditZoom(int32_t percent) override { FEditZoom = percent; }
+
+    /// Opens the rich-text editor (from the installed factory) on a copy of
+    /// the document and takes the caret's format into the font.
+    void BeginEdit(QWidget* parent, const TRect& rect) override;
+    /// The edited document comes back, its plain text becomes the static
+    /// text and the caret's format stays in the font.
+    void EndEdit() override;
+    [[nodiscard]] bool IsEditing() const override { return FEditor != nullptr; }
+    void Cut() override;
+    void Copy() override;
+    void Paste() override;
+    /// The open editor, or null.
+    [[nodiscard]] IZpTextEditor* Editor() const { return FEditor.get(); }
+    /// The editor's caret moved to another text or paragraph style: the font
+    /// follows (not while the object itself applies a change).
+    void EditorCaretChanged();
+    /// Runs a change the object makes to its editor; the caret notifications
+    /// it causes are not taken back into the font.
+    void ApplyToEditor(const std::function<void(IZpTextEditor&)>& change);
 
     /// The object's own font (the text object's IZpFont also formats the text).
     [[nodiscard]] TZpFont& Font() { return FFont; }
@@ -75,6 +97,8 @@ public:
     [[nodiscard]] TZpTextStyle FontStyle() const;
 
 private:
+    void TakeCaretFormat(const IZpTextEditor& editor);
+
     TZpFont FFont{this};
     TZpData FData{this};
     TZpFillStyle FFillStyle{this};
@@ -82,6 +106,8 @@ private:
     int32_t FRotation = 0;
     TZpRVData FRVData;
     int32_t FEditZoom = 100;
+    std::unique_ptr<IZpTextEditor> FEditor;
+    bool FApplying = false;
     TZpTextFont FFontIntf{*this};
     // What the last rebuild was made from, so that the same data again
     // leaves the document (and its formatting) alone.
