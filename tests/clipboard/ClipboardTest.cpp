@@ -160,6 +160,9 @@ TEST_F(ClipboardTest, DamagedBlocksLeaveTheLabelUnchanged) {
     const QByteArray good = ObjectsToMimeData({text}, 96)->data(QLatin1String(kObjectsMimeType));
     QByteArray wrongClass = good;
     wrongClass.replace("TZpTextObject", "TZpNoSuchThin");
+    TZpObjectPtr far = CreateObject(QStringLiteral("TZpRectangleObject"));
+    far->SetBoundsExact({2000000000, 0, 2000000010, 10});
+    const QByteArray farOff = ObjectsToMimeData({far}, 96)->data(QLatin1String(kObjectsMimeType));
     struct Case {
         const char* Name;
         QByteArray Block;
@@ -171,6 +174,7 @@ TEST_F(ClipboardTest, DamagedBlocksLeaveTheLabelUnchanged) {
         {"truncated", good.left(good.size() - 3), {}},
         {"unknown class", wrongClass, {}},
         {"garbage", QByteArray("\x01\xff\xff\xff\x7f garbage", 14), {}},
+        {"far off the label", farOff, InvalidClipboardBlockMessage()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);

@@ -278,6 +278,15 @@ TZpObjectList TZpClipboard::ReadBlock(const QByteArray& block) {
     TZpObjectList pasted;
     // The reader appends only a list it read whole, so a damaged block adds nothing.
     (void)ReadObjectList(pasted, buffer);
+    // Placing moves objects by offsets; coordinates past any real label
+    // would overflow on the way.
+    constexpr int32_t kMaxCoordinate = 1 << 24;
+    const auto far = [](int32_t v) { return v > kMaxCoordinate || v < -kMaxCoordinate; };
+    for (const TZpObjectPtr& o : pasted) {
+        const TRect b = o->GetBounds();
+        if (far(b.Left) || far(b.Top) || far(b.Right) || far(b.Bottom))
+            throw EZpError(InvalidClipboardBlockMessage());
+    }
     return pasted;
 }
 
