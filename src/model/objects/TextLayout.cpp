@@ -513,8 +513,9 @@ void TZpTextLayout::Format(const TZpRVData& doc, int32_t width, int32_t visibleH
     constexpr size_t kFontsKept = 16;
     if (FFonts.size() > kFontsKept)
         FFonts.clear();
-    TFontCache fonts(doc.TextStyles(),
-                     [this, dpi](const TZpTextStyle& style) -> const TFontInfo& { return FontFor(style, dpi).Info; });
+    TFontCache fonts(doc.TextStyles(), [this, dpi](const TZpTextStyle& style) -> const TFontInfo& {
+        return FontFor(style, dpi).Info;
+    });
     TLeadingCorrection leading(doc, dpi);
     TPlacer placer{*this, doc, width, visibleHeight, leading};
     for (const TZpParagraph& paragraph : doc.Paragraphs()) {
