@@ -21,8 +21,7 @@ const QString kTextClass = QStringLiteral("TZpTextObject");
 const QString kBarcodeClass = QStringLiteral("TZpBarcodeObject");
 
 bool MeetsRect(const TZpObjectPtr& object, const TRect& r) {
-    const TRect e = object->HitExtent();
-    if (e.Right < r.Left || e.Left > r.Right || e.Bottom < r.Top || e.Top > r.Bottom)
+    if (!Meets(object->HitExtent(), r))
         return false;
     const QRect area(QPoint(r.Left, r.Top), QPoint(r.Right, r.Bottom));
     if (auto* linear = Supports<IZpLinear>(object)) {
@@ -164,7 +163,10 @@ TZpHitCode TZpEditSession::HitCode(const TZpObjectPtr& object, TPoint devicePoin
 TZpObjectPtr TZpEditSession::HitTest(TPoint devicePoint, const TZpViewMapping& mapping) const {
     TZpObjectPtr body;
     const TZpObjectList& objects = Objects();
+    const TRect reach = PointerReach(devicePoint, mapping);
     for (size_t i = objects.size(); i-- > 0;) {
+        if (!Meets(objects[i]->HitExtent(), reach))
+            continue;
         const TZpHitCode code = HitCode(objects[i], devicePoint, mapping);
         if (code >= hcTopLeft)
             return objects[i];
@@ -187,9 +189,10 @@ TZpObjectPtr TZpEditSession::HitTestNext(TPoint devicePoint, const TZpViewMappin
         return HitTest(devicePoint, mapping);
     const size_t n = objects.size();
     const size_t first = size_t(at - objects.begin());
+    const TRect reach = PointerReach(devicePoint, mapping);
     for (size_t step = 1; step < n; ++step) {
         const TZpObjectPtr& candidate = objects[(first + n - step) % n];
-        if (HitCode(candidate, devicePoint, mapping) != hcNone)
+        if (Meets(candidate->HitExtent(), reach) && HitCode(candidate, devicePoint, mapping) != hcNone)
             return candidate;
     }
     return start;

@@ -97,11 +97,17 @@ TRect HandleExtent(const TRect& deviceRect) {
     return {n.Left - 15, n.Top - 15, n.Right + 5, n.Bottom + 5};
 }
 
+// The handles reach at most 9 device pixels past an object's hit extent.
+constexpr int kHandleReach = 10;
+
+TRect PointerReach(TPoint p, const TZpViewMapping& mapping) {
+    // Two pixels more for the rounding of the mapping both ways.
+    constexpr int r = kHandleReach + 2;
+    return NormalizedRect(mapping.DeviceToLabelRect({p.X - r, p.Y - r, p.X + r, p.Y + r}));
+}
+
 TZpHitCode HitCode(const TZpObjectPtr& object, bool selected, TPoint p, const TZpViewMapping& mapping) {
-    // Most objects of a big label are far from the pointer: the handles
-    // reach at most 9 device pixels past the hit extent.
     const TRect extent = NormalizedRect(mapping.LabelToDeviceRect(object->HitExtent()));
-    constexpr int kHandleReach = 10;
     if (p.X < extent.Left - kHandleReach || p.X > extent.Right + kHandleReach ||
         p.Y < extent.Top - kHandleReach || p.Y > extent.Bottom + kHandleReach)
         return hcNone;

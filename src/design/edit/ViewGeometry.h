@@ -69,6 +69,14 @@ enum TZpHitCode : uint8_t {
 /// The area that an object's handles and outline can cover, in device pixels.
 [[nodiscard]] TRect HandleExtent(const TRect& deviceRect);
 
+/// The label rectangle round a device point that the hit extent of every
+/// object the point can hit, handles included, meets; a hit test passes
+/// over the others without mapping them.
+[[nodiscard]] TRect PointerReach(TPoint devicePoint, const TZpViewMapping& mapping);
+[[nodiscard]] inline bool Meets(const TRect& a, const TRect& b) {
+    return a.Left <= b.Right && b.Left <= a.Right && a.Top <= b.Bottom && b.Top <= a.Bottom;
+}
+
 /// Where devicePoint is on the object; handles count only when it is selected.
 [[nodiscard]] TZpHitCode HitCode(const TZpObjectPtr& object, bool selected, TPoint devicePoint,
                                  const TZpViewMapping& mapping);
