@@ -111,6 +111,9 @@ TOpenLabelDialog::TOpenLabelDialog(QWidget* parent, const QString& directory)
     column->addWidget(btnPreview);
     if (auto* grid = qobject_cast<QGridLayout*>(layout()))
         grid->addWidget(panel, 0, grid->columnCount(), grid->rowCount(), 1);
+    // The dialog's own size hint leaves no room for the preview column: the
+    // file list would show little more than the names.
+    resize(sizeHint().expandedTo(QSize(840, 480)));
     connect(this, &QFileDialog::currentChanged, this, &TOpenLabelDialog::ShowPreview);
     connect(btnPreview, &QPushButton::clicked, this, &TOpenLabelDialog::ShowLarge);
 }

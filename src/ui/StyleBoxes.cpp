@@ -44,6 +44,9 @@ TZpColorField::TZpColorField(const QString& accessibleName, QWidget* parent)
     FButton->setToolTip(FButton->accessibleName());
     layout->addWidget(FEdit);
     layout->addWidget(FButton);
+    // A line edit grows by default, which would make a toolbar alone on its
+    // row spread the field and its neighbours over the whole width.
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAccessibleName(accessibleName);
     connect(FButton, &QToolButton::clicked, this, &TZpColorField::Choose);
     SetColor(clBlack);

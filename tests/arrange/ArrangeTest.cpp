@@ -9,6 +9,7 @@
 #include "model/data/ZpData.h"
 #include "model/objects/ObjectClasses.h"
 #include "model/objects/TextInterfaces.h"
+#include "model/objects/TextObject.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>
@@ -374,6 +375,10 @@ TEST_F(ArrangeTest, ImportTextFileAddsOneSelectedTextObject) {
     ASSERT_EQ(Session.ControlCount(), 1);
     ASSERT_EQ(Session.SelectedCount(), 1);
     EXPECT_EQ(Supports<IZpData>(Session.Selected(0))->GetText(), QStringLiteral("first\r\nsecond\r\nthird"));
+    // What is drawn is the imported text, not a new object's default text.
+    auto* text = dynamic_cast<TZpTextObject*>(Session.Selected(0).get());
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->RVData().PlainText(), QStringLiteral("first\r\nsecond\r\nthird"));
     EXPECT_EQ(Session.UndoStack().UndoCaption(), QStringLiteral("Add Object"));
     EXPECT_THROW(ImportTextFile(Session, dir.filePath(QStringLiteral("missing.txt"))), EZpError);
     EXPECT_EQ(Session.ControlCount(), 1);

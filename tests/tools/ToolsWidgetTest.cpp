@@ -6,6 +6,7 @@
 #include "design/view/InPlaceEditors.h"
 #include "model/objects/ObjectClasses.h"
 #include "model/objects/TextObject.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
@@ -125,6 +126,29 @@ TEST_F(ToolsWidgetTest, PointerMovesResizesBandsAndEscapeCancels) {
     Session->Undo();
     Session->Undo();
     Session->Undo();
+    EXPECT_EQ(Session->ControlCount(), 0);
+}
+
+TEST_F(ToolsWidgetTest, PropertyDialogsOfTheToolsAreOneStepOfUndoOnOkOnly) {
+    TZpScriptedDialogsGuard dialogs;
+    // The right button while drawing opens the new object's properties.
+    Box->SetToolNumber(2);
+    dialogs->Queue(true);
+    Drag(At(1, 1), At(2, 2), {}, Qt::RightButton);
+    ASSERT_EQ(Session->ControlCount(), 1);
+    EXPECT_EQ(Session->UndoCommandCaption(), QStringLiteral("&Undo Object Properties"));
+    // Alt+double-click on an object: Cancel records nothing, OK one event.
+    const int events = Session->UndoStack().UndoCount();
+    for (const bool ok : {false, true}) {
+        dialogs->Queue(ok);
+        QTest::mouseDClick(View(), Qt::LeftButton, Qt::AltModifier, At(1.5, 1.5));
+        QTest::mouseRelease(View(), Qt::LeftButton, Qt::AltModifier, At(1.5, 1.5));
+    }
+    EXPECT_EQ(dialogs->Questions().size(), 3u);
+    EXPECT_EQ(Session->UndoStack().UndoCount(), events + 1);
+    EXPECT_EQ(Session->UndoCommandCaption(), QStringLiteral("&Undo Object Properties"));
+    while (Session->CanUndo())
+        Session->Undo();
     EXPECT_EQ(Session->ControlCount(), 0);
 }
 

@@ -14,11 +14,13 @@
 #include "ui/MainWindow.h"
 #include "ui/OpenLabelDialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QLockFile>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace zp {
@@ -166,6 +168,17 @@ TEST(OpenPreviewTest, DrawsTheLabelAndChangesNothing) {
     bad.close();
     EXPECT_FALSE(MakeLabelPreview(dir.filePath("bad.zp3")));
     EXPECT_FALSE(MakeLabelPreview(QString()));
+}
+
+TEST(OpenPreviewTest, DialogLeavesTheFileListItsColumns) {
+    QTemporaryDir dir;
+    TOpenLabelDialog dialog(nullptr, dir.path());
+    dialog.show();
+    QCoreApplication::processEvents();
+    auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    ASSERT_NE(list, nullptr);
+    // Name, size, type and date side by side, beside the preview column.
+    EXPECT_GE(list->width(), 400);
 }
 
 } // namespace

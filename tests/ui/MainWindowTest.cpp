@@ -22,6 +22,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -317,6 +318,22 @@ TEST_F(MainWindowTest, LineBarAppliesTheRulesAndFillingItChangesNothing) {
     EXPECT_EQ(style->currentIndex(), psSolid);
     EXPECT_EQ(edits.back().Value, psSolid);
     EXPECT_EQ(edits.back().Width, 4);
+}
+
+TEST_F(MainWindowTest, StyleBarsKeepTheirFieldsTogetherOnAWideWindow) {
+    // The fill and line bars sit alone on their rows at the bottom; their
+    // fields keep their natural width instead of spreading over the row.
+    W().resize(1300, 900);
+    W().show();
+    Trigger("acViewTBFillStyle");
+    Trigger("acViewTBLineStyle");
+    QCoreApplication::processEvents();
+    for (const char* name : {"edtFillColor", "edtLineColor"}) {
+        auto* field = W().findChild<TZpColorField*>(QLatin1String(name));
+        ASSERT_NE(field, nullptr) << name;
+        ASSERT_TRUE(field->isVisible()) << name;
+        EXPECT_EQ(field->width(), field->sizeHint().width()) << name;
+    }
 }
 
 TEST_F(MainWindowTest, FontBarShowsTheToolsDefaultFontAndDescendersLockTheSize) {

@@ -5,6 +5,7 @@
 #include "base/LabelDpi.h"
 #include "model/data/ZpData.h"
 #include "model/objects/ObjectClasses.h"
+#include "model/objects/TextObject.h"
 
 #include <QFile>
 #include <QStringConverter>
@@ -438,6 +439,10 @@ void ImportTextFile(TZpEditSession& session, const QString& fileName) {
         data->SetKind(dkStaticText);
         data->SetText(lines.join(QStringLiteral("\r\n")));
     }
+    // Static text is drawn from the object's formatted text, which a new
+    // object holds as its default; rebuild it from the imported text.
+    if (auto* text = dynamic_cast<TZpTextObject*>(object.get()))
+        text->Rebuild();
     session.AddObject(object);
     session.ClearSelection();
     session.SelectObject(object);
