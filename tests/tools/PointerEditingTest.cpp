@@ -177,10 +177,17 @@ TEST_F(PointerEditingTest, AMoveStopsAtTheOriginForTheWholeSelectionAndUndoes) {
     const TZpObjectPtr b = Add("TZpLineObject", {300, 300, 200, 400}); // drawn right to left
     Session.SelectAll();
     TZpObjectDrag drag(Session, hcBody);
+    TZpChanges seen;
+    const QMetaObject::Connection watch =
+        QObject::connect(&Session, &TZpEditSession::Changed, [&seen](TZpChanges c) { seen |= c; });
     drag.DragTo(-40, -80, TZpDragConstraint::None);
     EXPECT_EQ(a->GetBounds(), (TRect{0, 0, 100, 100}));
     EXPECT_EQ(b->GetBounds(), (TRect{300, 250, 200, 350}));
+    // While dragging only the outlines follow; the label is drawn at the end.
+    EXPECT_EQ(seen, TZpChanges(TZpChange::Dragging));
     drag.End();
+    EXPECT_TRUE(seen & TZpChange::ObjectsChanged);
+    QObject::disconnect(watch);
     EXPECT_EQ(Session.UndoCommandCaption(), QStringLiteral("&Undo Move"));
     Session.Undo();
     EXPECT_EQ(a->GetBounds(), (TRect{0, 50, 100, 150}));

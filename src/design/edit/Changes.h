@@ -20,6 +20,9 @@ enum class TZpChange : unsigned {
     Modified = 0x40,
     /// The undo or redo list (what Undo and Redo would do).
     History = 0x80,
+    /// The selection's bounds while the mouse drags them: only the outlines
+    /// follow; the label is drawn again when the drag ends or is cancelled.
+    Dragging = 0x100,
 };
 Q_DECLARE_FLAGS(TZpChanges, TZpChange)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TZpChanges)

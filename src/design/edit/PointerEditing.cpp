@@ -122,7 +122,7 @@ void TZpObjectDrag::DragTo(int dx, int dy, TZpDragConstraint constraint) {
             r = SnapRectToGuides(r, FSession.Environment(), dpi);
         object->SetBounds(r);
     }
-    FSession.Notify(TZpChange::ObjectsChanged);
+    FSession.Notify(TZpChange::Dragging);
 }
 
 void TZpObjectDrag::End() {

@@ -8,6 +8,7 @@
 #include "settings/AppOptions.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 
 namespace zp {
 
@@ -126,7 +127,27 @@ void TZpPointerTool::MouseRelease(const TZpPointerEvent& event) {
         FDrag.reset();
         FMoving = false;
         drag.End();
+        FBox.Area().UpdateOverlay();
     }
+}
+
+void TZpPointerTool::PaintOverlay(QPainter& painter) {
+    TZpEditTool::PaintOverlay(painter);
+    if (!FDrag || !FMoving)
+        return;
+    const TZpViewMapping mapping = FBox.Area().Mapping();
+    painter.save();
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    for (const TZpObjectPtr& object : Session().Selection()) {
+        const TRect d = mapping.LabelToDeviceRect(object->GetBounds());
+        if (Supports<IZpLinear>(object))
+            painter.drawLine(d.Left, d.Top, d.Right, d.Bottom);
+        else
+            painter.drawRect(
+                QRect(QPoint(d.Left, d.Top), QPoint(d.Right, d.Bottom)).normalized().adjusted(0, 0, -1, -1));
+    }
+    painter.restore();
 }
 
 bool TZpPointerTool::KeyPress(QKeyEvent& event) {

@@ -22,6 +22,9 @@ public:
     [[nodiscard]] QCursor CursorAt(const TZpPointerEvent& event) const override;
     [[nodiscard]] QString StatusText() const override;
     [[nodiscard]] bool IsDragging() const override { return FBanding || FDrag.has_value(); }
+    /// While objects are dragged, dotted outlines of where they would go
+    /// over the label as it was.
+    void PaintOverlay(QPainter& painter) override;
 
 private:
     void Press(const TZpPointerEvent& event, bool doubleClick);

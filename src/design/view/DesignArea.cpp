@@ -466,7 +466,7 @@ void TZpDesignArea::SessionChanged(TZpChanges changes) {
         RefreshView();
     } else if (changes & TZpChange::ObjectsChanged) {
         InvalidateWholeLayer();
-    } else if (changes & (TZpChange::Guides | TZpChange::Selection)) {
+    } else if (changes & (TZpChange::Guides | TZpChange::Selection | TZpChange::Dragging)) {
         UpdateOverlay();
     }
 }
