@@ -21,15 +21,6 @@
 namespace zp {
 namespace {
 
-QByteArray Record(TZpObject& object) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    TZpWriter writer(buffer);
-    object.SaveToStream(writer);
-    return bytes;
-}
-
 /// A 4 x 2 inch label at 300 dpi with objects named by letter.
 class ArrangeTest : public ::testing::Test {
 protected:
@@ -222,12 +213,12 @@ TEST_F(ArrangeTest, FlipMirrorsPicturesOnlyAndUndoRestoresTheRecord) {
     Supports<IZpGraphic>(pic)->AssignBitmap(image);
     Add('R', {0, 0, 50, 50});
     Select("RP");
-    const QByteArray before = Record(*pic);
+    const QByteArray before = test::ObjectRecord(*pic);
     FlipSelected(Session, 0);
     EXPECT_EQ(Session.UndoStack().UndoCaption(), QStringLiteral("Flip Image"));
-    EXPECT_NE(Record(*pic), before);
+    EXPECT_NE(test::ObjectRecord(*pic), before);
     Session.Undo();
-    EXPECT_EQ(Record(*pic), before);
+    EXPECT_EQ(test::ObjectRecord(*pic), before);
     Select("R");
     CheckNothing([&] { FlipSelected(Session, 1); });
 }
@@ -351,16 +342,16 @@ TEST_F(ArrangeTest, UndoneFontChangesGiveBackTheTextRecordExactly) {
         Supports<IZpData>(text)->SetText(QStringLiteral("one\r\ntwo"));
         Supports<IZpRVData>(text)->SetCustomLeadingSize(125);
         Select("T");
-        const QByteArray before = Record(*text);
+        const QByteArray before = test::ObjectRecord(*text);
         const int events = Session.UndoStack().UndoCount();
         c.Changes(Session);
-        const QByteArray after = Record(*text);
+        const QByteArray after = test::ObjectRecord(*text);
         while (Session.UndoStack().UndoCount() > events)
             Session.Undo();
-        EXPECT_EQ(Record(*text), before);
+        EXPECT_EQ(test::ObjectRecord(*text), before);
         while (Session.CanRedo())
             Session.Redo();
-        EXPECT_EQ(Record(*text), after);
+        EXPECT_EQ(test::ObjectRecord(*text), after);
     }
 }
 

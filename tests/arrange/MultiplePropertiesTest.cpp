@@ -26,15 +26,6 @@
 namespace zp {
 namespace {
 
-QByteArray Record(TZpObject& object) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    TZpWriter writer(buffer);
-    object.SaveToStream(writer);
-    return bytes;
-}
-
 /// A control of the dialog by its name; fails the test when it is missing.
 template <class W> W* Find(QWidget& dialog, const char* name) {
     W* w = dialog.findChild<W*>(QString::fromLatin1(name));
@@ -95,7 +86,7 @@ TEST_F(MultiplePropertiesTest, DifferingValuesAreBlankAndUntouchedOnesStay) {
     Supports<IZpLineStyle>(b)->SetWidth(9);
     Supports<IZpFillStyle>(a)->SetColor(0x0000ff);
     Supports<IZpFillStyle>(b)->SetColor(0x0000ff);
-    const QByteArray recordA = Record(*a), recordB = Record(*b);
+    const QByteArray recordA = test::ObjectRecord(*a), recordB = test::ObjectRecord(*b);
     TfrmPropertyMultipleObject dialog;
     dialog.LoadFromObjects({a, b});
     auto* width = Find<TZpNumberField>(dialog, "spnLineWidth");
@@ -103,8 +94,8 @@ TEST_F(MultiplePropertiesTest, DifferingValuesAreBlankAndUntouchedOnesStay) {
     EXPECT_TRUE(width->text().isEmpty());
     EXPECT_EQ(Find<TZpPropertyColorButton>(dialog, "edtFillColor")->Color(), 0x0000ffu);
     dialog.accept();
-    EXPECT_EQ(Record(*a), recordA);
-    EXPECT_EQ(Record(*b), recordB);
+    EXPECT_EQ(test::ObjectRecord(*a), recordA);
+    EXPECT_EQ(test::ObjectRecord(*b), recordB);
 }
 
 TEST_F(MultiplePropertiesTest, OkWritesOnlyTheChangedControlToEveryObject) {
@@ -139,7 +130,7 @@ TEST_F(MultiplePropertiesTest, CancelLeavesRecordsAsTheyWereAndOkRecordsOneEvent
     session.SelectObject(a);
     session.SelectObject(b);
     const bool printed = a->GetPrintObject();
-    const QByteArray recordA = Record(*a), recordB = Record(*b);
+    const QByteArray recordA = test::ObjectRecord(*a), recordB = test::ObjectRecord(*b);
     const int events = session.UndoStack().UndoCount();
     auto edit = [&](bool ok) {
         return EditSelectedProperties(session, [ok](const TZpObjectList& objects) {
@@ -155,16 +146,16 @@ TEST_F(MultiplePropertiesTest, CancelLeavesRecordsAsTheyWereAndOkRecordsOneEvent
         });
     };
     EXPECT_FALSE(edit(false));
-    EXPECT_EQ(Record(*a), recordA);
-    EXPECT_EQ(Record(*b), recordB);
+    EXPECT_EQ(test::ObjectRecord(*a), recordA);
+    EXPECT_EQ(test::ObjectRecord(*b), recordB);
     EXPECT_EQ(session.UndoStack().UndoCount(), events);
     EXPECT_TRUE(edit(true));
     EXPECT_EQ(a->GetPrintObject(), !printed);
     EXPECT_EQ(b->GetPrintObject(), !printed);
     EXPECT_EQ(session.UndoStack().UndoCaption(), QStringLiteral("Object Properties"));
     session.Undo();
-    EXPECT_EQ(Record(*a), recordA);
-    EXPECT_EQ(Record(*b), recordB);
+    EXPECT_EQ(test::ObjectRecord(*a), recordA);
+    EXPECT_EQ(test::ObjectRecord(*b), recordB);
 }
 
 // Two bar codes set up, the dialog driven, OK pressed, then each bar code
@@ -317,15 +308,15 @@ TEST_P(MultipleBarcodeTest, OkWritesWhatWasChangedAndCancelNothing) {
         TZpObjectList objects = {Make("TZpBarcodeObject"), Make("TZpBarcodeObject")};
         for (int i = 0; i < 2; ++i)
             c.Setup(*Supports<IZpBarcode>(objects[size_t(i)]), i);
-        const QByteArray before0 = Record(*objects[0]), before1 = Record(*objects[1]);
+        const QByteArray before0 = test::ObjectRecord(*objects[0]), before1 = test::ObjectRecord(*objects[1]);
         TfrmPropertyMultipleObject dialog;
         dialog.LoadFromObjects(objects);
         ASSERT_NE(dialog.Page(QStringLiteral("Bar Code")), nullptr);
         c.Act(dialog);
         if (!ok) {
             dialog.reject();
-            EXPECT_EQ(Record(*objects[0]), before0);
-            EXPECT_EQ(Record(*objects[1]), before1);
+            EXPECT_EQ(test::ObjectRecord(*objects[0]), before0);
+            EXPECT_EQ(test::ObjectRecord(*objects[1]), before1);
             continue;
         }
         dialog.accept();

@@ -288,21 +288,12 @@ public:
     }
 };
 
-QByteArray RecordOf(TZpObject& object) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    TZpWriter writer(buffer);
-    object.SaveToStream(writer);
-    return bytes;
-}
-
 TEST_F(EditSessionTest, ObjectPropertiesPushOneEventOnlyOnOkAndUndoRestoresTheRecord) {
     TZpObjectPtr rect = Add("TZpRectangleObject", {0, 0, 300, 150});
     Session.ClearSelection();
     Session.SelectObject(rect);
     Session.SetModified(false);
-    const QByteArray before = RecordOf(*rect);
+    const QByteArray before = test::ObjectRecord(*rect);
     auto dialogs = std::make_unique<TEditingDialogs>();
     TEditingDialogs* service = dialogs.get();
     auto previous = SetZpDialogs(std::move(dialogs));
@@ -319,12 +310,12 @@ TEST_F(EditSessionTest, ObjectPropertiesPushOneEventOnlyOnOkAndUndoRestoresTheRe
     EXPECT_EQ(Session.UndoStack().UndoCount(), events + 1);
     EXPECT_EQ(Session.UndoCommandCaption(), QStringLiteral("&Undo Object Properties"));
     EXPECT_TRUE(Session.Modified());
-    const QByteArray after = RecordOf(*rect);
+    const QByteArray after = test::ObjectRecord(*rect);
     EXPECT_NE(after, before);
     Session.Undo();
-    EXPECT_EQ(RecordOf(*rect), before);
+    EXPECT_EQ(test::ObjectRecord(*rect), before);
     Session.Redo();
-    EXPECT_EQ(RecordOf(*rect), after);
+    EXPECT_EQ(test::ObjectRecord(*rect), after);
 }
 
 } // namespace

@@ -2,8 +2,12 @@
 #include "support/TestSupport.h"
 
 #include "base/LabelDpi.h"
+#include "base/ValueStream.h"
 #include "model/layout/LabelProperties.h"
+#include "model/objects/ZpObject.h"
 #include "platform/store/SettingsStore.h"
+
+#include <QBuffer>
 
 namespace zp::test {
 
@@ -47,6 +51,15 @@ void SetLetterSheet(TLabelProperties& layout, const TSheetGrid& grid) {
     layout.Height = grid.Height;
     layout.HorizontalPitch = grid.HorizontalPitch;
     layout.VerticalPitch = grid.VerticalPitch;
+}
+
+QByteArray ObjectRecord(TZpObject& object) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    TZpWriter writer(buffer);
+    object.SaveToStream(writer);
+    return bytes;
 }
 
 } // namespace zp::test

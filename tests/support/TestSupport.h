@@ -6,7 +6,8 @@
 
 namespace zp {
 class TLabelProperties;
-}
+class TZpObject;
+} // namespace zp
 
 namespace zp::test {
 
@@ -17,6 +18,10 @@ void ClearStore();
 [[nodiscard]] QByteArray Hex(const char* text);
 /// Hex pairs separated by spaces, for readable failure messages.
 [[nodiscard]] QString ToHex(const QByteArray& bytes);
+
+/// The object's record as the label file stores it, to compare an object
+/// byte for byte before and after.
+[[nodiscard]] QByteArray ObjectRecord(TZpObject& object);
 
 /// A file of tests/data.
 [[nodiscard]] QString TestDataPath(const QString& name);
